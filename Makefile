@@ -1,0 +1,32 @@
+# The two commands for a new user: `make run` and `make test`.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+
+.PHONY: run test build deps configure fuzz bench clean
+
+run: build
+	$(BUILD_DIR)/qor-spanisch
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+		ctest --output-on-failure -j $(JOBS)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+configure: deps
+	@test -f $(BUILD_DIR)/build.ninja || \
+		cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+deps:
+	@scripts/install-deps
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/bench-*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
+
+fuzz: deps
+	scripts/run-fuzzers
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,54 @@
+#pragma once
+// Paths and files. Paths inside the program are Windows-1252 strings with '/'
+// as separator; a '\' read from data is accepted as a separator too. Directory
+// settings end in '/'. Only this file knows that the file system speaks UTF-8.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qor {
+
+// '\' -> '/'.
+std::string normalizeSeparators(std::string_view path);
+
+// The UTF-8 file-system name of a program path (separators normalised).
+std::string toNativePath(std::string_view path);
+
+// A file-system name as program text; nothing when a character of the name
+// has no Windows-1252 counterpart.
+std::optional<std::string> fromNativePath(std::string_view nativePath);
+
+bool isAbsolutePath(std::string_view path);
+bool fileExists(std::string_view path);      // a regular file
+bool directoryExists(std::string_view path); // a directory
+
+// Path pieces, all on program text.
+std::string includeTrailingSeparator(std::string_view dir); // adds '/' if missing
+std::string extractFileDir(std::string_view path);  // up to and including the last separator
+std::string extractFileName(std::string_view path); // after the last separator
+std::string extractFileExt(std::string_view path);  // ".ext" of the file name, or empty
+std::string changeFileExt(std::string_view path, std::string_view ext);
+
+struct DirectoryEntry {
+    std::string name; // program text
+    bool isDirectory = false;
+};
+
+// The entries of a directory in name order, without "." and ".."; names
+// that cannot be represented are skipped.
+std::vector<DirectoryEntry> listDirectory(std::string_view dir);
+
+std::optional<std::string> readFile(std::string_view path);
+
+// Writes to a temporary file in the same directory, flushes it to disk and
+// renames it over the target only then: a full disk or a crash never leaves a
+// half-written file. False (and the old file untouched) on any failure.
+bool writeFileAtomic(std::string_view path, std::string_view data);
+
+bool createDirectories(std::string_view dir);
+bool removeFile(std::string_view path);
+bool renameFile(std::string_view from, std::string_view to);
+
+} // namespace qor

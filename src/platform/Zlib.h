@@ -1,0 +1,21 @@
+#pragma once
+// Raw zlib streams (RFC 1950): the packed pages, data files and resources.
+
+#include <string>
+#include <string_view>
+
+namespace qor {
+
+struct InflateResult {
+    bool ok = false;
+    std::string data;  // everything inflated, also the part before a failure
+    std::string error; // zlib's message when !ok
+};
+
+// Inflates in chunks of 4096 bytes until the stream ends or yields no more.
+InflateResult inflateZlib(std::string_view packed);
+
+// Deflates at zlib's default level.
+std::string deflateZlib(std::string_view data);
+
+} // namespace qor

@@ -1,0 +1,29 @@
+#pragma once
+// The process-wide objects of one run of the program, created by StartUp and
+// freed by ShutDown in their fixed order.
+
+#include "platform/Registry.h"
+#include "platform/Shell.h"
+#include "shell/Configuration.h"
+#include "vocabulary/LastFiles.h"
+
+#include <memory>
+#include <string>
+
+namespace qor {
+
+struct Program {
+    Program(Registry& registry, ShellServices& shell, std::string programPath,
+            std::string programDir)
+        : registry(registry), shell(shell),
+          config(registry, std::move(programPath), std::move(programDir)) {}
+
+    Registry& registry;
+    ShellServices& shell;
+    Configuration config;
+
+    // The recently used libraries; the vocabulary library will own them.
+    std::unique_ptr<TLastFiles> lastFiles;
+};
+
+} // namespace qor

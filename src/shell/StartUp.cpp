@@ -1,0 +1,91 @@
+#include "shell/StartUp.h"
+
+#include "platform/AppMessage.h"
+#include "platform/FileSystem.h"
+#include "platform/Random.h"
+#include "platform/Text.h"
+
+namespace qor {
+using namespace literals;
+
+namespace {
+
+const std::string& firstArgument(const std::vector<std::string>& arguments) {
+    static const std::string none;
+    return arguments.empty() ? none : arguments.front();
+}
+
+const char* const DisplayTip =
+    "\r\rTip:\rBei den meisten Grafikkarten ändert man die Auflösung in der\r"
+    "Systemsteuerung unter \"Anzeige\" auf Seite \"Einstellungen\".";
+
+bool displayIsSufficient(const ScreenInfo& screen) {
+    if (screen.depth <= 8) {
+        AppMessage("Nicht genug Farben!\r\r*qor spanisch benötigt mehr als 256 Farben bei einer "
+                   "Auflösung\rvon (mindestens) 800 x 600 Pixel. Bitte ändern Sie die Farben\r"
+                   "auf High Color (16 Bit) oder True-Color (24 bzw. 32 Bit)."_cp +
+                       utf8ToCp1252(DisplayTip),
+                   MessageStyle::Stop);
+        return false;
+    }
+    if (screen.width < 800 || screen.height < 600) {
+        AppMessage("Zu geringe Auflösung!\r\r*qor spanisch benötigt eine Auflösung von 800 x 600 "
+                   "Pixel\rbei mehr als 256 Farben (High Color oder True Color).\rBitte ändern Sie "
+                   "die Auflösung auf 800 x 600 Pixel."_cp +
+                       utf8ToCp1252(DisplayTip),
+                   MessageStyle::Stop);
+        return false;
+    }
+    return true;
+}
+
+void createShortcuts(Program& program) {
+    const std::string& target = program.config.programPath();
+    if (AppMessage("Soll eine Verknüpfung mit qor spanisch auf dem Desktop erzeugt werden?"_cp,
+                   MessageStyle::YesNo) == MessageResult::Yes)
+        CreateShortcut(program.shell, target, "qor spanisch", ShortcutFolder::Desktop);
+    CreateShortcut(program.shell, target, "qor spanisch", ShortcutFolder::Programs);
+}
+
+} // namespace
+
+bool IsEditorArgument(const std::vector<std::string>& arguments) {
+    return lowerCase(firstArgument(arguments)) == "editor";
+}
+
+bool StartUp(Program& program, const std::vector<std::string>& arguments, const ScreenInfo& screen,
+             const MediaVolumeList& volumes) {
+    Configuration& config = program.config;
+    config.EditorMode = IsEditorArgument(arguments);
+    Randomize();
+    program.lastFiles = std::make_unique<TLastFiles>(program.registry);
+
+    if (!displayIsSufficient(screen))
+        return false;
+
+    config.RegisterMode = firstArgument(arguments) == "register";
+    if (!config.startedFromNetwork())
+        config.ReadIniSettings();
+    config.ResolveDirectories(volumes);
+    if (config.PageRoot.empty() || config.VocabularyRoot.empty()) {
+        AppMessage("*qor spanisch kann nicht gestartet werden!\nDie Installation ist unvollständig."_cp,
+                   MessageStyle::Stop);
+        return false;
+    }
+    program.lastFiles->Load();
+
+    if (!fileExists(config.DictionaryFileSD) || !fileExists(config.DictionaryFileDS) ||
+        !fileExists(config.WaveBaseFile))
+        return false;
+
+    if (config.RegisterMode)
+        createShortcuts(program);
+    return true;
+}
+
+void ShutDown(Program& program) {
+    program.lastFiles.reset();
+    program.config.SaveGeneralSettings();
+}
+
+} // namespace qor

@@ -1,0 +1,140 @@
+#include "platform/FileSystem.h"
+
+#include "platform/Text.h"
+#include "support/TempDir.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace qor {
+namespace {
+
+using namespace qor::literals;
+
+TEST(PathPieces, SplitOnEitherSeparator) {
+    struct Case {
+        std::string path, dir, name, ext;
+    };
+    const Case cases[] = {
+        {"/a/b/c.txt", "/a/b/", "c.txt", ".txt"},
+        {"hqor\\main.htx", "hqor\\", "main.htx", ".htx"},
+        {"Vokabeln (S)/Grund.wortschatz/liste", "Vokabeln (S)/Grund.wortschatz/", "liste", ""},
+        {"datei.tar.gz", "", "datei.tar.gz", ".gz"},
+        {"dir/", "dir/", "", ""},
+        {"", "", "", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(extractFileDir(c.path), c.dir) << c.path;
+        EXPECT_EQ(extractFileName(c.path), c.name) << c.path;
+        EXPECT_EQ(extractFileExt(c.path), c.ext) << c.path;
+    }
+}
+
+TEST(PathPieces, ChangeExtensionAndTrailingSeparator) {
+    EXPECT_EQ(changeFileExt("a/qor.exe", ".desktop"), "a/qor.desktop");
+    EXPECT_EQ(changeFileExt("a.b/qor", ".desktop"), "a.b/qor.desktop");
+    EXPECT_EQ(changeFileExt("a/qor.exe", ""), "a/qor");
+    EXPECT_EQ(includeTrailingSeparator("a"), "a/");
+    EXPECT_EQ(includeTrailingSeparator("a/"), "a/");
+    EXPECT_EQ(includeTrailingSeparator("a\\"), "a\\");
+    EXPECT_EQ(includeTrailingSeparator(""), "");
+    EXPECT_EQ(normalizeSeparators("a\\b/c\\"), "a/b/c/");
+    EXPECT_TRUE(isAbsolutePath("/usr"));
+    EXPECT_FALSE(isAbsolutePath("hqor/main.htx"));
+    EXPECT_FALSE(isAbsolutePath("\\seite.htx"));
+}
+
+TEST(FileSystem, NamesAreConvertedAtTheFileSystem) {
+    test::TempDir temp;
+    const std::string dir = temp.path() + "Übungen\\"_cp;
+    ASSERT_TRUE(createDirectories(dir));
+    ASSERT_TRUE(writeFileAtomic(dir + "Straße.txt"_cp, "x"));
+    EXPECT_TRUE(std::filesystem::exists(toNativePath(temp.path()) + "Übungen/Straße.txt"));
+    EXPECT_TRUE(fileExists(dir + "Straße.txt"_cp));
+    EXPECT_FALSE(fileExists(dir));
+    EXPECT_TRUE(directoryExists(dir));
+    EXPECT_EQ(readFile(dir + "Straße.txt"_cp), "x");
+}
+
+TEST(FileSystem, ListingIsSortedAndSkipsUnrepresentableNames) {
+    test::TempDir temp;
+    temp.file("b.txt", "");
+    temp.file("a.txt", "");
+    temp.dir("c");
+    const std::string native = toNativePath(temp.path());
+    std::ofstream(native + "ä.txt").put('x');
+    std::ofstream(native + "Ω.txt").put('x');
+    std::ofstream(native + "bad\xFF.txt").put('x');
+
+    const auto entries = listDirectory(temp.path());
+    ASSERT_EQ(entries.size(), 4u);
+    EXPECT_EQ(entries[0].name, "a.txt");
+    EXPECT_EQ(entries[1].name, "b.txt");
+    EXPECT_EQ(entries[2].name, "c");
+    EXPECT_TRUE(entries[2].isDirectory);
+    EXPECT_FALSE(entries[0].isDirectory);
+    EXPECT_EQ(entries[3].name, "ä.txt"_cp);
+    EXPECT_TRUE(listDirectory(temp.path() + "missing/").empty());
+}
+
+TEST(FileSystem, ReadFileFailsOnMissingFilesAndDirectories) {
+    test::TempDir temp;
+    EXPECT_EQ(readFile(temp.path() + "missing"), std::nullopt);
+    EXPECT_EQ(readFile(temp.path()), std::nullopt);
+    const std::string binary("a\0\r\n\xFF", 5);
+    EXPECT_EQ(readFile(temp.file("bin", binary)), binary);
+}
+
+TEST(WriteFileAtomic, ReplacesTheFileAndLeavesNoTemporary) {
+    test::TempDir temp;
+    const std::string path = temp.file("data.qor", "old");
+    ASSERT_TRUE(writeFileAtomic(path, "new content"));
+    EXPECT_EQ(readFile(path), "new content");
+    EXPECT_EQ(listDirectory(temp.path()).size(), 1u);
+}
+
+TEST(WriteFileAtomic, KeepsThePermissionsOfTheReplacedFile) {
+    test::TempDir temp;
+    const std::string path = temp.file("run", "old");
+    ::chmod(toNativePath(path).c_str(), 0750);
+    ASSERT_TRUE(writeFileAtomic(path, "new"));
+    struct stat info {};
+    ASSERT_EQ(::stat(toNativePath(path).c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0750u);
+}
+
+TEST(WriteFileAtomic, FailureLeavesEverythingAsItWas) {
+    test::TempDir temp;
+    // The target is a directory that holds a file: the rename cannot happen,
+    // not even for root.
+    const std::string target = temp.path() + "data.qor";
+    temp.file("data.qor/inside", "old");
+    EXPECT_FALSE(writeFileAtomic(target, "new"));
+    EXPECT_EQ(readFile(target + "/inside"), "old");
+    EXPECT_EQ(listDirectory(temp.path()).size(), 1u); // no temporary left behind
+
+    // A missing directory is not created.
+    EXPECT_FALSE(writeFileAtomic(temp.path() + "missing/data.qor", "new"));
+    EXPECT_FALSE(directoryExists(temp.path() + "missing/"));
+    EXPECT_FALSE(writeFileAtomic(temp.path() + "dir/", "new"));
+}
+
+TEST(FileSystem, RenameNeverReplacesAnExistingFile) {
+    test::TempDir temp;
+    const std::string a = temp.file("a", "A");
+    const std::string b = temp.file("b", "B");
+    EXPECT_FALSE(renameFile(a, b));
+    EXPECT_EQ(readFile(b), "B");
+    EXPECT_TRUE(removeFile(b));
+    EXPECT_FALSE(removeFile(b));
+    EXPECT_TRUE(renameFile(a, b));
+    EXPECT_EQ(readFile(b), "A");
+    EXPECT_FALSE(fileExists(a));
+    EXPECT_FALSE(removeFile(temp.dir("sub")));
+    EXPECT_TRUE(directoryExists(temp.path() + "sub"));
+}
+
+} // namespace
+} // namespace qor
