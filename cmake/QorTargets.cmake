@@ -25,5 +25,6 @@ function(qor_test name)
     gtest_discover_tests(${name}
         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy"
-        DISCOVERY_TIMEOUT 60)
+        DISCOVERY_TIMEOUT 60
+        DISCOVERY_MODE PRE_TEST)
 endfunction()

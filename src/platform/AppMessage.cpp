@@ -13,27 +13,53 @@ MessagePresenter* currentPresenter = nullptr;
 
 const char* const AppCaption = "*qor spanisch";
 
-void setMessagePresenter(MessagePresenter* presenter) { currentPresenter = presenter; }
+void setMessagePresenter(MessagePresenter* presenter) {
+    currentPresenter = presenter;
+}
 
-MessagePresenter* messagePresenter() { return currentPresenter; }
+MessagePresenter* messagePresenter() {
+    return currentPresenter;
+}
 
 MessageBoxLayout messageBoxLayout(int style) {
     using namespace MessageResult;
     MessageBoxLayout layout;
     switch (style & 0x0F) {
-    case 1: layout.buttons = {Ok, Cancel}; break;
-    case 2: layout.buttons = {Abort, Retry, Ignore}; break;
-    case 3: layout.buttons = {Yes, No, Cancel}; break;
-    case 4: layout.buttons = {Yes, No}; break;
-    case 5: layout.buttons = {Retry, Cancel}; break;
-    default: layout.buttons = {Ok}; break;
+    case 1:
+        layout.buttons = {Ok, Cancel};
+        break;
+    case 2:
+        layout.buttons = {Abort, Retry, Ignore};
+        break;
+    case 3:
+        layout.buttons = {Yes, No, Cancel};
+        break;
+    case 4:
+        layout.buttons = {Yes, No};
+        break;
+    case 5:
+        layout.buttons = {Retry, Cancel};
+        break;
+    default:
+        layout.buttons = {Ok};
+        break;
     }
     switch (style & 0xF0) {
-    case 0x10: layout.icon = MessageIcon::Stop; break;
-    case 0x20: layout.icon = MessageIcon::Question; break;
-    case 0x30: layout.icon = MessageIcon::Exclamation; break;
-    case 0x40: layout.icon = MessageIcon::Information; break;
-    default: layout.icon = style == 0 ? MessageIcon::Exclamation : MessageIcon::None; break;
+    case 0x10:
+        layout.icon = MessageIcon::Stop;
+        break;
+    case 0x20:
+        layout.icon = MessageIcon::Question;
+        break;
+    case 0x30:
+        layout.icon = MessageIcon::Exclamation;
+        break;
+    case 0x40:
+        layout.icon = MessageIcon::Information;
+        break;
+    default:
+        layout.icon = style == 0 ? MessageIcon::Exclamation : MessageIcon::None;
+        break;
     }
     const auto defaultIndex = static_cast<std::size_t>((style >> 8) & 0x0F);
     layout.defaultButton = layout.buttons[defaultIndex < layout.buttons.size() ? defaultIndex : 0];
@@ -67,6 +93,8 @@ int ShowMessage(const std::string& caption, const std::string& text, int style) 
     return currentPresenter->present(caption, text, style);
 }
 
-int AppMessage(const std::string& text, int style) { return ShowMessage(AppCaption, text, style); }
+int AppMessage(const std::string& text, int style) {
+    return ShowMessage(AppCaption, text, style);
+}
 
 } // namespace qor

@@ -9,14 +9,14 @@
 namespace qor {
 
 namespace MessageStyle {
-constexpr int Default = 0;          // exclamation icon, OK
-constexpr int Stop = 16;            // stop icon, OK
-constexpr int RetryCancel = 21;     // stop icon, retry and cancel
-constexpr int YesNoCancel = 35;     // question icon
-constexpr int YesNo = 36;           // question icon
-constexpr int Information = 64;     // information icon, OK
-constexpr int Exclamation = 48;     // exclamation icon, OK
-constexpr int OkCancel = 33;        // question icon, OK and cancel
+constexpr int Default = 0;      // exclamation icon, OK
+constexpr int Stop = 16;        // stop icon, OK
+constexpr int RetryCancel = 21; // stop icon, retry and cancel
+constexpr int YesNoCancel = 35; // question icon
+constexpr int YesNo = 36;       // question icon
+constexpr int Information = 64; // information icon, OK
+constexpr int Exclamation = 48; // exclamation icon, OK
+constexpr int OkCancel = 33;    // question icon, OK and cancel
 } // namespace MessageStyle
 
 namespace MessageResult {

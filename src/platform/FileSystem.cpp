@@ -17,7 +17,9 @@ namespace qor {
 
 namespace {
 
-bool isSeparator(char c) { return c == '/' || c == '\\'; }
+bool isSeparator(char c) {
+    return c == '/' || c == '\\';
+}
 
 std::size_t lastSeparator(std::string_view path) {
     const auto it = std::find_if(path.rbegin(), path.rend(), isSeparator);
@@ -25,7 +27,9 @@ std::size_t lastSeparator(std::string_view path) {
                              : static_cast<std::size_t>(path.rend() - it - 1);
 }
 
-fs::path nativePath(std::string_view path) { return fs::path(toNativePath(path)); }
+fs::path nativePath(std::string_view path) {
+    return fs::path(toNativePath(path));
+}
 
 // Closes a descriptor when it goes out of scope.
 class FileDescriptor {
@@ -104,15 +108,17 @@ std::string normalizeSeparators(std::string_view path) {
     return out;
 }
 
-std::string toNativePath(std::string_view path) { return cp1252ToUtf8(normalizeSeparators(path)); }
+std::string toNativePath(std::string_view path) {
+    return cp1252ToUtf8(normalizeSeparators(path));
+}
 
 std::optional<std::string> fromNativePath(std::string_view nativePath) {
     return utf8ToCp1252Exact(nativePath);
 }
 
-// A leading '\' is not absolute: in data it means "relative to the folder in
-// use", which the caller resolves.
-bool isAbsolutePath(std::string_view path) { return !path.empty() && path.front() == '/'; }
+bool isAbsolutePath(std::string_view path) {
+    return !path.empty() && path.front() == '/';
+}
 
 bool fileExists(std::string_view path) {
     std::error_code error;

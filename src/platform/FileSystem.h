@@ -20,12 +20,14 @@ std::string toNativePath(std::string_view path);
 // has no Windows-1252 counterpart.
 std::optional<std::string> fromNativePath(std::string_view nativePath);
 
+// Begins with '/'. A leading '\' from data is not absolute: it means "relative
+// to the folder in use", which the caller resolves.
 bool isAbsolutePath(std::string_view path);
 bool fileExists(std::string_view path);      // a regular file
 bool directoryExists(std::string_view path); // a directory
 
 // Path pieces, all on program text.
-std::string includeTrailingSeparator(std::string_view dir); // adds '/' if missing
+std::string includeTrailingSeparator(std::string_view dir); // adds '/' if missing; "" stays ""
 std::string extractFileDir(std::string_view path);  // up to and including the last separator
 std::string extractFileName(std::string_view path); // after the last separator
 std::string extractFileExt(std::string_view path);  // ".ext" of the file name, or empty
@@ -40,15 +42,18 @@ struct DirectoryEntry {
 // that cannot be represented are skipped.
 std::vector<DirectoryEntry> listDirectory(std::string_view dir);
 
+// The whole content; nothing when path is no readable regular file.
 std::optional<std::string> readFile(std::string_view path);
 
 // Writes to a temporary file in the same directory, flushes it to disk and
 // renames it over the target only then: a full disk or a crash never leaves a
-// half-written file. False (and the old file untouched) on any failure.
+// half-written file. False (and the old file untouched) on any failure; a
+// missing directory is a failure too. A replaced file keeps its permissions.
 bool writeFileAtomic(std::string_view path, std::string_view data);
 
-bool createDirectories(std::string_view dir);
-bool removeFile(std::string_view path);
+bool createDirectories(std::string_view dir); // true when the directory exists afterwards
+bool removeFile(std::string_view path);       // a file, never a directory
+// Fails when a file of the new name exists: it is never replaced silently.
 bool renameFile(std::string_view from, std::string_view to);
 
 } // namespace qor

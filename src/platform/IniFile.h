@@ -1,8 +1,9 @@
 #pragma once
 // A Windows-style ini file ("qor.ini"): Windows-1252 text, CR LF lines,
 // sections and keys compared case-insensitively and written back exactly as
-// they stand. Reading never creates the file; each write goes to disk at once
-// (atomically), keeping every other line of the file.
+// they stand. Values lose surrounding blanks and one pair of double quotes
+// around them. Reading never creates the file; each write goes to disk at
+// once (atomically), keeping every other line of the file.
 
 #include <optional>
 #include <string>
@@ -27,6 +28,16 @@ public:
     // False when the file could not be written.
     bool writeString(std::string_view section, std::string_view key, std::string_view value);
     bool writeInteger(std::string_view section, std::string_view key, int value);
+
+    // The pieces the file operations are made of, working on the text alone
+    // (also for tests and fuzzing). Lines end in CR LF or LF alone.
+    static std::vector<std::string> splitLines(std::string_view text);
+    static std::optional<std::string> findValue(const std::vector<std::string>& lines,
+                                                std::string_view section, std::string_view key);
+    // Replaces the key's value where it stands, or adds the key at the end of
+    // its section, or the section at the end.
+    static void setValue(std::vector<std::string>& lines, std::string_view section,
+                         std::string_view key, std::string_view value);
 
 private:
     std::vector<std::string> readLines() const;

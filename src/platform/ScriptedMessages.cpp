@@ -6,7 +6,9 @@ ScriptedMessages::ScriptedMessages() : previous_(messagePresenter()) {
     setMessagePresenter(this);
 }
 
-ScriptedMessages::~ScriptedMessages() { setMessagePresenter(previous_); }
+ScriptedMessages::~ScriptedMessages() {
+    setMessagePresenter(previous_);
+}
 
 int ScriptedMessages::present(const std::string& caption, const std::string& text, int style) {
     shown_.push_back({caption, text, style});
@@ -25,6 +27,8 @@ std::vector<std::string> ScriptedMessages::texts() const {
     return result;
 }
 
-int defaultAnswer(int style) { return messageBoxLayout(style).defaultButton; }
+int defaultAnswer(int style) {
+    return messageBoxLayout(style).defaultButton;
+}
 
 } // namespace qor

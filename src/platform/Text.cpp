@@ -18,7 +18,9 @@ constexpr std::array<char32_t, 32> kHighControls = {
 };
 
 void appendUtf8(std::string& out, char32_t cp) {
-    auto put = [&out](unsigned value) { out.push_back(static_cast<char>(value)); };
+    auto put = [&out](unsigned value) {
+        out.push_back(static_cast<char>(value));
+    };
     if (cp < 0x80) {
         put(cp);
     } else if (cp < 0x800) {
@@ -40,7 +42,9 @@ void appendUtf8(std::string& out, char32_t cp) {
 // surrogates, nothing above U+10FFFF). Returns its length, or 0 when the
 // byte at pos does not start one.
 std::size_t decodeUtf8(std::string_view in, std::size_t pos, char32_t& cp) {
-    const auto byte = [&in](std::size_t i) { return static_cast<unsigned char>(in[i]); };
+    const auto byte = [&in](std::size_t i) {
+        return static_cast<unsigned char>(in[i]);
+    };
     const unsigned lead = byte(pos);
     if (lead < 0x80) {
         cp = lead;
@@ -98,7 +102,9 @@ bool convertUtf8(std::string_view utf8, bool exact, std::string& out) {
     return true;
 }
 
-unsigned char toByte(char c) { return static_cast<unsigned char>(c); }
+unsigned char toByte(char c) {
+    return static_cast<unsigned char>(c);
+}
 
 } // namespace
 
@@ -146,11 +152,16 @@ char upperChar(char c) {
     if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7))
         return static_cast<char>(b - 0x20);
     switch (b) {
-    case 0x9A: return static_cast<char>(0x8A); // š
-    case 0x9C: return static_cast<char>(0x8C); // œ
-    case 0x9E: return static_cast<char>(0x8E); // ž
-    case 0xFF: return static_cast<char>(0x9F); // ÿ
-    default: return c;
+    case 0x9A:
+        return static_cast<char>(0x8A); // š
+    case 0x9C:
+        return static_cast<char>(0x8C); // œ
+    case 0x9E:
+        return static_cast<char>(0x8E); // ž
+    case 0xFF:
+        return static_cast<char>(0x9F); // ÿ
+    default:
+        return c;
     }
 }
 
@@ -159,11 +170,16 @@ char lowerChar(char c) {
     if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
         return static_cast<char>(b + 0x20);
     switch (b) {
-    case 0x8A: return static_cast<char>(0x9A); // Š
-    case 0x8C: return static_cast<char>(0x9C); // Œ
-    case 0x8E: return static_cast<char>(0x9E); // Ž
-    case 0x9F: return static_cast<char>(0xFF); // Ÿ
-    default: return c;
+    case 0x8A:
+        return static_cast<char>(0x9A); // Š
+    case 0x8C:
+        return static_cast<char>(0x9C); // Œ
+    case 0x8E:
+        return static_cast<char>(0x9E); // Ž
+    case 0x9F:
+        return static_cast<char>(0xFF); // Ÿ
+    default:
+        return c;
     }
 }
 

@@ -9,14 +9,15 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace qor {
 
 struct Program {
-    Program(Registry& registry, ShellServices& shell, std::string programPath,
+    Program(Registry& settingsStore, ShellServices& desktop, std::string programPath,
             std::string programDir)
-        : registry(registry), shell(shell),
-          config(registry, std::move(programPath), std::move(programDir)) {}
+        : registry(settingsStore), shell(desktop),
+          config(settingsStore, std::move(programPath), std::move(programDir)) {}
 
     Registry& registry;
     ShellServices& shell;

@@ -80,7 +80,7 @@ std::string convertSourceLine(std::string_view utf8Line, std::string_view source
         if (!converted) {
             fail(sourceName, lineNumber, column,
                  "\"" + std::string(sequence) + "\" (" + codePointName(cp) +
-                     ") has no place in Windows-1252");
+                     ") cannot be written in Windows-1252");
         }
         if (isRefusedControl(cp))
             fail(sourceName, lineNumber, column, "control character " + codePointName(cp));
