@@ -31,6 +31,15 @@ constexpr Color rgbColor(int red, int green, int blue) {
 // Gives a number in 0 .. range - 1.
 using RandomSource = std::function<int(int range)>;
 
+// A number of the source forced into 0 .. range - 1 (0 for an empty range),
+// so that a careless source cannot index outside a list.
+inline int randomBelow(const RandomSource& random, int range) {
+    if (range <= 0)
+        return 0;
+    const int number = random(range) % range;
+    return number < 0 ? number + range : number;
+}
+
 // Reads a colour attribute: "#RRGGBB", "random", "?RRGGBB,RRGGBB,..." (one
 // chosen at random), "i" + palette index, or a name from the page's colour
 // names. Anything unreadable is white.

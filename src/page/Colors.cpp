@@ -30,8 +30,12 @@ Color ParseColorValue(std::string_view value, const TXAliasList& colorNames,
     std::string text = StripQuotes(value);
     if (text.empty())
         return ColorValue::White;
-    if (text == "random")
-        return rgbColor(51 * random(6), 51 * random(6), 51 * random(6));
+    if (text == "random") {
+        const int red = 51 * randomBelow(random, 6);
+        const int green = 51 * randomBelow(random, 6);
+        const int blue = 51 * randomBelow(random, 6);
+        return rgbColor(red, green, blue);
+    }
 
     // Names may refer to other names. A chain longer than the table has
     // entries runs in a circle and ends as white, like an undefined name.
@@ -49,7 +53,7 @@ Color ParseColorValue(std::string_view value, const TXAliasList& colorNames,
         const int entries = static_cast<int>(text.size() / 7);
         if (entries == 0)
             return ColorValue::White;
-        const auto chosen = static_cast<std::size_t>(random(entries));
+        const auto chosen = static_cast<std::size_t>(randomBelow(random, entries));
         return parseHexColor(std::string_view(text).substr(1 + 7 * chosen, 6));
     }
     case '#':

@@ -1,0 +1,266 @@
+// Checks the sources of the sample installation against the rules the
+// program's readers rely on: a shifted line in a library, an unsorted
+// dictionary or a style a page forgets to define would only show up later,
+// as a damaged-file message or a failed look-up.
+
+#include "platform/FileSystem.h"
+#include "platform/Text.h"
+#include "qor-pack/DataFile.h"
+#include "qor-pack/TextConversion.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <regex>
+#include <set>
+
+namespace qor::pack {
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAreArray;
+
+const std::string kDataDir = QOR_DATA_DIR "/";
+
+std::string readSource(const std::string& relative) {
+    const std::optional<std::string> text = readFile(kDataDir + relative);
+    if (!text)
+        ADD_FAILURE() << "cannot read " << relative;
+    return text.value_or("");
+}
+
+// The lines of a UTF-8 source as Windows-1252, as qor-pack writes them.
+std::vector<std::string> sourceLines(const std::string& relative) {
+    const std::string text = readSource(relative);
+    std::vector<std::string> lines;
+    for (std::string_view line : splitLines(text))
+        lines.push_back(convertSourceLine(line, relative, lines.size() + 1));
+    return lines;
+}
+
+// Meanings are separated by "; ".
+std::vector<std::string> meaningPieces(const std::string& meanings) {
+    std::vector<std::string> pieces;
+    std::size_t start = 0;
+    for (std::size_t end; (end = meanings.find("; ", start)) != std::string::npos; start = end + 2)
+        pieces.push_back(meanings.substr(start, end - start));
+    pieces.push_back(meanings.substr(start));
+    return pieces;
+}
+
+bool isTrimmed(std::string_view text) {
+    return !text.empty() && text.front() != ' ' && text.back() != ' ';
+}
+
+// Dictionary order: case and accents ignored, punctuation and blanks before
+// letters and digits.
+std::string sortKey(std::string_view cp1252) {
+    static const std::map<char, std::string> kFolded = {
+        {'\xE0', "a"}, {'\xE1', "a"}, {'\xE2', "a"}, {'\xE4', "a"}, {'\xE7', "c"},
+        {'\xE8', "e"}, {'\xE9', "e"}, {'\xEA', "e"}, {'\xEB', "e"}, {'\xEC', "i"},
+        {'\xED', "i"}, {'\xEE', "i"}, {'\xEF', "i"}, {'\xF1', "n"}, {'\xF2', "o"},
+        {'\xF3', "o"}, {'\xF4', "o"}, {'\xF6', "o"}, {'\xF9', "u"}, {'\xFA', "u"},
+        {'\xFB', "u"}, {'\xFC', "u"}, {'\xDF', "ss"}};
+    std::string key;
+    for (const char c : lowerCase(cp1252)) {
+        if (const auto folded = kFolded.find(c); folded != kFolded.end())
+            key += folded->second;
+        else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+            key += c;
+        else
+            key += std::string{'\x01', c};
+    }
+    return key;
+}
+
+struct LibraryEntry {
+    std::string file;
+    std::string word;
+    std::string meanings; // both meaning fields, joined by "; "
+    int wordClass = 0;
+};
+
+std::vector<std::string> librarySources() {
+    const std::string area = "Vokabeln (S)/Grundwortschatz/";
+    std::vector<std::string> files;
+    for (const DirectoryEntry& entry : listDirectory(kDataDir + area)) {
+        if (!entry.isDirectory && extractFileExt(entry.name) == ".asc")
+            files.push_back(area + entry.name);
+    }
+    return files;
+}
+
+// Checks one ten-line entry as the library reader will read it.
+LibraryEntry checkLibraryEntry(const std::string& file, const std::vector<std::string>& lines,
+                               std::size_t first) {
+    const auto line = [&](std::size_t n) { return lines[first + n - 1]; };
+    const std::string where = file + " entry at line " + std::to_string(first + 1);
+    const std::set<std::string> flags = {"0", "-1"};
+
+    EXPECT_TRUE(isTrimmed(line(1))) << where << ": word";
+    EXPECT_TRUE(isTrimmed(line(2))) << where << ": first meaning";
+    EXPECT_FALSE(line(2).starts_with(".wav")) << where;
+    EXPECT_LE(line(2).size(), 30u) << where << ": too long for multiple choice";
+    for (const std::size_t n : {2, 3}) {
+        EXPECT_THAT(line(n), Not(::testing::MatchesRegex(".*(;[^ ]| ;).*")))
+            << where << ": meanings are separated by \"; \"";
+    }
+    for (const std::size_t n : {4, 6}) {
+        const std::string& context = line(n);
+        const std::string& flag = line(n + 1);
+        EXPECT_TRUE(flags.contains(flag)) << where << ": flag line " << n + 1;
+        if (context.empty()) {
+            EXPECT_EQ(flag, "0") << where << ": a tip without a context sentence";
+            continue;
+        }
+        // One gap in parentheses, as the context exercise and the editor's
+        // alignment of contexts expect.
+        EXPECT_TRUE(std::regex_match(context, std::regex("[^()\\[\\]]*\\([^()]+\\)[^()\\[\\]]*")))
+            << where << ": context " << context;
+    }
+    EXPECT_TRUE(std::regex_match(line(8), std::regex("[0-5]"))) << where << ": word class";
+    EXPECT_EQ(line(9), "0") << where << ": the sample libraries ask Spanish words";
+    EXPECT_TRUE(std::regex_match(line(10), std::regex("[0-4]"))) << where << ": difficulty";
+
+    const std::string meanings = line(3).empty() ? line(2) : line(2) + "; " + line(3);
+    return {file, line(1), meanings, line(8).empty() ? -1 : line(8)[0] - '0'};
+}
+
+std::vector<LibraryEntry> sampleLibraryEntries() {
+    std::vector<LibraryEntry> entries;
+    for (const std::string& file : librarySources()) {
+        const std::vector<std::string> lines = sourceLines(file);
+        EXPECT_EQ(lines.size() % 10, 0u) << file << ": every entry has ten lines";
+        for (std::size_t first = 0; first + 10 <= lines.size(); first += 10)
+            entries.push_back(checkLibraryEntry(file, lines, first));
+    }
+    return entries;
+}
+
+struct DictionaryEntry {
+    std::string word;
+    std::string wordClass;
+    std::string meanings;
+};
+
+std::vector<DictionaryEntry> dictionary(const std::string& relative) {
+    const std::vector<std::string> strings = parseDataFileSource(readSource(relative), relative, 3);
+    std::vector<DictionaryEntry> entries;
+    for (std::size_t i = 0; i + 3 <= strings.size(); i += 3)
+        entries.push_back({strings[i], strings[i + 1], strings[i + 2]});
+
+    std::set<std::pair<std::string, std::string>> seen;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const DictionaryEntry& entry = entries[i];
+        EXPECT_TRUE(isTrimmed(entry.word) && isTrimmed(entry.meanings)) << relative << " " << i;
+        EXPECT_TRUE(std::regex_match(entry.wordClass, std::regex("[1-6]"))) << entry.word;
+        EXPECT_TRUE(seen.insert({entry.word, entry.wordClass}).second) << "twice: " << entry.word;
+        if (i > 0) {
+            EXPECT_LE(sortKey(entries[i - 1].word), sortKey(entry.word))
+                << relative << ": " << entries[i - 1].word << " before " << entry.word;
+        }
+    }
+    return entries;
+}
+
+const DictionaryEntry* find(const std::vector<DictionaryEntry>& entries, const std::string& word,
+                            int wordClass) {
+    const auto it = std::find_if(entries.begin(), entries.end(), [&](const DictionaryEntry& e) {
+        return e.word == word && e.wordClass == std::to_string(wordClass);
+    });
+    return it == entries.end() ? nullptr : &*it;
+}
+
+TEST(SampleDataTest, LibrariesFollowTheTenLineFormat) {
+    const std::vector<LibraryEntry> entries = sampleLibraryEntries();
+    EXPECT_GE(librarySources().size(), 2u);
+    EXPECT_GE(entries.size(), 50u);
+}
+
+TEST(SampleDataTest, SpanishGermanDictionaryHoldsEveryLibraryEntry) {
+    const std::vector<DictionaryEntry> sd = dictionary("dictionary/s_d.txt");
+    for (const LibraryEntry& entry : sampleLibraryEntries()) {
+        // The editor's check compares word, class and the set of meanings.
+        const DictionaryEntry* found = find(sd, entry.word, entry.wordClass + 1);
+        ASSERT_NE(found, nullptr) << entry.file << ": " << entry.word;
+        std::vector<std::string> expected = meaningPieces(entry.meanings);
+        std::vector<std::string> actual = meaningPieces(found->meanings);
+        std::sort(expected.begin(), expected.end());
+        std::sort(actual.begin(), actual.end());
+        EXPECT_EQ(actual, expected) << entry.word;
+    }
+}
+
+TEST(SampleDataTest, GermanSpanishDictionaryLeadsBackToEveryLibraryWord) {
+    const std::vector<DictionaryEntry> ds = dictionary("dictionary/d_s.txt");
+    for (const LibraryEntry& entry : sampleLibraryEntries()) {
+        for (const std::string& piece : meaningPieces(entry.meanings)) {
+            // German nouns are looked up without their optional article and comment.
+            const std::string word = std::regex_replace(
+                std::regex_replace(piece, std::regex("^\\((der|die|das)\\) "), ""),
+                std::regex(" \\[[^\\]]*\\]$"), "");
+            const DictionaryEntry* found = find(ds, word, entry.wordClass + 1);
+            ASSERT_NE(found, nullptr) << entry.word << " -> " << word;
+            EXPECT_THAT(meaningPieces(found->meanings), Contains(entry.word)) << word;
+        }
+    }
+}
+
+TEST(SampleDataTest, SoundDatabaseSourceIsValid) {
+    const std::vector<std::string> strings =
+        parseDataFileSource(readSource("sound/s_w.txt"), "sound/s_w.txt", 2);
+    for (std::size_t i = 1; i < strings.size(); i += 2)
+        EXPECT_THAT(strings[i], ::testing::MatchesRegex("X[SURW]:\\\\.+\\.wav")) << strings[i];
+}
+
+TEST(SampleDataTest, EditorSchemeHasEveryKeyWithAValidValue) {
+    std::map<std::string, std::string> values;
+    for (const std::string& line : sourceLines("editor/default.ed")) {
+        const std::size_t equals = line.find('=');
+        ASSERT_NE(equals, std::string::npos) << line;
+        values[line.substr(0, equals)] = line.substr(equals + 1);
+    }
+    EXPECT_FALSE(values["SCHRIFT"].empty());
+    EXPECT_THAT(values["FETT"], ::testing::AnyOf("0", "1"));
+    for (const char* key : {"SIZE1", "SIZE2", "SIZE3"})
+        EXPECT_TRUE(std::regex_match(values[key], std::regex("[6-9]|1[0-4]"))) << key;
+    for (int n = 1; n <= 7; ++n) {
+        const std::string key = "FARBE" + std::to_string(n);
+        EXPECT_TRUE(std::regex_match(values[key], std::regex("#[0-9A-F]{6}"))) << key;
+    }
+    EXPECT_EQ(values.size(), 12u);
+}
+
+TEST(SampleDataTest, PagesConvertAndUseOnlyDefinedStyles) {
+    const std::string styles = convertSourceText(readSource("hqor/stile.htx"), "stile.htx");
+    const std::vector<std::string> required = {"NORMAL", "KOMMENTAR", "VOK", "BED",
+                                               "ZEIT",   "IRR",       "REG"};
+    std::set<std::string> defined;
+    const std::regex definition("ID=([A-Z]+)>");
+    for (auto it = std::sregex_iterator(styles.begin(), styles.end(), definition);
+         it != std::sregex_iterator(); ++it) {
+        defined.insert((*it)[1]);
+    }
+    EXPECT_THAT(std::vector<std::string>(defined.begin(), defined.end()),
+                ::testing::UnorderedElementsAreArray(required));
+
+    for (const DirectoryEntry& entry : listDirectory(kDataDir + "hqor/")) {
+        if (entry.isDirectory || extractFileExt(entry.name) != ".htx")
+            continue;
+        const std::string page = convertSourceText(readSource("hqor/" + entry.name), entry.name);
+        const std::regex applied("<\\+([A-Za-z]+)>");
+        for (auto it = std::sregex_iterator(page.begin(), page.end(), applied);
+             it != std::sregex_iterator(); ++it) {
+            EXPECT_TRUE(defined.contains(upperCase((*it)[1].str())))
+                << entry.name << " applies " << (*it)[0];
+        }
+    }
+    const std::string main = readSource("hqor/main.htx");
+    EXPECT_THAT(main, ::testing::HasSubstr("<INCLUDE HREF=\"stile.htx\">"));
+    EXPECT_THAT(main, ::testing::HasSubstr("<TITLE>*qor spanisch</TITLE>"));
+}
+
+} // namespace
+} // namespace qor::pack
