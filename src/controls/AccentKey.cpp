@@ -66,17 +66,21 @@ bool AccentKey(QWidget* control, int key) {
         return true;
     }
     if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) {
-        cycleInDocument(plain->textCursor(), [plain](const QTextCursor& c) { plain->setTextCursor(c); });
+        cycleInDocument(plain->textCursor(),
+                        [plain](const QTextCursor& c) { plain->setTextCursor(c); });
         return true;
     }
     if (auto* rich = qobject_cast<QTextEdit*>(control)) {
-        cycleInDocument(rich->textCursor(), [rich](const QTextCursor& c) { rich->setTextCursor(c); });
+        cycleInDocument(rich->textCursor(),
+                        [rich](const QTextCursor& c) { rich->setTextCursor(c); });
         return true;
     }
     return false;
 }
 
-void installAccentKey(QWidget* edit) { edit->installEventFilter(new AccentKeyFilter(edit)); }
+void installAccentKey(QWidget* edit) {
+    edit->installEventFilter(new AccentKeyFilter(edit));
+}
 
 bool AccentKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)

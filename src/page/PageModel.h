@@ -182,6 +182,7 @@ private:
     };
 
     std::optional<std::string> loadPageText(const std::string& path) const;
+    int addPicture(TXPicture picture);
 
     PageContent page_;
     FormatState state_;

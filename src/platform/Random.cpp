@@ -25,6 +25,8 @@ void Randomize() {
     generator().seed(static_cast<std::uint32_t>(ticks));
 }
 
-void RandSeed(std::uint32_t seed) { generator().seed(seed); }
+void RandSeed(std::uint32_t seed) {
+    generator().seed(seed);
+}
 
 } // namespace qor

@@ -57,7 +57,9 @@ bool Configuration::startedFromNetwork() const {
     return programPath_.starts_with("\\\\") || programPath_.starts_with("//");
 }
 
-IniFile Configuration::iniFile() const { return IniFile(ProgramDir + "qor.ini"); }
+IniFile Configuration::iniFile() const {
+    return IniFile(ProgramDir + "qor.ini");
+}
 
 void Configuration::ReadIniSettings() {
     IniFile ini = iniFile();
@@ -66,8 +68,9 @@ void Configuration::ReadIniSettings() {
 
     UserDir = asDirectory(ini.readString(IniSectionQor, "Benutzer-Verzeichnis"));
     if (!UserDir.empty() && !directoryExists(UserDir)) {
-        AppMessage("Das Benutzer-Verzeichnis "_cp + UserDir + " wurde nicht gefunden!"_cp + "\r" +
-                   "Für die Benutzerverwaltung wird auf das lokale Verzeichnis zurückgegriffen."_cp);
+        AppMessage(
+            "Das Benutzer-Verzeichnis "_cp + UserDir + " wurde nicht gefunden!"_cp + "\r" +
+            "Für die Benutzerverwaltung wird auf das lokale Verzeichnis zurückgegriffen."_cp);
         UserDir.clear();
     }
 
@@ -86,8 +89,8 @@ void Configuration::ReadIniSettings() {
 
     BusinessRecordingDir = asDirectory(ini.readString(IniSectionProgram, "Aufnahmen Wirtschaft"));
     if (!BusinessRecordingDir.empty() && !directoryExists(BusinessRecordingDir)) {
-        AppMessage("Das Verzeichnis für die WIRTSCHAFT-Sprachaufnahmen "_cp +
-                   BusinessRecordingDir + " wurde nicht gefunden!"_cp);
+        AppMessage("Das Verzeichnis für die WIRTSCHAFT-Sprachaufnahmen "_cp + BusinessRecordingDir +
+                   " wurde nicht gefunden!"_cp);
         BusinessRecordingDir = "-";
     }
 
@@ -105,9 +108,9 @@ void Configuration::ReadIniSettings() {
 }
 
 void Configuration::ResolveDirectories(const MediaVolumeList& volumes) {
-    BackdropColor = static_cast<std::uint32_t>(
-        registry_.readInteger(RegistryKey::Program, "Hintergrund")
-            .value_or(static_cast<std::int32_t>(DefaultBackdropColor)));
+    BackdropColor =
+        static_cast<std::uint32_t>(registry_.readInteger(RegistryKey::Program, "Hintergrund")
+                                       .value_or(static_cast<std::int32_t>(DefaultBackdropColor)));
     OnlineHelp = registry_.readString(RegistryKey::Program, "Online-Hilfe").value_or("AN") != "AUS";
 
     const char* const dirs = RegistryKey::Directories;
@@ -163,7 +166,8 @@ void Configuration::resolveWaveDir(const MediaVolumeList& volumes) {
     }
     WaveDir.clear();
 
-    const std::string drive = readRegistryString(registry_, RegistryKey::Directories, "CD-Laufwerk");
+    const std::string drive =
+        readRegistryString(registry_, RegistryKey::Directories, "CD-Laufwerk");
     if (!drive.empty()) {
         WaveDir = asDirectory(drive) + "wave/";
         if (isMediumSoundDir(WaveDir))

@@ -17,8 +17,7 @@ std::string ResolveProgramDir(const std::string& qorHome, const std::string& ins
 
 std::string ProgramDirFor(const std::string& executablePath) {
     const char* home = std::getenv("QOR_HOME");
-    const std::string qorHome =
-        home ? fromNativePath(home).value_or(std::string()) : std::string();
+    const std::string qorHome = home ? fromNativePath(home).value_or(std::string()) : std::string();
     return ResolveProgramDir(qorHome, QOR_INSTALLED_DATA_DIR, executablePath);
 }
 

@@ -16,9 +16,9 @@ namespace {
 // Each row is a cycle; the last character leads back to the first.
 const std::array<std::string, 15>& accentRows() {
     static const std::array<std::string, 15> rows = {
-        "aáàâäæ"_cp, "AÁÀÂÄÆ"_cp, "eéèêë"_cp, "EÉÈÊË"_cp, "iíìîï"_cp,
+        "aáàâäæ"_cp, "AÁÀÂÄÆ"_cp, "eéèêë"_cp,  "EÉÈÊË"_cp, "iíìîï"_cp,
         "IÍÌÎÏ"_cp,  "oóòôöœ"_cp, "OÓÒÔÖŒ"_cp, "uúùûü"_cp, "UÚÙÛÜ"_cp,
-        "nñ"_cp,     "NÑ"_cp,     "cç"_cp,    "CÇ"_cp,    "?¿!¡"_cp,
+        "nñ"_cp,     "NÑ"_cp,     "cç"_cp,     "CÇ"_cp,    "?¿!¡"_cp,
     };
     return rows;
 }

@@ -68,8 +68,9 @@ bool StartUp(Program& program, const std::vector<std::string>& arguments, const 
         config.ReadIniSettings();
     config.ResolveDirectories(volumes);
     if (config.PageRoot.empty() || config.VocabularyRoot.empty()) {
-        AppMessage("*qor spanisch kann nicht gestartet werden!\nDie Installation ist unvollständig."_cp,
-                   MessageStyle::Stop);
+        AppMessage(
+            "*qor spanisch kann nicht gestartet werden!\nDie Installation ist unvollständig."_cp,
+            MessageStyle::Stop);
         return false;
     }
     program.lastFiles->Load();

@@ -1,11 +1,11 @@
-#include "Installation.h"
+#include "shell/Configuration.h"
 
+#include "Installation.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
 #include "platform/Registry.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"
-#include "shell/Configuration.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +19,13 @@ const char* const Dirs = RegistryKey::Directories;
 
 class ConfigurationTest : public ::testing::Test {
 protected:
-    Configuration config() { return Configuration(registry, install.programPath(), install.programDir()); }
+    Configuration config() {
+        return Configuration(registry, install.programPath(), install.programDir());
+    }
     MediaVolumeList volumes(std::vector<std::string> roots = {}) {
-        return [roots] { return roots; };
+        return [roots] {
+            return roots;
+        };
     }
     void writeIni(const std::string& text) { install.dir.file("qor.ini", text); }
     std::string iniValue(const char* section, const char* key) {

@@ -1,7 +1,8 @@
+#include "shell/SharedRoutines.h"
+
 #include "platform/Random.h"
 #include "platform/Text.h"
 #include "shell/ProgramLocation.h"
-#include "shell/SharedRoutines.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

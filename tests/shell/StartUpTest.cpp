@@ -1,12 +1,12 @@
-#include "Installation.h"
+#include "shell/StartUp.h"
 
+#include "Installation.h"
 #include "platform/AppMessage.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Shell.h"
 #include "platform/Text.h"
-#include "shell/StartUp.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,9 @@ protected:
     bool start(std::vector<std::string> arguments = {}, ScreenInfo screen = goodScreen) {
         return StartUp(program, arguments, screen, [] { return std::vector<std::string>(); });
     }
-    bool shortcutOn(const TempDir& folder) { return fileExists(folder.path() + "qor spanisch.desktop"); }
+    bool shortcutOn(const TempDir& folder) {
+        return fileExists(folder.path() + "qor spanisch.desktop");
+    }
 
     Installation install;
     MemoryRegistry registry;
@@ -138,7 +140,8 @@ TEST_F(StartUpTest, RecentFilesSurviveARunAndAFailedStart) {
     // A start that fails before the list was read must not blank it.
     {
         Program failing(registry, shell, install.programPath(), install.programDir());
-        EXPECT_FALSE(StartUp(failing, {}, {640, 480, 32}, [] { return std::vector<std::string>(); }));
+        EXPECT_FALSE(
+            StartUp(failing, {}, {640, 480, 32}, [] { return std::vector<std::string>(); }));
     }
     EXPECT_EQ(registry.readString(RegistryKey::Files, "0"), "/v/Reisen.asc");
 }

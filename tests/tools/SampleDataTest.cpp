@@ -104,7 +104,7 @@ LibraryEntry checkLibraryEntry(const std::string& file, const std::vector<std::s
     EXPECT_FALSE(line(2).starts_with(".wav")) << where;
     EXPECT_LE(line(2).size(), 30u) << where << ": too long for multiple choice";
     for (const std::size_t n : {2, 3}) {
-        EXPECT_THAT(line(n), Not(::testing::MatchesRegex(".*(;[^ ]| ;).*")))
+        EXPECT_THAT(line(n), ::testing::Not(::testing::MatchesRegex(".*(;[^ ]| ;).*")))
             << where << ": meanings are separated by \"; \"";
     }
     for (const std::size_t n : {4, 6}) {

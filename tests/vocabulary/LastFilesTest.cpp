@@ -1,6 +1,7 @@
+#include "vocabulary/LastFiles.h"
+
 #include "platform/Registry.h"
 #include "shell/Configuration.h"
-#include "vocabulary/LastFiles.h"
 
 #include <gtest/gtest.h>
 
