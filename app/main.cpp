@@ -33,7 +33,10 @@ std::vector<std::string> programArguments() {
 }
 
 void printLine(const char* label, const std::string& value) {
-    std::printf("%-22s %s\n", label, qor::cp1252ToUtf8(value).c_str());
+    // Padded by characters, not by the bytes of their UTF-8 form.
+    const std::string text = qor::utf8ToCp1252(label);
+    const std::string padding(text.size() < 22 ? 22 - text.size() : 0, ' ');
+    std::printf("%s%s %s\n", label, padding.c_str(), qor::cp1252ToUtf8(value).c_str());
 }
 
 // Until the main window takes over, a run reports what start-up resolved.

@@ -1,4 +1,5 @@
 #include "qor-pack/DataFile.h"
+
 #include "qor-pack/PackError.h"
 
 #include <gmock/gmock.h>
@@ -32,7 +33,8 @@ TEST(DataFileSourceTest, BackslashTakesTheRestLiterally) {
 
 TEST(DataFileSourceTest, ConvertsToWindows1252AndAcceptsCrLfSources) {
     EXPECT_THAT(parseDataFileSource("el té\r\ndie Größe\r\n", "x.txt"),
-                ElementsAre("el t\xE9", "die Gr\xF6\xDF" "e"));
+                ElementsAre("el t\xE9", "die Gr\xF6\xDF"
+                                        "e"));
 }
 
 TEST(DataFileSourceTest, RefusesUnrepresentableCharactersWithTheirLine) {

@@ -1,12 +1,12 @@
+#include "qor-pack/PackCommands.h"
+
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "platform/Zlib.h"
-#include "qor-pack/PackCommands.h"
 #include "support/TempDir.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 namespace qor::pack {
@@ -41,7 +41,8 @@ protected:
 TEST_F(PackCommandsTest, TextWritesWindows1252WithCrLf) {
     dir_.file("in.txt", "Grüße\n¡Hola!\n");
     ASSERT_EQ(run({"text", native("in.txt"), native("out.txt")}), kExitOk) << err_.str();
-    EXPECT_EQ(read("out.txt"), "Gr\xFC\xDF" "e\r\n\xA1Hola!\r\n");
+    EXPECT_EQ(read("out.txt"), "Gr\xFC\xDF"
+                               "e\r\n\xA1Hola!\r\n");
 }
 
 TEST_F(PackCommandsTest, ZlibPacksTheConvertedText) {
@@ -73,9 +74,13 @@ TEST_F(PackCommandsTest, DatafileRoundTripsThroughDump) {
         << err_.str();
     const InflateResult content = inflateZlib(read("s_d.qor"));
     ASSERT_TRUE(content.ok);
-    EXPECT_EQ(content.data, "el t\xE9\0" "1\0(der) Tee\0"
-                            "\xA1" "Buen provecho!\0" "6\0Guten Appetit!\0"
-                            "\0" "1\0#leer\0"s);
+    EXPECT_EQ(content.data, "el t\xE9\0"
+                            "1\0(der) Tee\0"
+                            "\xA1"
+                            "Buen provecho!\0"
+                            "6\0Guten Appetit!\0"
+                            "\0"
+                            "1\0#leer\0"s);
 
     ASSERT_EQ(run({"dump", "--record=3", native("s_d.qor"), native("back.txt")}), kExitOk)
         << err_.str();

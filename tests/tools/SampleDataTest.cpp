@@ -8,10 +8,9 @@
 #include "qor-pack/DataFile.h"
 #include "qor-pack/TextConversion.h"
 
+#include <algorithm>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <algorithm>
 #include <map>
 #include <regex>
 #include <set>
@@ -58,11 +57,10 @@ bool isTrimmed(std::string_view text) {
 // letters and digits.
 std::string sortKey(std::string_view cp1252) {
     static const std::map<char, std::string> kFolded = {
-        {'\xE0', "a"}, {'\xE1', "a"}, {'\xE2', "a"}, {'\xE4', "a"}, {'\xE7', "c"},
-        {'\xE8', "e"}, {'\xE9', "e"}, {'\xEA', "e"}, {'\xEB', "e"}, {'\xEC', "i"},
-        {'\xED', "i"}, {'\xEE', "i"}, {'\xEF', "i"}, {'\xF1', "n"}, {'\xF2', "o"},
-        {'\xF3', "o"}, {'\xF4', "o"}, {'\xF6', "o"}, {'\xF9', "u"}, {'\xFA', "u"},
-        {'\xFB', "u"}, {'\xFC', "u"}, {'\xDF', "ss"}};
+        {'\xE0', "a"}, {'\xE1', "a"}, {'\xE2', "a"}, {'\xE4', "a"}, {'\xE7', "c"}, {'\xE8', "e"},
+        {'\xE9', "e"}, {'\xEA', "e"}, {'\xEB', "e"}, {'\xEC', "i"}, {'\xED', "i"}, {'\xEE', "i"},
+        {'\xEF', "i"}, {'\xF1', "n"}, {'\xF2', "o"}, {'\xF3', "o"}, {'\xF4', "o"}, {'\xF6', "o"},
+        {'\xF9', "u"}, {'\xFA', "u"}, {'\xFB', "u"}, {'\xFC', "u"}, {'\xDF', "ss"}};
     std::string key;
     for (const char c : lowerCase(cp1252)) {
         if (const auto folded = kFolded.find(c); folded != kFolded.end())
@@ -95,7 +93,9 @@ std::vector<std::string> librarySources() {
 // Checks one ten-line entry as the library reader will read it.
 LibraryEntry checkLibraryEntry(const std::string& file, const std::vector<std::string>& lines,
                                std::size_t first) {
-    const auto line = [&](std::size_t n) { return lines[first + n - 1]; };
+    const auto line = [&](std::size_t n) {
+        return lines[first + n - 1];
+    };
     const std::string where = file + " entry at line " + std::to_string(first + 1);
     const std::set<std::string> flags = {"0", "-1"};
 

@@ -1,5 +1,6 @@
-#include "qor-pack/PackError.h"
 #include "qor-pack/TextConversion.h"
+
+#include "qor-pack/PackError.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -23,18 +24,21 @@ TEST_P(ConvertSourceTextTest, GivesWindows1252WithCrLf) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ConvertSourceTextTest,
-    ::testing::Values(
-        ConversionCase{"Ascii", "abc", "abc"},
-        ConversionCase{"LineEnds", "a\nb\n", "a\r\nb\r\n"},
-        ConversionCase{"CrLfIsNotDoubled", "a\r\nb\r\n", "a\r\nb\r\n"},
-        ConversionCase{"EmptyLinesStay", "a\n\n\nb", "a\r\n\r\n\r\nb"},
-        ConversionCase{"GermanLetters", "ÄÖÜäöüß", "\xC4\xD6\xDC\xE4\xF6\xFC\xDF"},
-        ConversionCase{"SpanishLetters", "¿Año?¡Olé!ñÑ", "\xBF" "A\xF1o?\xA1Ol\xE9!\xF1\xD1"},
-        ConversionCase{"EuroAndDashFromTheUpperHalf", "€ – „“", "\x80 \x96 \x84\x93"},
-        ConversionCase{"SectionSignOfPageCommands", "§end", "\xA7" "end"},
-        ConversionCase{"TabStays", "a\tb", "a\tb"},
-        ConversionCase{"ByteOrderMarkIsDropped", "\xEF\xBB\xBFhola\n", "hola\r\n"},
-        ConversionCase{"Empty", "", ""}),
+    ::testing::Values(ConversionCase{"Ascii", "abc", "abc"},
+                      ConversionCase{"LineEnds", "a\nb\n", "a\r\nb\r\n"},
+                      ConversionCase{"CrLfIsNotDoubled", "a\r\nb\r\n", "a\r\nb\r\n"},
+                      ConversionCase{"EmptyLinesStay", "a\n\n\nb", "a\r\n\r\n\r\nb"},
+                      ConversionCase{"GermanLetters", "ÄÖÜäöüß", "\xC4\xD6\xDC\xE4\xF6\xFC\xDF"},
+                      ConversionCase{"SpanishLetters", "¿Año?¡Olé!ñÑ",
+                                     "\xBF"
+                                     "A\xF1o?\xA1Ol\xE9!\xF1\xD1"},
+                      ConversionCase{"EuroAndDashFromTheUpperHalf", "€ – „“", "\x80 \x96 \x84\x93"},
+                      ConversionCase{"SectionSignOfPageCommands", "§end",
+                                     "\xA7"
+                                     "end"},
+                      ConversionCase{"TabStays", "a\tb", "a\tb"},
+                      ConversionCase{"ByteOrderMarkIsDropped", "\xEF\xBB\xBFhola\n", "hola\r\n"},
+                      ConversionCase{"Empty", "", ""}),
     [](const auto& test) { return std::string(test.param.name); });
 
 struct RefusalCase {
@@ -73,8 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(SplitLinesTest, DropsCrBeforeLfAndTheEmptyTail) {
-    EXPECT_EQ(splitLines("a\r\nb\n\nc\n"),
-              (std::vector<std::string_view>{"a", "b", "", "c"}));
+    EXPECT_EQ(splitLines("a\r\nb\n\nc\n"), (std::vector<std::string_view>{"a", "b", "", "c"}));
     EXPECT_EQ(splitLines("a\rb"), (std::vector<std::string_view>{"a\rb"}));
     EXPECT_TRUE(splitLines("").empty());
 }

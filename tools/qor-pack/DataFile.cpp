@@ -85,8 +85,7 @@ std::vector<std::string> splitDataFileContent(std::string_view content,
     return strings;
 }
 
-std::string formatDataFileSource(const std::vector<std::string>& strings,
-                                 std::size_t recordSize) {
+std::string formatDataFileSource(const std::vector<std::string>& strings, std::size_t recordSize) {
     std::string source;
     for (std::size_t i = 0; i < strings.size(); ++i) {
         const std::string& text = strings[i];

@@ -8,8 +8,8 @@
 
 #include <charconv>
 #include <functional>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -78,7 +78,8 @@ std::size_t parseRecordSize(std::string_view text) {
     std::size_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value == 0)
-        throw UsageError("--record needs a whole number above 0, not \"" + std::string(text) + "\"");
+        throw UsageError("--record needs a whole number above 0, not \"" + std::string(text) +
+                         "\"");
     return value;
 }
 
@@ -158,13 +159,17 @@ const Conversion* findConversion(std::string_view command) {
          [](const Invocation& call, const std::string& in) {
              return pack(convertSourceText(in, call.input));
          }},
-        {"raw-zlib", [](const Invocation&, const std::string& in) { return pack(in); }},
+        {"raw-zlib",
+         [](const Invocation&, const std::string& in) {
+             return pack(in);
+         }},
         {"unpack",
-         [](const Invocation& call, const std::string& in) { return unpack(in, call.input); }},
+         [](const Invocation& call, const std::string& in) {
+             return unpack(in, call.input);
+         }},
         {"datafile",
          [](const Invocation& call, const std::string& in) {
-             return pack(
-                 joinDataFileStrings(parseDataFileSource(in, call.input, call.recordSize)));
+             return pack(joinDataFileStrings(parseDataFileSource(in, call.input, call.recordSize)));
          }},
         {"dump",
          [](const Invocation& call, const std::string& in) {
