@@ -154,6 +154,7 @@ private:
     PageContent& page_;
     Source text_;
     std::optional<Source> substitution_;
+    std::string tagName_; // upper-cased, of the tag being handled
     Skip skip_ = Skip::None;
     std::string condition_; // of the last <IF>
     bool conditionShown_ = false;

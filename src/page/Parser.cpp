@@ -160,11 +160,11 @@ void PageParser::handleTag(std::string_view tagText) {
         name = parser.Rest();
     parser.Failed();
     parser.setStrict(true);
-    name = upperCase(name);
+    tagName_ = upperCase(name);
 
-    if (skip_ != Skip::None && name != "/IF" && name != "ELSE" && name != "/TITLE")
+    if (skip_ != Skip::None && tagName_ != "/IF" && tagName_ != "ELSE" && tagName_ != "/TITLE")
         return;
-    if (const TagRule* rule = findRule(name)) {
+    if (const TagRule* rule = findRule(tagName_)) {
         try {
             (this->*rule->handler)(parser);
         } catch (const EParseError&) {

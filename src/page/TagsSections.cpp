@@ -1,0 +1,80 @@
+// Conditional sections (IF, ELSE, /IF) and the page title. Sections do not
+// nest: the first /IF ends whatever is open.
+
+#include "page/Attributes.h"
+#include "page/PageParser.h"
+
+namespace qor {
+
+namespace {
+
+constexpr std::string_view ExerciseCondition = "#ex";
+
+bool isAliasCondition(std::string_view condition) {
+    return !condition.empty() && condition.front() == '#' && condition != ExerciseCondition;
+}
+
+bool isPlainCondition(std::string_view condition) {
+    return condition.front() != '$' && condition.front() != '?' && condition.front() != '#';
+}
+
+} // namespace
+
+bool PageParser::sectionShown(const std::string& condition) {
+    switch (condition.empty() ? '\0' : condition.front()) {
+    case '$': return !model_.GetDefine(std::string_view(condition).substr(1)).empty();
+    case '?': {
+        if (!model_.OnSpecialCode)
+            return false;
+        std::string code = condition.substr(1);
+        model_.OnSpecialCode(code);
+        return code == "+";
+    }
+    case '#': {
+        if (condition == ExerciseCondition)
+            return model_.exerciseActive();
+        const std::string* alias = page_.aliases.find(condition);
+        return alias && !alias->empty();
+    }
+    default: return model_.HasCondition(condition);
+    }
+}
+
+void PageParser::tagIf(TParser& parser) {
+    // Blanks before ">" are no part of the condition's name.
+    condition_ = TrimBlanks(parser.Rest());
+    conditionShown_ = sectionShown(condition_);
+    skip_ = conditionShown_ ? Skip::None : Skip::Condition;
+}
+
+// ELSE asks alias and plain conditions again. For "$", "?" and "#ex"
+// conditions it takes the opposite of the IF's answer: asking again would
+// show both branches (and call the host a second time).
+void PageParser::tagElse(TParser&) {
+    if (condition_.empty())
+        return; // no IF to turn round
+    bool shown;
+    if (isAliasCondition(condition_)) {
+        const std::string* alias = page_.aliases.find(condition_);
+        shown = !alias || alias->empty();
+    } else if (isPlainCondition(condition_)) {
+        shown = !model_.HasCondition(condition_);
+    } else {
+        shown = !conditionShown_;
+    }
+    skip_ = shown ? Skip::None : Skip::Condition;
+}
+
+void PageParser::tagEndIf(TParser&) {
+    skip_ = Skip::None;
+    condition_.clear();
+}
+
+void PageParser::tagTitle(TParser&) {
+    page_.title.clear();
+    skip_ = Skip::Title;
+}
+
+void PageParser::tagEndTitle(TParser&) { skip_ = Skip::None; }
+
+} // namespace qor
