@@ -12,5 +12,6 @@ output=$(env -u QOR_HOME QOR_CONFIG_DIR="$config" QT_QPA_PLATFORM=offscreen \
 dir=$(dirname "$(readlink -f "$program")")/
 grep -qF "Seiten:                $dir" <<<"$output" || { echo "page root not resolved: $output"; exit 1; }
 grep -qF "Vokabeln:              ${dir}Vokabeln (S)/" <<<"$output" || { echo "vocabulary root not resolved"; exit 1; }
+grep -qF "Sprachaufnahmen:       ${dir}wave/" <<<"$output" || { echo "sound directory not resolved"; exit 1; }
 grep -qF '"Programm"=' "$config/registry.ini" || { echo "program path not recorded"; exit 1; }
 echo "program started and ended on $dir"
