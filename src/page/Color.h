@@ -14,11 +14,11 @@ class TXAliasList;
 using Color = std::int32_t;
 
 namespace ColorValue {
-constexpr Color None = -1;                      // no colour given
+constexpr Color None = -1; // no colour given
 constexpr Color White = 0xFFFFFF;
 constexpr Color Black = 0x000000;
-constexpr Color PageText = 0x7FFFFFFF;          // the page's text colour
-constexpr Color PageLink = 0x5FFFFFFF;          // the page's link colour
+constexpr Color PageText = 0x7FFFFFFF;           // the page's text colour
+constexpr Color PageLink = 0x5FFFFFFF;           // the page's link colour
 constexpr Color PaletteIndexMarker = 0x01000000; // added to a palette index
 constexpr Color FrameColorMarker = 0x0A000000;   // added to a picture's frame colour
 } // namespace ColorValue

@@ -21,7 +21,9 @@ Color parseHexColor(std::string_view digits) {
                     static_cast<int>(value));
 }
 
-bool startsColorValue(char c) { return c == '#' || c == 'i' || c == '?'; }
+bool startsColorValue(char c) {
+    return c == '#' || c == 'i' || c == '?';
+}
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "page/ExerciseFile.h"
 
+#include "page/PageModel.h"
 #include "page/PageStream.h"
 #include "platform/AppMessage.h"
 #include "platform/Random.h"
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace qor {
 
@@ -129,6 +131,25 @@ std::size_t ExerciseRun::pick() {
     }
     const int last = static_cast<int>(fresh.size()) - 1;
     return fresh[static_cast<std::size_t>(std::clamp(random_(last + 1), 0, last))];
+}
+
+void ParseExercise(PageModel& model, const ExerciseFile& file, const ExerciseChoice& choice) {
+    model.Clear();
+    model.aliases().set("#next", choice.next);
+
+    THTMLStream text;
+    text.append(file.pageText(choice.index));
+    text.terminate();
+
+    // "#ex" must not outlast the parse, even when it ends early.
+    struct ExerciseActive {
+        PageModel& page;
+        explicit ExerciseActive(PageModel& p) : page(p) { page.setExerciseActive(true); }
+        ~ExerciseActive() { page.setExerciseActive(false); }
+        ExerciseActive(const ExerciseActive&) = delete;
+        ExerciseActive& operator=(const ExerciseActive&) = delete;
+    } active(model);
+    model.Parse(text.bytes(), false);
 }
 
 } // namespace qor

@@ -18,6 +18,8 @@
 
 namespace qor {
 
+class PageModel;
+
 class ExerciseFile {
 public:
     // Nothing when the file does not start with the identifier "QOR!".
@@ -90,5 +92,10 @@ private:
     int remaining_ = UseFileCount;
     std::deque<std::size_t> recentlyUsed_; // oldest first
 };
+
+// Puts the chosen exercise on the page model: clears the page, sets the
+// alias "#next" to the choice's value and parses header + exercise + trailer
+// while the condition "#ex" holds. Layout and drawing are the caller's.
+void ParseExercise(PageModel& model, const ExerciseFile& file, const ExerciseChoice& choice);
 
 } // namespace qor

@@ -1,9 +1,14 @@
 #include "page/ExpectedPages.h"
 
+#include "page/ExerciseFile.h"
+#include "page/PageModel.h"
+#include "page/PageStream.h"
 #include "platform/FileSystem.h"
+#include "platform/ScriptedMessages.h"
 #include "platform/Text.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace qor {
 
@@ -79,6 +84,83 @@ bool isPageFileName(std::string_view name) {
                                                         ".qor", ".html"};
     const std::string ext = extractFileExt(name);
     return std::find(extensions.begin(), extensions.end(), ext) != extensions.end();
+}
+
+namespace {
+
+constexpr std::string_view StartPage = "main.htx";
+
+// Page files below dir, as paths relative to it, in name order.
+void collectPages(const std::string& dir, const std::string& relative,
+                  std::vector<std::string>& pages) {
+    for (const DirectoryEntry& entry : listDirectory(dir + relative)) {
+        if (entry.isDirectory)
+            collectPages(dir, relative + entry.name + "/", pages);
+        else if (isPageFileName(entry.name))
+            pages.push_back(relative + entry.name);
+    }
+}
+
+void parsePage(PageModel& model, const std::string& path) {
+    if (pageFileKind(path) != PageFileKind::Exercise) {
+        THTMLStream stream;
+        if (ReadPage(path, stream))
+            model.Parse(stream.bytes(), false);
+        return;
+    }
+    const std::optional<ExerciseFile> file = ExerciseFile::load(path);
+    if (!file)
+        return;
+    if (file->exercises().empty()) {
+        ExerciseRun run;
+        run.start(*file);
+        run.next(); // says that there are none
+    }
+    for (std::size_t i = 0; i < file->exercises().size(); ++i)
+        ParseExercise(model, *file, ExerciseChoice{i, "ex"});
+}
+
+} // namespace
+
+PageTreeReport checkPageTree(std::string_view pageDir) {
+    const std::string dir = includeTrailingSeparator(pageDir);
+    PageTreeReport report;
+    report.missingPages = missingPages(dir);
+
+    std::vector<std::string> pages;
+    collectPages(dir, "", pages);
+    const auto start = std::find(pages.begin(), pages.end(), StartPage);
+    if (start != pages.end())
+        std::rotate(pages.begin(), start, start + 1);
+
+    ScriptedMessages messages;
+    PageModel model;
+    std::string page;
+    model.setPictureLoader([&](const TXPicture& picture) -> std::shared_ptr<PictureImage> {
+        if (picture.origin == TXPicture::Origin::File && !fileExists(picture.name)) {
+            report.missingPictures.push_back(page + ": " + picture.name);
+            return nullptr;
+        }
+        return std::make_shared<PictureImage>();
+    });
+
+    for (const std::string& relative : pages) {
+        page = relative;
+        const std::string path = dir + relative;
+        model.Clear();
+        model.setCurrentPage(extractFileDir(path), extractFileName(path));
+        messages.clear();
+        parsePage(model, path);
+        ++report.pagesChecked;
+        if (!messages.shown().empty())
+            report.problems.push_back({relative, messages.texts()});
+    }
+
+    for (const std::string& style : runtimeStyles()) {
+        if (!model.styles().find(style))
+            report.undefinedStyles.push_back(style);
+    }
+    return report;
 }
 
 } // namespace qor

@@ -29,4 +29,25 @@ std::vector<std::string> missingPages(std::string_view pageDir);
 // and exercise pages).
 bool isPageFileName(std::string_view name);
 
+// What a check of a page tree found.
+struct PageTreeReport {
+    struct Problem {
+        std::string page;                  // relative to the page folder
+        std::vector<std::string> messages; // shown while reading or parsing it
+    };
+
+    std::vector<std::string> missingPages;    // see missingPages()
+    std::vector<Problem> problems;            // pages that do not parse cleanly
+    std::vector<std::string> missingPictures; // "page: picture path"
+    std::vector<std::string> undefinedStyles; // run-time styles no page defines
+    int pagesChecked = 0;
+};
+
+// Parses every page of the tree below pageDir as the program would: one
+// page model for all, the start page "main.htx" first (it defines the
+// styles the others rely on), then the rest in name order; every exercise
+// of an exercise file on its own. A page has a problem when a message was
+// shown while it was read or parsed.
+PageTreeReport checkPageTree(std::string_view pageDir);
+
 } // namespace qor

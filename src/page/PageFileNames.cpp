@@ -8,7 +8,9 @@ namespace qor {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The folder above dir ("a/b/" -> "a/"); the root and an empty folder stay.
 std::string parentDirectory(std::string_view dir) {
@@ -63,7 +65,8 @@ std::string ExpandPageFileName(std::string_view name, std::string_view pageDirec
 std::string StepPageFileName(std::string_view fileName, bool forward) {
     const std::size_t dot = fileName.find('.');
     const std::string_view stem = fileName.substr(0, dot);
-    const std::string_view rest = dot == std::string_view::npos ? std::string_view() : fileName.substr(dot);
+    const std::string_view rest =
+        dot == std::string_view::npos ? std::string_view() : fileName.substr(dot);
 
     std::size_t digits = 0;
     if (stem.size() >= 2 && isDigit(stem[stem.size() - 1]) && isDigit(stem[stem.size() - 2]))

@@ -6,7 +6,9 @@ namespace qor {
 
 const char* const PageCaption = "*qor";
 
-void ShowPageError(const std::string& text) { ShowMessage(PageCaption, text, MessageStyle::Stop); }
+void ShowPageError(const std::string& text) {
+    ShowMessage(PageCaption, text, MessageStyle::Stop);
+}
 
 void ShowPageInformation(const std::string& text) {
     ShowMessage(PageCaption, text, MessageStyle::Information);

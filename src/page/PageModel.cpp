@@ -24,15 +24,21 @@ void PageModel::Clear() {
     pictures_.removeUnkept();
 }
 
-std::string PageModel::GetDefine(std::string_view name) const { return definitions_.get(name); }
+std::string PageModel::GetDefine(std::string_view name) const {
+    return definitions_.get(name);
+}
 
 void PageModel::SetDefine(std::string_view name, std::string_view value) {
     definitions_.set(name, value);
 }
 
-bool PageModel::HasCondition(std::string_view name) const { return conditions_.contains(name); }
+bool PageModel::HasCondition(std::string_view name) const {
+    return conditions_.contains(name);
+}
 
-void PageModel::SetCondition(std::string_view name, bool on) { conditions_.set(name, on); }
+void PageModel::SetCondition(std::string_view name, bool on) {
+    conditions_.set(name, on);
+}
 
 void PageModel::setPageSize(int width, int height) {
     pageWidth_ = width;

@@ -53,7 +53,7 @@ struct PageContent {
     std::string clickTarget; // activated by a click anywhere (<ONCLICK>)
     std::string onShow;      // command for the host after drawing
     std::optional<WaitJump> wait;
-    std::string backgroundPicture; // full path
+    std::string backgroundPicture;    // full path
     bool formTakesBackground = false; // <BODY FORM>: the window takes BGCOLOR
     bool needsEffectBitmap = false;   // something on the page is blended
 

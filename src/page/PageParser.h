@@ -46,6 +46,7 @@ private:
     };
 
     enum class Skip { None, Condition, Title };
+    using LinkKind = PageModel::FormatState::Link;
 
     // Scanning (Parser.cpp)
     Source& source() { return substitution_ ? *substitution_ : text_; }
@@ -144,7 +145,6 @@ private:
     // Definitions, aliases, colour names and included files (TagsDefinitions.cpp)
     void tagAlias(TParser&);
     void tagDefine(TParser&);
-    void readDefinitions(TParser& parser, char marker, TXAliasList& table);
     void tagColors(TParser&);
     void tagInclude(TParser&);
 

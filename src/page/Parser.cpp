@@ -10,7 +10,9 @@ namespace qor {
 
 namespace {
 
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool isBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 } // namespace
 
@@ -63,7 +65,8 @@ bool PageParser::scanSubstitution(Source& current) {
     const std::size_t close = current.text.find(']', current.position + 2);
     if (close == std::string::npos)
         return false;
-    const std::string name = current.text.substr(current.position + 2, close - current.position - 2);
+    const std::string name =
+        current.text.substr(current.position + 2, close - current.position - 2);
     current.position = close + 1;
 
     std::string value;
@@ -125,6 +128,8 @@ void PageParser::scanWord(Source& current, std::string word) {
     addWord(word);
 }
 
+// Hidden text runs to the next "<". A hidden section or title that never
+// ends hides (or titles) everything up to the end of the text.
 void PageParser::passOverSkippedText(Source& current) {
     std::size_t next = current.text.find('<', current.position);
     if (next == std::string::npos)
@@ -186,8 +191,10 @@ bool PageParser::spaceMayStartHere() const {
     switch (page_.items.back().kind) {
     case ItemKind::LineBreak:
     case ItemKind::ParagraphBreak:
-    case ItemKind::Block: return false;
-    default: break;
+    case ItemKind::Block:
+        return false;
+    default:
+        break;
     }
     return !(state_.pendingTab > 0 && format_.alignment == TextAlign::Block);
 }

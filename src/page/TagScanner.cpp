@@ -53,7 +53,8 @@ int TParser::Keyword(std::initializer_list<std::string_view> keywords) {
     Skip();
     int number = 1;
     for (std::string_view keyword : keywords) {
-        if (!keyword.empty() && upper_.compare(position_, keyword.size(), upperCase(keyword)) == 0) {
+        if (!keyword.empty() &&
+            upper_.compare(position_, keyword.size(), upperCase(keyword)) == 0) {
             position_ += keyword.size();
             return number;
         }

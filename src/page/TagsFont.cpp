@@ -8,14 +8,23 @@
 
 namespace qor {
 
+// </FONT> returns to the format before the tag, so the tag saves it once,
+// before its first change, and not again before every further attribute
+// (which would leave </FONT> undoing only the last one).
 void PageParser::tagFont(TParser& parser) {
     const TextFormat start = format_;
+    bool saved = false;
+    const auto saveFormat = [&] {
+        if (!saved)
+            state_.fontSlot = format_;
+        saved = true;
+    };
     parser.setStrict(false);
     while (const int keyword = parser.Keyword({"SIZE", "COLOR", "FACE", "LINESPACE", "ID",
                                                "TRACKING", "BCOLOR", "FLASH", "LINK"})) {
         switch (keyword) {
         case 1: { // SIZE: "+n" and "-n" change the size, where "-n" counts as 0
-            state_.fontSlot = format_;
+            saveFormat();
             const std::string value = ReadPlainValue(parser);
             const int size = std::clamp(ParseInteger(value).value_or(3), 0, 720);
             if (!value.empty() && (value.front() == '+' || value.front() == '-'))
@@ -25,11 +34,11 @@ void PageParser::tagFont(TParser& parser) {
             break;
         }
         case 2:
-            state_.fontSlot = format_;
+            saveFormat();
             format_.textColor = readColor(parser);
             break;
         case 3: { // FACE: the first installed font of a list
-            state_.fontSlot = format_;
+            saveFormat();
             for (const std::string& name : SplitText(ReadQuotedValue(parser), ",")) {
                 const std::string face(TrimBlanks(name));
                 if (!face.empty() && model_.fontInstalled(face)) {
@@ -48,9 +57,11 @@ void PageParser::tagFont(TParser& parser) {
             model_.styles().add(TXStyle::capture(ReadPlainValue(parser), format_));
             format_ = start;
             break;
-        case 6: format_.tracking = ReadNumberValue(parser, -500, 500, 0); break;
+        case 6:
+            format_.tracking = ReadNumberValue(parser, -500, 500, 0);
+            break;
         case 7: {
-            state_.fontSlot = format_;
+            saveFormat();
             const std::string value = ReadPlainValue(parser);
             if (equalsIgnoreCase(value, "OFF")) {
                 format_.transparent = true;
@@ -62,11 +73,11 @@ void PageParser::tagFont(TParser& parser) {
             break;
         }
         case 8:
-            state_.fontSlot = format_;
+            saveFormat();
             format_.flashColor = readColor(parser);
             break;
         default:
-            state_.fontSlot = format_;
+            saveFormat();
             format_.linkColor = readColor(parser);
             break;
         }

@@ -30,8 +30,7 @@ void PageParser::tagLink(TParser& parser) {
     parser.setStrict(false);
     bool targetKnown = false;
     std::string areaName;
-    while (const int keyword =
-               parser.Keyword({"HREF", "RETURN", "GAP", "HOT", "DRAG", "FOCUS"})) {
+    while (const int keyword = parser.Keyword({"HREF", "RETURN", "GAP", "HOT", "DRAG", "FOCUS"})) {
         switch (keyword) {
         case 1:
             if (!readLinkTarget(parser, areaName))
@@ -42,19 +41,23 @@ void PageParser::tagLink(TParser& parser) {
             if (targetKnown)
                 page_.enterTarget = areaName;
             break;
-        case 3: readGap(parser); break;
+        case 3:
+            readGap(parser);
+            break;
         case 4:
             state_.linkSlot = format_;
             format_.areaIndex = page_.addAreaName("@" + ReadQuotedValue(parser));
             format_.hot = true;
-            state_.link = PageModel::FormatState::Link::Hot;
+            state_.link = LinkKind::Hot;
             break;
         case 5:
             state_.linkSlot = format_;
             format_.exerciseIndex = DragExerciseIndex;
-            state_.link = PageModel::FormatState::Link::Drag;
+            state_.link = LinkKind::Drag;
             break;
-        default: format_.focus = true; break;
+        default:
+            format_.focus = true;
+            break;
         }
     }
 }
@@ -111,13 +114,13 @@ bool PageParser::readLinkTarget(TParser& parser, std::string& areaName) {
         areaName = "%" + target; // no target, the text as a note
         format_.hot = true;
     } else {
-        format_.textColor = format_.linkColor != ColorValue::None ? format_.linkColor
-                                                                  : ColorValue::PageLink;
+        format_.textColor =
+            format_.linkColor != ColorValue::None ? format_.linkColor : ColorValue::PageLink;
         if (!format_.flash)
             format_.styleBits |= TextStyle::Underline;
     }
     format_.areaIndex = page_.addAreaName(areaName);
-    state_.link = PageModel::FormatState::Link::Normal;
+    state_.link = LinkKind::Normal;
     return true;
 }
 
@@ -143,13 +146,13 @@ void PageParser::readGap(TParser& parser) {
         return;
     format_.exerciseIndex = static_cast<int>(page_.typingFields.size());
     page_.typingFields.push_back(std::move(field));
-    state_.link = PageModel::FormatState::Link::Gap;
+    state_.link = LinkKind::Gap;
 }
 
 // Ends any kind of link: colour and style bits come back from its start and
 // the text belongs to no area, exercise or focus any more.
 void PageParser::tagLinkEnd(TParser&) {
-    if (state_.link == PageModel::FormatState::Link::None)
+    if (state_.link == LinkKind::None)
         return;
     format_.textColor = state_.linkSlot.textColor;
     format_.styleBits = state_.linkSlot.styleBits;
@@ -157,7 +160,7 @@ void PageParser::tagLinkEnd(TParser&) {
     format_.exerciseIndex = -1;
     format_.hot = false;
     format_.focus = false;
-    state_.link = PageModel::FormatState::Link::None;
+    state_.link = LinkKind::None;
 }
 
 void PageParser::tagOnClick(TParser& parser) {
@@ -180,11 +183,21 @@ void PageParser::tagButton(TParser& parser) {
             button.rect = readCoordinates(parser);
             placed = true;
             break;
-        case 2: button.caption = ReadQuotedValue(parser); break;
-        case 3: button.href = ReadQuotedValue(parser); break;
-        case 4: button.color = readColor(parser); break;
-        case 5: button.flashColor = readColor(parser); break;
-        default: button.threeD = true; break;
+        case 2:
+            button.caption = ReadQuotedValue(parser);
+            break;
+        case 3:
+            button.href = ReadQuotedValue(parser);
+            break;
+        case 4:
+            button.color = readColor(parser);
+            break;
+        case 5:
+            button.flashColor = readColor(parser);
+            break;
+        default:
+            button.threeD = true;
+            break;
         }
     }
     if (placed)

@@ -22,7 +22,8 @@ bool isPlainCondition(std::string_view condition) {
 
 bool PageParser::sectionShown(const std::string& condition) {
     switch (condition.empty() ? '\0' : condition.front()) {
-    case '$': return !model_.GetDefine(std::string_view(condition).substr(1)).empty();
+    case '$':
+        return !model_.GetDefine(std::string_view(condition).substr(1)).empty();
     case '?': {
         if (!model_.OnSpecialCode)
             return false;
@@ -36,7 +37,8 @@ bool PageParser::sectionShown(const std::string& condition) {
         const std::string* alias = page_.aliases.find(condition);
         return alias && !alias->empty();
     }
-    default: return model_.HasCondition(condition);
+    default:
+        return model_.HasCondition(condition);
     }
 }
 
@@ -75,6 +77,10 @@ void PageParser::tagTitle(TParser&) {
     skip_ = Skip::Title;
 }
 
-void PageParser::tagEndTitle(TParser&) { skip_ = Skip::None; }
+// Ends the title only: inside a hidden section it must not reveal the rest.
+void PageParser::tagEndTitle(TParser&) {
+    if (skip_ == Skip::Title)
+        skip_ = Skip::None;
+}
 
 } // namespace qor

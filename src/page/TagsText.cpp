@@ -13,7 +13,9 @@ namespace {
 
 constexpr const char* FixedPitchFace = "Courier New";
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -42,14 +44,28 @@ void PageParser::tagInverseEnd(TParser&) {
     format_.transparent = true;
 }
 
-void PageParser::tagClearBackground(TParser&) { format_.transparent = true; }
+void PageParser::tagClearBackground(TParser&) {
+    format_.transparent = true;
+}
 
-void PageParser::tagBold(TParser&) { format_.styleBits |= TextStyle::Bold; }
-void PageParser::tagBoldEnd(TParser&) { format_.styleBits &= ~TextStyle::Bold; }
-void PageParser::tagItalic(TParser&) { format_.styleBits |= TextStyle::Italic; }
-void PageParser::tagItalicEnd(TParser&) { format_.styleBits &= ~TextStyle::Italic; }
-void PageParser::tagUnderline(TParser&) { format_.styleBits |= TextStyle::Underline; }
-void PageParser::tagUnderlineEnd(TParser&) { format_.styleBits &= ~TextStyle::Underline; }
+void PageParser::tagBold(TParser&) {
+    format_.styleBits |= TextStyle::Bold;
+}
+void PageParser::tagBoldEnd(TParser&) {
+    format_.styleBits &= ~TextStyle::Bold;
+}
+void PageParser::tagItalic(TParser&) {
+    format_.styleBits |= TextStyle::Italic;
+}
+void PageParser::tagItalicEnd(TParser&) {
+    format_.styleBits &= ~TextStyle::Italic;
+}
+void PageParser::tagUnderline(TParser&) {
+    format_.styleBits |= TextStyle::Underline;
+}
+void PageParser::tagUnderlineEnd(TParser&) {
+    format_.styleBits &= ~TextStyle::Underline;
+}
 
 void PageParser::tagEmphasis(TParser&) {
     format_.styleBits |= TextStyle::Bold | TextStyle::Italic;
@@ -93,9 +109,13 @@ void PageParser::tagHeadingEnd(TParser&) {
     format_.styleBits = state_.headingSlot.styleBits;
 }
 
-void PageParser::tagParagraph(TParser&) { addBreak(ItemKind::ParagraphBreak); }
+void PageParser::tagParagraph(TParser&) {
+    addBreak(ItemKind::ParagraphBreak);
+}
 
-void PageParser::tagLineBreak(TParser&) { addBreak(ItemKind::LineBreak); }
+void PageParser::tagLineBreak(TParser&) {
+    addBreak(ItemKind::LineBreak);
+}
 
 void PageParser::tagTeletype(TParser&) {
     state_.teletypeSlot = format_;
@@ -108,9 +128,13 @@ void PageParser::tagTeletypeEnd(TParser&) {
     format_.face = state_.teletypeSlot.face;
 }
 
-void PageParser::tagRandomOffset(TParser&) { format_.randomOffset = model_.random(100); }
+void PageParser::tagRandomOffset(TParser&) {
+    format_.randomOffset = model_.random(100);
+}
 
-void PageParser::tagRandomOffsetEnd(TParser&) { format_.randomOffset = -1; }
+void PageParser::tagRandomOffsetEnd(TParser&) {
+    format_.randomOffset = -1;
+}
 
 void PageParser::tagPre(TParser&) {
     state_.preSlot = format_;
@@ -127,10 +151,18 @@ void PageParser::tagPreEnd(TParser&) {
     state_.preLineStart = false;
 }
 
-void PageParser::tagCenter(TParser&) { format_.alignment = TextAlign::Center; }
-void PageParser::tagCenterEnd(TParser&) { format_.alignment = TextAlign::Left; }
-void PageParser::tagBlock(TParser&) { format_.alignment = TextAlign::Block; }
-void PageParser::tagRight(TParser&) { format_.alignment = TextAlign::Right; }
+void PageParser::tagCenter(TParser&) {
+    format_.alignment = TextAlign::Center;
+}
+void PageParser::tagCenterEnd(TParser&) {
+    format_.alignment = TextAlign::Left;
+}
+void PageParser::tagBlock(TParser&) {
+    format_.alignment = TextAlign::Block;
+}
+void PageParser::tagRight(TParser&) {
+    format_.alignment = TextAlign::Right;
+}
 
 void PageParser::tagStyle(TParser&) {
     const TXStyle* style = model_.styles().find(std::string_view(tagName_).substr(1));

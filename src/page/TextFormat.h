@@ -42,7 +42,7 @@ constexpr int LastGapExerciseIndex = 254;
 struct PictureFields {
     int index = -1; // into the page's picture list
     int radius = 0;
-    int alpha = 255; // 255 opaque
+    int alpha = 255;       // 255 opaque
     std::uint8_t mode = 0; // blend mode 0-8
     Color effectColor = rgbColor(0xFF, 0, 0);
     // The hover picture's index, or a frame colour plus FrameColorMarker; -1 none.
@@ -68,11 +68,11 @@ struct TextFormat {
     int boxIndex = -1;      // block items: index into the block objects
     int checkBoxIndex = -1; // check-box items: index into the check boxes
     int leftMargin = 8;
-    int objectTop = -1;     // block items: the object's top
-    int columnWidth = -1;   // -1: the page width
-    int checkBoxSize = 12;  // side of a check box's square
-    int checkBoxGap = 4;    // space after it
-    int lineSpacing = 1;    // see ExplicitLineSpacing
+    int objectTop = -1;    // block items: the object's top
+    int columnWidth = -1;  // -1: the page width
+    int checkBoxSize = 12; // side of a check box's square
+    int checkBoxGap = 4;   // space after it
+    int lineSpacing = 1;   // see ExplicitLineSpacing
     std::uint8_t alignment = TextAlign::Left;
     std::uint8_t styleBits = 0;
     std::string face = "Times New Roman"; // at most MaxFaceLength characters
@@ -89,7 +89,7 @@ struct TextFormat {
     int tracking = 0;       // extra pixels between characters
     int exerciseIndex = -1; // gap typing field 0-254, DragExerciseIndex, or -1
     bool fixedPitch = false;
-    int randomOffset = -1;  // 0-99 inside <W>, else -1
+    int randomOffset = -1; // 0-99 inside <W>, else -1
     PictureFields picture;
 
     static constexpr std::size_t MaxFaceLength = 40;

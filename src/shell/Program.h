@@ -5,6 +5,7 @@
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "shell/Configuration.h"
+#include "sound/WaveBase.h"
 #include "vocabulary/LastFiles.h"
 
 #include <memory>
@@ -25,6 +26,8 @@ struct Program {
 
     // The recently used libraries; the vocabulary library will own them.
     std::unique_ptr<TLastFiles> lastFiles;
+    // The sound database, loaded at start and written back at the end.
+    std::unique_ptr<TXWaveBase> waveBase;
 };
 
 } // namespace qor

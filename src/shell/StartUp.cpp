@@ -79,6 +79,9 @@ bool StartUp(Program& program, const std::vector<std::string>& arguments, const 
         !fileExists(config.WaveBaseFile))
         return false;
 
+    program.waveBase = std::make_unique<TXWaveBase>(config);
+    program.waveBase->Load(config.WaveBaseFile);
+
     if (config.RegisterMode)
         createShortcuts(program);
     return true;
@@ -86,7 +89,10 @@ bool StartUp(Program& program, const std::vector<std::string>& arguments, const 
 
 void ShutDown(Program& program) {
     program.lastFiles.reset();
+    if (program.waveBase)
+        program.waveBase->SaveIfChanged();
     program.config.SaveGeneralSettings();
+    program.waveBase.reset();
 }
 
 } // namespace qor

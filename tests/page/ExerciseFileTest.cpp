@@ -1,5 +1,6 @@
 #include "page/ExerciseFile.h"
 
+#include "page/PageModel.h"
 #include "platform/AppMessage.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"
@@ -173,6 +174,38 @@ TEST(ExerciseRun, FileWithoutExercisesSaysSo) {
     EXPECT_EQ(messages.shown()[0].text, "0 Aufgaben stehen zur Verfügung!"_cp);
     EXPECT_EQ(messages.shown()[0].style, MessageStyle::Information);
     EXPECT_EQ(run.remaining(), 2);
+}
+
+std::string wordsOf(const PageModel& model) {
+    std::string words;
+    for (const tFormatted_text& item : model.items()) {
+        if (item.kind == ItemKind::Word)
+            words += (words.empty() ? "" : " ") + item.text;
+    }
+    return words;
+}
+
+TEST(ExerciseRun, ParsesTheChosenExerciseWithItsCondition) {
+    const auto file = ExerciseFile::parse(
+        "QOR!02<title>Aufgaben</title><IF #ex>Aufgabe</IF><EX>eins <IF #next>mehr<ELSE>Schluss</IF>"
+        "<EX>zwei</EX><IF #ex>!</IF>");
+    ASSERT_TRUE(file);
+    PageModel model;
+    model.aliases().set("#alt", "von der letzten Seite");
+
+    ParseExercise(model, *file, ExerciseChoice{0, "ex"});
+    EXPECT_EQ(wordsOf(model), "Aufgabe eins mehr !");
+    EXPECT_EQ(model.aliases().get("#next"), "ex");
+    EXPECT_EQ(model.aliases().find("#alt"), nullptr);
+    EXPECT_FALSE(model.exerciseActive());
+
+    ParseExercise(model, *file, ExerciseChoice{0, ""});
+    EXPECT_EQ(wordsOf(model), "Aufgabe eins Schluss !");
+
+    // The same text outside an exercise run.
+    model.Clear();
+    model.Parse(file->pageText(1), false);
+    EXPECT_EQ(wordsOf(model), "zwei");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "page/ExpectedPages.h"
 
 #include "platform/FileSystem.h"
+#include "platform/Zlib.h"
 #include "platform/Text.h"
 #include "support/TempDir.h"
 
@@ -35,6 +36,45 @@ TEST(ExpectedPages, PageFileNames) {
         EXPECT_TRUE(isPageFileName(name)) << name;
     for (const char* name : {"bild.jpg", "a.HTX", "klang.wav", "liesmich", "a.htx.alt"})
         EXPECT_FALSE(isPageFileName(name)) << name;
+}
+
+TEST(ExpectedPages, CheckParsesEveryPageOfATree) {
+    test::TempDir dir;
+    const std::string root = dir.dir("hqor");
+    // The start page comes first: it defines the styles the others apply.
+    dir.file("hqor/main.htx", deflateZlib("<INCLUDE HREF=\"stile.htx\"><+vok>Hallo"));
+    dir.file("hqor/stile.htx", deflateZlib("<FONT SIZE=4 ID=VOK><FONT SIZE=3 ID=NORMAL>"));
+    dir.file("hqor/a_vokabeln.htx", deflateZlib("<+vok>gut <+normal>auch"));
+    dir.file("hqor/unter/bild.htx", deflateZlib("<IMG SRC=\"fehlt.jpg\"><IMG SRC=\"da.jpg\">"));
+    dir.file("hqor/unter/da.jpg", "");
+    dir.file("hqor/b_kaputt.htx", "nicht gepackt");
+    dir.file("hqor/c_include.html", "<INCLUDE HREF=\"weg.htx\">");
+    dir.file("hqor/d_stil.html", "<+fehlt>");
+    dir.file("hqor/aufgaben.qor", "QOR!02<EX><+vok>eins<EX><+unbekannt>zwei</EX>");
+    dir.file("hqor/falsch.qor", "QOX!02<EX>a");
+    dir.file("hqor/leer.qor", "QOR!02 kein Marker");
+    dir.file("hqor/notizen.txt", "<+fehlt> ist keine Seite");
+
+    const PageTreeReport report = checkPageTree(root);
+    EXPECT_EQ(report.pagesChecked, 10);
+    EXPECT_EQ(report.missingPages.size(), expectedPageFiles().size()); // all but main.htx, plus SuperDD
+    EXPECT_EQ(report.undefinedStyles, (Strings{"KOMMENTAR", "BED", "ZEIT", "IRR", "REG"}));
+    EXPECT_EQ(report.missingPictures, Strings{"unter/bild.htx: " + root + "unter/fehlt.jpg"});
+
+    std::vector<std::pair<std::string, std::size_t>> problems;
+    for (const PageTreeReport::Problem& problem : report.problems)
+        problems.emplace_back(problem.page, problem.messages.size());
+    EXPECT_EQ(problems, (std::vector<std::pair<std::string, std::size_t>>{
+                            {"aufgaben.qor", 1},
+                            {"b_kaputt.htx", 1},
+                            {"c_include.html", 1},
+                            {"d_stil.html", 1},
+                            {"falsch.qor", 1},
+                            {"leer.qor", 1},
+                        }));
+    EXPECT_EQ(report.problems[0].messages[0], "KEIN + gefunden! +UNBEKANNT");
+    EXPECT_EQ(report.problems[4].messages[0], "Falsches Format (ID)");
+    EXPECT_EQ(report.problems[5].messages[0], "0 Aufgaben stehen zur Verfügung!"_cp);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "platform/ScriptedMessages.h"
 #include "platform/Shell.h"
 #include "platform/Text.h"
+#include "platform/Zlib.h"
 
 #include <gtest/gtest.h>
 
@@ -144,6 +145,37 @@ TEST_F(StartUpTest, RecentFilesSurviveARunAndAFailedStart) {
             StartUp(failing, {}, {640, 480, 32}, [] { return std::vector<std::string>(); }));
     }
     EXPECT_EQ(registry.readString(RegistryKey::Files, "0"), "/v/Reisen.asc");
+}
+
+TEST_F(StartUpTest, TheSoundDatabaseIsLoadedAtStartAndSavedAtTheEnd) {
+    const std::string shipped = install.programDir() + "s_w.qor";
+    ASSERT_TRUE(writeFileAtomic(shipped, deflateZlib(std::string("perro\0XS:\\perro.wav\0", 20))));
+    ASSERT_TRUE(start());
+    ASSERT_TRUE(program.waveBase);
+    EXPECT_EQ(program.waveBase->LoadedFileName(), shipped);
+    EXPECT_EQ(program.waveBase->LookUp("perro", true), "XS:\\perro.wav");
+
+    program.waveBase->AddEntry("gato", "XS:\\gato.wav");
+    messages.answer(MessageResult::Yes);
+    ShutDown(program);
+    EXPECT_FALSE(program.waveBase);
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.texts()[1],
+              "Die Datenbank für die Sprachaufnahmen wurde erfolgreich gespeichert."_cp);
+    EXPECT_EQ(registry.readString(RegistryKey::Directories, "Datenbank3"), shipped);
+    TXWaveBase saved(program.config);
+    saved.Load(shipped);
+    EXPECT_EQ(saved.LookUp("gato", true), "XS:\\gato.wav");
+}
+
+TEST_F(StartUpTest, AWriteProtectedInstallationNeverSavesTheSoundDatabase) {
+    install.dir.file("qor.ini", "[*qor]\r\nSchreibschutz=1\r\n");
+    ASSERT_TRUE(start());
+    program.waveBase->AddEntry("gato", "XS:\\gato.wav");
+    ShutDown(program);
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(readFile(install.programDir() + "s_w.qor"), "");
+    EXPECT_FALSE(registry.readString(RegistryKey::Directories, "Datenbank3"));
 }
 
 TEST_F(StartUpTest, ShutDownStoresTheGeneralSettings) {

@@ -1,0 +1,35 @@
+#include "platform/mci/SdlAudioBackend.h"
+
+#include "platform/FileSystem.h"
+#include "platform/mci/MciErrors.h"
+#include "platform/mci/SdlDevices.h"
+
+#include <SDL.h>
+
+namespace qor {
+
+SdlAudioBackend::SdlAudioBackend() : available_(SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {}
+
+SdlAudioBackend::~SdlAudioBackend() {
+    if (available_)
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+MciOpened SdlAudioBackend::openFile(const std::string& path) {
+    if (!fileExists(path))
+        return {nullptr, MciError::FileNotFound};
+    if (!available_)
+        return {nullptr, MciError::NoOutputDevice};
+    auto reader = SoundFileReader::open(path);
+    if (!reader)
+        return {nullptr, MciError::InvalidFile};
+    return {std::make_unique<SdlFileDevice>(std::move(reader)), MciError::None};
+}
+
+MciOpened SdlAudioBackend::openNewWaveAudio() {
+    if (!available_)
+        return {nullptr, MciError::NoInputDevice};
+    return {std::make_unique<SdlWaveAudioDevice>(), MciError::None};
+}
+
+} // namespace qor

@@ -1,0 +1,64 @@
+#pragma once
+// The management window of the sound database: browse, search and edit the
+// entries, pick recordings from disk, listen to them and sort the list.
+
+#include <QDialog>
+#include <functional>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+namespace qor {
+
+class Configuration;
+class TXWaveBase;
+
+class TWaveDB : public QDialog {
+    Q_OBJECT
+public:
+    // Sends one multimedia command (command, quiet) and returns its answer.
+    using MciSender = std::function<std::string(const std::string&, bool)>;
+
+    // The window observes base until it is closed.
+    TWaveDB(TXWaveBase& base, Configuration& config, MciSender sendMci,
+            QWidget* parent = nullptr);
+    ~TWaveDB() override;
+
+    // Shows the current entry.
+    void Refresh();
+
+    // The controls, named as the window has always named them.
+    QLineEdit* Suchen = nullptr;
+    QLineEdit* eText = nullptr;
+    QLineEdit* eDatei = nullptr;
+    QLabel* lCount = nullptr;
+    QToolButton* btnFirst = nullptr;
+    QToolButton* btnPrevious = nullptr;
+    QToolButton* btnNext = nullptr;
+    QToolButton* btnLast = nullptr;
+    QToolButton* btnNew = nullptr;
+    QToolButton* btnDelete = nullptr;
+    QToolButton* btnBrowse = nullptr;
+    QToolButton* btnPlay = nullptr;
+    QToolButton* btnSort = nullptr;
+
+private:
+    void createControls();
+    // Runs a move to another entry only when the current one is complete.
+    void moveIfComplete(const std::function<void()>& move);
+    void SuchenChange();
+    void eTextChange();
+    void eDateiChange();
+    void btnDeleteClick();
+    void btnPlayClick();
+    void btnBrowseClick();
+
+    TXWaveBase& base_;
+    Configuration& config_;
+    MciSender sendMci_;
+    bool refreshing_ = false;
+};
+
+} // namespace qor
