@@ -50,8 +50,7 @@ std::string withoutBracketComments(std::string_view text) {
     std::size_t pos = 0;
     for (;;) {
         const std::size_t open = text.find('[', pos);
-        const std::size_t close =
-            open == std::string_view::npos ? open : text.find(']', open + 1);
+        const std::size_t close = open == std::string_view::npos ? open : text.find(']', open + 1);
         if (close == std::string_view::npos) {
             result.append(text.substr(pos));
             return result;
@@ -69,12 +68,11 @@ bool isGenderTag(std::string_view content) {
 
 // Lower-case Windows-1252 letters with diacritics, and their plain letters.
 constexpr std::array<std::pair<unsigned char, const char*>, 31> Folded = {{
-    {0xE0, "a"}, {0xE1, "a"}, {0xE2, "a"}, {0xE3, "a"}, {0xE4, "a"}, {0xE5, "a"},
-    {0xE6, "ae"}, {0xE7, "c"}, {0xE8, "e"}, {0xE9, "e"}, {0xEA, "e"}, {0xEB, "e"},
-    {0xEC, "i"}, {0xED, "i"}, {0xEE, "i"}, {0xEF, "i"}, {0xF1, "n"}, {0xF2, "o"},
-    {0xF3, "o"}, {0xF4, "o"}, {0xF5, "o"}, {0xF6, "o"}, {0xF8, "o"}, {0xF9, "u"},
-    {0xFA, "u"}, {0xFB, "u"}, {0xFC, "u"}, {0xFD, "y"}, {0xFF, "y"}, {0xDF, "ss"},
-    {0x9C, "oe"},
+    {0xE0, "a"}, {0xE1, "a"},  {0xE2, "a"},  {0xE3, "a"}, {0xE4, "a"}, {0xE5, "a"}, {0xE6, "ae"},
+    {0xE7, "c"}, {0xE8, "e"},  {0xE9, "e"},  {0xEA, "e"}, {0xEB, "e"}, {0xEC, "i"}, {0xED, "i"},
+    {0xEE, "i"}, {0xEF, "i"},  {0xF1, "n"},  {0xF2, "o"}, {0xF3, "o"}, {0xF4, "o"}, {0xF5, "o"},
+    {0xF6, "o"}, {0xF8, "o"},  {0xF9, "u"},  {0xFA, "u"}, {0xFB, "u"}, {0xFC, "u"}, {0xFD, "y"},
+    {0xFF, "y"}, {0xDF, "ss"}, {0x9C, "oe"},
 }};
 
 const char* folded(unsigned char c) {
@@ -107,7 +105,8 @@ std::vector<LibraryWord> parseLibrarySource(std::string_view utf8) {
             break;
         if (!take(meaning1) || !take(context) || !take(flag))
             break;
-        if (context.empty() && flag.size() > 5 && !take(flag)) // the sentence was on the flag's line
+        if (context.empty() && flag.size() > 5 &&
+            !take(flag)) // the sentence was on the flag's line
             break;
         if (!take(unused) || !take(unused) || !take(unused) || !take(german) || !take(unused))
             break;

@@ -10,7 +10,6 @@
 // the database keeps; without --espeak no recordings are made.
 
 #include "SampleRecordings.h"
-
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "qor-pack/DataFile.h"
@@ -99,8 +98,8 @@ bool writeState(const std::string& path, const std::map<std::string, std::string
 
 bool speak(const Options& options, const std::string& spoken, const std::string& target) {
     const std::string temporary = target + ".part";
-    std::vector<std::string> args = {options.espeak, "-v", options.voice, "-b", "1", "-w",
-                                     temporary,      "--", spoken};
+    std::vector<std::string> args = {options.espeak, "-v",      options.voice, "-b",  "1",
+                                     "-w",           temporary, "--",          spoken};
     std::vector<char*> argv;
     for (std::string& arg : args)
         argv.push_back(arg.data());

@@ -45,7 +45,6 @@ public:
 
     // Clearing a page keeps only the pictures with the keep flag.
     void removeUnkept();
-    void clear() { pictures_.clear(); }
 
     std::size_t size() const { return pictures_.size(); }
     bool empty() const { return pictures_.empty(); }

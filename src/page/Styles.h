@@ -39,7 +39,6 @@ public:
     // The style defined last under exactly this name.
     const TXStyle* find(std::string_view name) const;
 
-    void clear() { styles_.clear(); }
     const std::vector<TXStyle>& styles() const { return styles_; }
 
 private:

@@ -20,6 +20,16 @@ void TParser::fail(const std::string& message) {
     failed_ = true;
 }
 
+bool TParser::matchesAt(std::string_view token) const {
+    if (token.size() > upper_.size() - std::min(position_, upper_.size()))
+        return false;
+    for (std::size_t i = 0; i < token.size(); ++i) {
+        if (upper_[position_ + i] != upperChar(token[i]))
+            return false;
+    }
+    return true;
+}
+
 void TParser::Skip() {
     while (position_ < text_.size()) {
         const auto code = static_cast<unsigned char>(text_[position_]);
@@ -41,7 +51,7 @@ bool TParser::Expect(std::string_view token) {
         fail("Expected <end-of-expression>");
         return false;
     }
-    if (upper_.compare(position_, token.size(), upperCase(token)) == 0) {
+    if (matchesAt(token)) {
         position_ += token.size();
         return true;
     }
@@ -53,8 +63,7 @@ int TParser::Keyword(std::initializer_list<std::string_view> keywords) {
     Skip();
     int number = 1;
     for (std::string_view keyword : keywords) {
-        if (!keyword.empty() &&
-            upper_.compare(position_, keyword.size(), upperCase(keyword)) == 0) {
+        if (!keyword.empty() && matchesAt(keyword)) {
             position_ += keyword.size();
             return number;
         }

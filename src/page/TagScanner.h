@@ -55,6 +55,8 @@ public:
 
 private:
     void fail(const std::string& message);
+    // Whether the text at the position begins with token, regardless of case.
+    bool matchesAt(std::string_view token) const;
 
     std::string text_;
     std::string upper_;

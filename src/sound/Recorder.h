@@ -88,7 +88,6 @@ public:
 
 private:
     enum Picture { PlayIdle, PlayActive, RecordIdle, RecordActive, PictureCount };
-    void drawPicture(QImage& target, const QRect& area, const QImage& picture);
 
     Registry& registry_;
     bool visible_ = false;

@@ -16,8 +16,8 @@ QImage builtInRecorderPicture(RecorderButton button, bool active) {
     painter.setRenderHint(QPainter::Antialiasing);
 
     // A round button face, ringed in the button's colour while active.
-    const QColor accent = button == RecorderButton::Record ? QColor(220, 30, 30)
-                                                           : QColor(30, 150, 40);
+    const QColor accent =
+        button == RecorderButton::Record ? QColor(220, 30, 30) : QColor(30, 150, 40);
     painter.setPen(active ? QPen(accent, 3) : QPen(QColor(120, 120, 120), 1.5));
     painter.setBrush(active ? QColor(255, 250, 235) : QColor(235, 235, 235));
     painter.drawEllipse(QRectF(2, 2, Size - 4, Size - 4));

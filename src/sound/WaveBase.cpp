@@ -15,7 +15,9 @@ using namespace literals;
 namespace {
 
 std::string_view trimmed(std::string_view text) {
-    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    const auto blank = [](char c) {
+        return static_cast<unsigned char>(c) <= ' ';
+    };
     while (!text.empty() && blank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && blank(text.back()))
@@ -57,8 +59,8 @@ void TXWaveBase::Load(const std::string& path) {
     if (!bytes)
         content.complete = false;
     else
-        content = isPackedWaveBaseName(path) ? parsePackedWaveBase(*bytes)
-                                             : parsePlainWaveBase(*bytes);
+        content =
+            isPackedWaveBaseName(path) ? parsePackedWaveBase(*bytes) : parsePlainWaveBase(*bytes);
     for (const SoundEntry& entry : content.entries)
         AddEntry(entry.Text, entry.Datei);
     if (!content.complete) {
@@ -92,10 +94,9 @@ void TXWaveBase::SaveIfChanged() {
                        "gehen alle Veränderungen verloren."_cp,
                        MessageStyle::YesNo) != MessageResult::Yes)
             return;
-        const std::optional<std::string> chosen =
-            askSaveFileName({"Datenbank für die Sprachaufnahmen speichern"_cp,
-                             extractFileDir(fileName), extractFileName(fileName),
-                             "QOR Datenbank (*.qor)"});
+        const std::optional<std::string> chosen = askSaveFileName(
+            {"Datenbank für die Sprachaufnahmen speichern"_cp, extractFileDir(fileName),
+             extractFileName(fileName), "QOR Datenbank (*.qor)"});
         if (!chosen)
             return;
         fileName = packedFileName(*chosen);

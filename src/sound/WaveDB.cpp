@@ -37,17 +37,15 @@ void showText(QLineEdit* edit, const std::string& text) {
         edit->setText(shown);
 }
 
-bool isError(const std::string& answer) {
-    return answer.starts_with("Error");
-}
-
 } // namespace
 
-TWaveDB::TWaveDB(TXWaveBase& base, Configuration& config, MciSender sendMci, QWidget* parent)
+TWaveDB::TWaveDB(TXWaveBase& base, Configuration& config, QWidget* parent, MciSender sendMci)
     : QDialog(parent, Qt::Tool), base_(base), config_(config), sendMci_(std::move(sendMci)) {
     setWindowTitle(QStringLiteral("Verwaltung der Sprachaufnahmen"));
     createControls();
-    base_.OnChange = [this] { Refresh(); };
+    base_.OnChange = [this] {
+        Refresh();
+    };
     Refresh();
 }
 
@@ -83,7 +81,8 @@ void TWaveDB::createControls() {
     fileButtons->addWidget(btnPlay);
     grid->addLayout(fileButtons, 2, 2);
     auto* row = new QHBoxLayout;
-    for (QToolButton* button : {btnFirst, btnPrevious, btnNext, btnLast, btnNew, btnDelete, btnSort})
+    for (QToolButton* button :
+         {btnFirst, btnPrevious, btnNext, btnLast, btnNew, btnDelete, btnSort})
         row->addWidget(button);
     row->addStretch();
     row->addWidget(lCount);
@@ -97,11 +96,14 @@ void TWaveDB::createControls() {
     connect(Suchen, &QLineEdit::textEdited, this, [this] { SuchenChange(); });
     connect(eText, &QLineEdit::textChanged, this, [this] { eTextChange(); });
     connect(eDatei, &QLineEdit::textChanged, this, [this] { eDateiChange(); });
-    connect(btnFirst, &QToolButton::clicked, this, [this] { moveIfComplete([this] { base_.First(); }); });
+    connect(btnFirst, &QToolButton::clicked, this,
+            [this] { moveIfComplete([this] { base_.First(); }); });
     connect(btnPrevious, &QToolButton::clicked, this,
             [this] { moveIfComplete([this] { base_.Previous(); }); });
-    connect(btnNext, &QToolButton::clicked, this, [this] { moveIfComplete([this] { base_.Next(); }); });
-    connect(btnLast, &QToolButton::clicked, this, [this] { moveIfComplete([this] { base_.Last(); }); });
+    connect(btnNext, &QToolButton::clicked, this,
+            [this] { moveIfComplete([this] { base_.Next(); }); });
+    connect(btnLast, &QToolButton::clicked, this,
+            [this] { moveIfComplete([this] { base_.Last(); }); });
     connect(btnNew, &QToolButton::clicked, this, [this] {
         moveIfComplete([this] {
             base_.InsertNew();
@@ -165,13 +167,12 @@ void TWaveDB::btnPlayClick() {
         return;
     }
     sendMci_("close satz", true);
-    if (!isError(sendMci_("open \"" + sound.path + "\" alias satz", false)))
+    if (!IsMciError(sendMci_("open \"" + sound.path + "\" alias satz", false)))
         sendMci_("play satz from 0", false);
 }
 
 void TWaveDB::btnBrowseClick() {
-    const std::optional<std::string> chosen =
-        askOpenFileName({"", "", "*.wav", "Wave (*.wav)"});
+    const std::optional<std::string> chosen = askOpenFileName({"", "", "*.wav", "Wave (*.wav)"});
     if (!chosen || !fileExists(*chosen))
         return;
     std::string path = *chosen;

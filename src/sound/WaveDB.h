@@ -2,6 +2,8 @@
 // The management window of the sound database: browse, search and edit the
 // entries, pick recordings from disk, listen to them and sort the list.
 
+#include "sound/MciSenders.h"
+
 #include <QDialog>
 #include <functional>
 #include <string>
@@ -21,9 +23,10 @@ public:
     // Sends one multimedia command (command, quiet) and returns its answer.
     using MciSender = std::function<std::string(const std::string&, bool)>;
 
-    // The window observes base until it is closed.
-    TWaveDB(TXWaveBase& base, Configuration& config, MciSender sendMci,
-            QWidget* parent = nullptr);
+    // The window observes base until it is closed. Recordings play through
+    // the program's MCI sender unless another is given.
+    TWaveDB(TXWaveBase& base, Configuration& config, QWidget* parent = nullptr,
+            MciSender sendMci = SendMci);
     ~TWaveDB() override;
 
     // Shows the current entry.

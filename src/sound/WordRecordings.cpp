@@ -14,7 +14,9 @@ namespace qor {
 namespace {
 
 std::string_view trimmed(std::string_view text) {
-    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    const auto blank = [](char c) {
+        return static_cast<unsigned char>(c) <= ' ';
+    };
     while (!text.empty() && blank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && blank(text.back()))
@@ -83,7 +85,8 @@ std::string FindWordRecording(const TXWaveBase& base, std::string_view word) {
     }
     if (found.empty())
         return {};
-    return resolvedPath(base, found[static_cast<std::size_t>(Random(static_cast<int>(found.size())))]);
+    return resolvedPath(base,
+                        found[static_cast<std::size_t>(Random(static_cast<int>(found.size())))]);
 }
 
 bool PlayWordRecording(const TXWaveBase& base, std::string_view word) {

@@ -24,7 +24,6 @@ bool PlayWordRecording(const TXWaveBase& base, std::string_view word);
 
 // Plays the recording of the meaning under the caret of an edit text (caret
 // counted from 0), or of the selected text; errors are shown.
-void PlayRecordingAt(const TXWaveBase& base, std::string_view text, int caret,
-                     int selectionLength);
+void PlayRecordingAt(const TXWaveBase& base, std::string_view text, int caret, int selectionLength);
 
 } // namespace qor

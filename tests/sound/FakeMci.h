@@ -2,6 +2,7 @@
 // A scripted MCI backend for tests: every device call is written to a shared
 // log, and the test sets what devices report and which opens fail.
 
+#include "platform/mci/Mci.h"
 #include "platform/mci/MciDevice.h"
 #include "platform/mci/MciErrors.h"
 #include "platform/mci/MciInterpreter.h"
@@ -98,6 +99,21 @@ public:
     FakeDeviceState state; // shared by every device it opens
     std::map<std::string, int> openErrors;
     int newError = 0;
+};
+
+// The fake backend behind the program's interpreter for one test.
+class InstalledFakeMci {
+public:
+    InstalledFakeMci() : previous_(installMciInterpreter(&interpreter)) {}
+    ~InstalledFakeMci() { installMciInterpreter(previous_); }
+    InstalledFakeMci(const InstalledFakeMci&) = delete;
+    InstalledFakeMci& operator=(const InstalledFakeMci&) = delete;
+
+    FakeBackend backend;
+    MciInterpreter interpreter{backend};
+
+private:
+    MciInterpreter* previous_;
 };
 
 } // namespace qor::test

@@ -1,6 +1,7 @@
+#include "platform/mci/MciInterpreter.h"
+
 #include "FakeMci.h"
 #include "platform/mci/MciErrors.h"
-#include "platform/mci/MciInterpreter.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -90,9 +91,9 @@ TEST_F(MciInterpreterTest, RecorderCommandsReachTheWaveDevice) {
     EXPECT_EQ(send("set test time format milliseconds"), "");
     EXPECT_EQ(send("record test"), "");
     EXPECT_EQ(send("save test \"/home/ich/aufnahme 1.wav\""), "");
-    EXPECT_EQ(backend.log, (std::vector<std::string>{"open new", "format new 16/1/44100",
-                                                     "format new 8/2/22050", "record new",
-                                                     "save new /home/ich/aufnahme 1.wav"}));
+    EXPECT_EQ(backend.log,
+              (std::vector<std::string>{"open new", "format new 16/1/44100", "format new 8/2/22050",
+                                        "record new", "save new /home/ich/aufnahme 1.wav"}));
 }
 
 TEST_F(MciInterpreterTest, CloseAllClosesEveryDevice) {
@@ -183,15 +184,13 @@ TEST_F(MciInterpreterTest, MalformedAndUnknownCommandsAreErrorsNeverCrashes) {
 }
 
 TEST(MciErrorTextTest, EveryErrorHasItsOwnText) {
-    const int errors[] = {MciError::UnrecognizedKeyword, MciError::UnrecognizedCommand,
-                          MciError::InvalidDeviceName,   MciError::MissingCommandString,
-                          MciError::BadInteger,          MciError::MissingParameter,
-                          MciError::UnsupportedFunction, MciError::FileNotFound,
-                          MciError::OutOfRange,          MciError::FileNotSaved,
-                          MciError::MissingDeviceName,   MciError::BadTimeFormat,
-                          MciError::NoClosingQuote,      MciError::InvalidFile,
-                          MciError::NewRequiresAlias,    MciError::DeviceNotInstalled,
-                          MciError::NoOutputDevice,      MciError::NoInputDevice};
+    const int errors[] = {
+        MciError::UnrecognizedKeyword,  MciError::UnrecognizedCommand, MciError::InvalidDeviceName,
+        MciError::MissingCommandString, MciError::BadInteger,          MciError::MissingParameter,
+        MciError::UnsupportedFunction,  MciError::FileNotFound,        MciError::OutOfRange,
+        MciError::FileNotSaved,         MciError::MissingDeviceName,   MciError::BadTimeFormat,
+        MciError::NoClosingQuote,       MciError::InvalidFile,         MciError::NewRequiresAlias,
+        MciError::DeviceNotInstalled,   MciError::NoOutputDevice,      MciError::NoInputDevice};
     std::set<std::string> texts;
     for (int error : errors)
         texts.insert(mciErrorText(error));

@@ -119,7 +119,10 @@ TEST_F(DiskAudioTest, StopKeepsThePositionAndPlayGoesOnFromThere) {
     EXPECT_LT(stoppedAt, 1000);
     std::this_thread::sleep_for(50ms);
     EXPECT_EQ(send("status satz position"), std::to_string(stoppedAt));
+    EXPECT_EQ(send("play satz"), "");
+    EXPECT_GE(std::stoi(send("status satz position")), stoppedAt);
     EXPECT_EQ(send("seek satz to start"), "");
+    EXPECT_EQ(send("status satz mode"), "stopped");
     EXPECT_EQ(send("status satz position"), "0");
 }
 
@@ -244,8 +247,8 @@ TEST_F(DiskAudioTest, DecodesAndPlaysMp3) {
     EXPECT_GE(std::stoi(send("status mp3 position")), 200);
     send("close mp3");
     const std::vector<float> played = playedPart(readRawFloats(output));
-    const auto loud = std::count_if(played.begin(), played.end(),
-                                    [](float v) { return std::abs(v) > 0.25f; });
+    const auto loud =
+        std::count_if(played.begin(), played.end(), [](float v) { return std::abs(v) > 0.25f; });
     EXPECT_GT(loud, 2000);
 }
 

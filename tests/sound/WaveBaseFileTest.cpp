@@ -29,7 +29,9 @@ protected:
     Entries loadFresh(const std::string& path) {
         TXWaveBase fresh(config);
         int notified = 0;
-        fresh.OnChange = [&notified] { ++notified; };
+        fresh.OnChange = [&notified] {
+            ++notified;
+        };
         fresh.Load(path);
         EXPECT_EQ(notified, 1);
         EXPECT_FALSE(fresh.Modified());
@@ -77,7 +79,8 @@ TEST_F(WaveBaseFileTest, PackedRoundTripKeepsEveryByte) {
     base.Last();
     base.SetDatei("z");
     base.SaveIfChanged();
-    EXPECT_EQ(loadFresh(base.SavedFileName()), (Entries{{"x" + allBytes + "x", allBytes}, {"y", "z"}}));
+    EXPECT_EQ(loadFresh(base.SavedFileName()),
+              (Entries{{"x" + allBytes + "x", allBytes}, {"y", "z"}}));
 }
 
 TEST_F(WaveBaseFileTest, OddAndEmptyPackedContent) {
@@ -127,12 +130,12 @@ TEST_F(WaveBaseFileTest, DamagedPackedFileKeepsItsReadablePartAndSaysSo) {
 }
 
 TEST_F(WaveBaseFileTest, UnreadableFilesAreReported) {
-    for (const std::string& path :
-         {dir.file("garbage.qor", "not a zlib stream at all"), dir.path() + "missing.qor",
-          dir.path() + "missing.txt"}) {
+    for (const std::string& path : {dir.file("garbage.qor", "not a zlib stream at all"),
+                                    dir.path() + "missing.qor", dir.path() + "missing.txt"}) {
         messages.clear();
         EXPECT_TRUE(loadFresh(path).empty()) << path;
-        EXPECT_EQ(messages.texts(), std::vector<std::string>{"Fehler beim Laden von " + path + "!"});
+        EXPECT_EQ(messages.texts(),
+                  std::vector<std::string>{"Fehler beim Laden von " + path + "!"});
     }
 }
 

@@ -25,12 +25,12 @@ std::string entry(const std::string& word) {
 class RecordingsToolTest : public ::testing::Test {
 protected:
     RecordingsToolTest() {
-        const std::string script = dir.file(
-            "fake-espeak", "#!/bin/sh\n"
-                           "while [ \"$1\" != \"-w\" ]; do shift; done\n"
-                           "out=$2; shift 3\n"
-                           "echo \"$1\" >> \"$(dirname \"$0\")/spoken.log\"\n"
-                           "echo \"RIFF $1\" > \"$out\"\n");
+        const std::string script =
+            dir.file("fake-espeak", "#!/bin/sh\n"
+                                    "while [ \"$1\" != \"-w\" ]; do shift; done\n"
+                                    "out=$2; shift 3\n"
+                                    "echo \"$1\" >> \"$(dirname \"$0\")/spoken.log\"\n"
+                                    "echo \"RIFF $1\" > \"$out\"\n");
         std::filesystem::permissions(toNativePath(script), std::filesystem::perms::owner_all);
     }
     int run() {
@@ -69,7 +69,8 @@ TEST_F(RecordingsToolTest, SpeaksOnlyWhatChangedAndNamesEveryRecordingMade) {
     EXPECT_EQ(first.Count(), 3);
     EXPECT_EQ(first.LookUp("padre", false), "XS:\\vok\\padre.wav");
     EXPECT_EQ(first.LookUp("hola", true), "XU:\\hola.wav");
-    EXPECT_EQ(first.Resolve(first.LookUp("madre (f)", true)).path, config.WaveDir + "vok/madre.wav");
+    EXPECT_EQ(first.Resolve(first.LookUp("madre (f)", true)).path,
+              config.WaveDir + "vok/madre.wav");
     EXPECT_TRUE(messages.shown().empty());
 
     ASSERT_EQ(run(), 0);

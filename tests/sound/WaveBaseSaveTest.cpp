@@ -17,8 +17,9 @@ namespace {
 using namespace literals;
 using test::TempDir;
 
-const std::string ChangedQuestion = "Die Datenbank für die Sprachaufnahmen wurde verändert.\nSollen "
-                                    "diese Veränderungen gespeichert werden?"_cp;
+const std::string ChangedQuestion =
+    "Die Datenbank für die Sprachaufnahmen wurde verändert.\nSollen "
+    "diese Veränderungen gespeichert werden?"_cp;
 const std::string SavedMessage =
     "Die Datenbank für die Sprachaufnahmen wurde erfolgreich gespeichert."_cp;
 const std::string FailedQuestion =

@@ -51,14 +51,14 @@ TEST_F(WaveBaseTest, LookUpFollowsItsStepsInOrder) {
     };
     const Case cases[] = {
         {"", false, ""},
-        {"ÁRBOL", true, "XS:\\arbol.wav"},          // ignoring case, also accented letters
-        {"(tener) que", true, "XS:\\tener.wav"},    // a query in parentheses finds the bare word
-        {"agua", false, ""},                        // a stored parenthesis is not removed
-        {"(agua)", true, "XS:\\agua_paren.wav"},    // ...but matches as it is
-        {"casa", false, "XS:\\casa_f.wav"},         // gender mark
-        {"casa", true, ""},                         // not when exact
-        {"perro", false, "XS:\\perro_m.wav"},       // " (" before ", " whatever the order
-        {"Perro", false, ""},                       // the continuation is case-sensitive
+        {"ÁRBOL", true, "XS:\\arbol.wav"},       // ignoring case, also accented letters
+        {"(tener) que", true, "XS:\\tener.wav"}, // a query in parentheses finds the bare word
+        {"agua", false, ""},                     // a stored parenthesis is not removed
+        {"(agua)", true, "XS:\\agua_paren.wav"}, // ...but matches as it is
+        {"casa", false, "XS:\\casa_f.wav"},      // gender mark
+        {"casa", true, ""},                      // not when exact
+        {"perro", false, "XS:\\perro_m.wav"},    // " (" before ", " whatever the order
+        {"Perro", false, ""},                    // the continuation is case-sensitive
         {"casa grande", false, "XS:\\casa_grande.wav"},
         {"gato", false, ""},
     };
@@ -68,7 +68,9 @@ TEST_F(WaveBaseTest, LookUpFollowsItsStepsInOrder) {
 }
 
 TEST_F(WaveBaseTest, AnEmptyListNavigatesWithoutComplaint) {
-    base.OnChange = [this] { ++notified; };
+    base.OnChange = [this] {
+        ++notified;
+    };
     base.First();
     base.Last();
     base.Next();
@@ -99,8 +101,8 @@ TEST_F(WaveBaseTest, NavigationStopsAtBothEnds) {
 
 TEST_F(WaveBaseTest, GoToTextFindsTheFirstEntryNotBelowTheText) {
     add({{"agua", ""}, {"casa", ""}, {"Perro", ""}});
-    const std::pair<const char*, int> cases[] = {
-        {"", 0}, {"a", 0}, {"b", 1}, {"CASA", 1}, {"pe", 2}, {"zzz", 2}};
+    const std::pair<const char*, int> cases[] = {{"", 0},     {"a", 0},  {"b", 1},
+                                                 {"CASA", 1}, {"pe", 2}, {"zzz", 2}};
     for (const auto& [text, index] : cases) {
         base.Last();
         base.GoToText(text);
@@ -110,7 +112,9 @@ TEST_F(WaveBaseTest, GoToTextFindsTheFirstEntryNotBelowTheText) {
 
 TEST_F(WaveBaseTest, EditsChangeTheCurrentEntryAndTellTheWindow) {
     load({{"a", "XS:\\a.wav"}});
-    base.OnChange = [this] { ++notified; };
+    base.OnChange = [this] {
+        ++notified;
+    };
 
     base.SetText("a");
     EXPECT_FALSE(base.Modified()) << "the same text is no change";
@@ -223,8 +227,7 @@ TEST_F(WaveBaseTest, SoundLinkLinksOnlyRecordingsThatExist) {
     config.WaveDir = dir.dir("wave");
     dir.file("wave/perro.wav", "RIFF");
     add({{"perro (m)", "XS:\\perro.wav"}, {"gato", "XS:\\gato.wav"}});
-    EXPECT_EQ(base.SoundLink("perro"),
-              "<a href=\"" + config.WaveDir + "perro.wav\" >perro</a>");
+    EXPECT_EQ(base.SoundLink("perro"), "<a href=\"" + config.WaveDir + "perro.wav\" >perro</a>");
     EXPECT_EQ(base.SoundLink("gato"), "gato");
     EXPECT_EQ(base.SoundLink("Hund"), "Hund");
 }

@@ -34,10 +34,11 @@ protected:
         dir.file("wave/perro.wav", "RIFF");
         base.AddEntry("agua", "XS:\\agua.wav");
         base.AddEntry("perro", "XS:\\perro.wav");
-        window = std::make_unique<TWaveDB>(base, config, [this](const std::string& c, bool q) {
-            sent.push_back({c, q});
-            return answers.empty() ? std::string() : answers.front();
-        });
+        window =
+            std::make_unique<TWaveDB>(base, config, nullptr, [this](const std::string& c, bool q) {
+                sent.push_back({c, q});
+                return answers.empty() ? std::string() : answers.front();
+            });
     }
     std::string shownText() const { return fromQString(window->eText->text()); }
     std::string shownFile() const { return fromQString(window->eDatei->text()); }
@@ -86,8 +87,8 @@ TEST_F(WaveBaseWindowTest, AnIncompleteEntryKeepsItsPlace) {
     EXPECT_EQ(shownFile(), ".wav");
     EXPECT_EQ(window->lCount->text(), QString::fromUtf8("3 Einträge"));
 
-    for (QToolButton* button :
-         {window->btnNext, window->btnLast, window->btnFirst, window->btnPrevious, window->btnNew}) {
+    for (QToolButton* button : {window->btnNext, window->btnLast, window->btnFirst,
+                                window->btnPrevious, window->btnNew}) {
         messages.clear();
         button->click();
         EXPECT_EQ(messages.texts(),

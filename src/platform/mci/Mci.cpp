@@ -40,7 +40,8 @@ bool PlaySoundSync(std::string_view path) {
     if (!opened.device || opened.device->play(0) != 0)
         return false;
     // A device that never reports the end cannot hold the program for long.
-    const auto deadline = steady_clock::now() + milliseconds(opened.device->lengthMs()) + seconds(1);
+    const auto deadline =
+        steady_clock::now() + milliseconds(opened.device->lengthMs()) + seconds(1);
     while (opened.device->mode() == MciMode::Playing && steady_clock::now() < deadline)
         std::this_thread::sleep_for(milliseconds(5));
     return true;

@@ -116,12 +116,14 @@ MciAnswer save(MciDevice& device, Words& words) {
 MciAnswer set(MciDevice& device, Words& words) {
     if (words.atEnd())
         return failure(MciError::MissingParameter);
-    const std::optional<WaveFormat> current = device.waveFormat();
-    WaveFormat format = current.value_or(WaveFormat{});
-    bool formatChanged = false;
-    std::optional<std::int64_t> alignment;
-    std::optional<std::int64_t> bytesPerSecond;
-
+    std::optional<std::int64_t> bits, channels, rate, alignment, bytesPerSecond;
+    const std::pair<const char*, std::optional<std::int64_t>*> formatKeys[] = {
+        {"bitspersample", &bits},
+        {"channels", &channels},
+        {"samplespersec", &rate},
+        {"alignment", &alignment},
+        {"bytespersec", &bytesPerSecond}};
+    bool formatGiven = false;
     while (!words.atEnd()) {
         if (words.take("time")) {
             if (!words.take("format"))
@@ -133,6 +135,7 @@ MciAnswer set(MciDevice& device, Words& words) {
                 return failure(MciError::BadTimeFormat);
             continue;
         }
+        formatGiven = true;
         if (words.take("format")) {
             if (!words.take("tag"))
                 return failure(MciError::MissingParameter);
@@ -141,50 +144,37 @@ MciAnswer set(MciDevice& device, Words& words) {
                 return failure(MciError::MissingParameter);
             if (!isOneOf(tag->text, {"pcm", "1"}))
                 return failure(MciError::OutOfRange);
-            formatChanged = true;
             continue;
         }
-        std::int64_t* target = nullptr;
-        std::int64_t bits = format.bitsPerSample;
-        std::int64_t channels = format.channels;
-        std::int64_t rate = format.samplesPerSecond;
-        std::int64_t align = 0;
-        std::int64_t perSecond = 0;
-        if (words.take("bitspersample"))
-            target = &bits;
-        else if (words.take("channels"))
-            target = &channels;
-        else if (words.take("samplespersec"))
-            target = &rate;
-        else if (words.take("alignment"))
-            target = &align;
-        else if (words.take("bytespersec"))
-            target = &perSecond;
-        else
+        std::optional<std::int64_t>* target = nullptr;
+        for (const auto& [keyword, value] : formatKeys) {
+            if (words.take(keyword)) {
+                target = value;
+                break;
+            }
+        }
+        if (!target)
             return failure(MciError::UnrecognizedKeyword);
-        const auto number = parseNumber(words.value());
-        if (!number)
+        *target = parseNumber(words.value());
+        if (!*target)
             return failure(MciError::BadInteger);
-        *target = *number;
-        if (target == &align)
-            alignment = align;
-        else if (target == &perSecond)
-            bytesPerSecond = perSecond;
-        if (bits != 8 && bits != 16)
-            return failure(MciError::OutOfRange);
-        if (channels != 1 && channels != 2)
-            return failure(MciError::OutOfRange);
-        if (rate < 8000 || rate > 48000)
-            return failure(MciError::OutOfRange);
-        format.bitsPerSample = static_cast<int>(bits);
-        format.channels = static_cast<int>(channels);
-        format.samplesPerSecond = static_cast<int>(rate);
-        formatChanged = true;
     }
-    if (!formatChanged)
+    if (!formatGiven)
         return success();
+    const std::optional<WaveFormat> current = device.waveFormat();
     if (!current)
         return failure(MciError::UnsupportedFunction);
+
+    const std::int64_t newBits = bits.value_or(current->bitsPerSample);
+    const std::int64_t newChannels = channels.value_or(current->channels);
+    const std::int64_t newRate = rate.value_or(current->samplesPerSecond);
+    if ((newBits != 8 && newBits != 16) || (newChannels != 1 && newChannels != 2) ||
+        newRate < 8000 || newRate > 48000)
+        return failure(MciError::OutOfRange);
+    WaveFormat format;
+    format.bitsPerSample = static_cast<int>(newBits);
+    format.channels = static_cast<int>(newChannels);
+    format.samplesPerSecond = static_cast<int>(newRate);
     // Alignment and bytes per second follow from the rest and must agree.
     if ((alignment && *alignment != format.blockAlign()) ||
         (bytesPerSecond && *bytesPerSecond != format.bytesPerSecond()))
@@ -294,9 +284,7 @@ std::string MciAnswer::result() const {
 
 MciInterpreter::MciInterpreter(MciBackend& backend) : backend_(backend) {}
 
-MciInterpreter::~MciInterpreter() {
-    devices_.clear();
-}
+MciInterpreter::~MciInterpreter() = default;
 
 MciDevice* MciInterpreter::find(std::string_view alias) {
     const auto it = devices_.find(lowerCase(alias));

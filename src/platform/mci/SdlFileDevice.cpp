@@ -21,8 +21,7 @@ std::int64_t SdlFileDevice::frames() {
 }
 
 int SdlFileDevice::play(std::optional<std::int64_t> fromMs) {
-    const std::int64_t from =
-        fromMs ? *fromMs * reader_->sampleRate() / 1000 : output_.position();
+    const std::int64_t from = fromMs ? *fromMs * reader_->sampleRate() / 1000 : output_.position();
     return output_.play(from);
 }
 

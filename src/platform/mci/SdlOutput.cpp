@@ -20,7 +20,9 @@ Uint16 bufferFrames(int rate) {
 // Holds the device lock for one scope.
 class DeviceLock {
 public:
-    explicit DeviceLock(SDL_AudioDeviceID device) : device_(device) { SDL_LockAudioDevice(device_); }
+    explicit DeviceLock(SDL_AudioDeviceID device) : device_(device) {
+        SDL_LockAudioDevice(device_);
+    }
     ~DeviceLock() { SDL_UnlockAudioDevice(device_); }
     DeviceLock(const DeviceLock&) = delete;
     DeviceLock& operator=(const DeviceLock&) = delete;
@@ -62,9 +64,9 @@ int SdlOutput::play(std::int64_t fromFrame) {
         running_ = false;
         return MciError::NoOutputDevice;
     }
-    stream_ = SDL_NewAudioStream(sourceFormat_.format, static_cast<Uint8>(sourceFormat_.channels),
-                                 sourceFormat_.rate, obtained.format, obtained.channels,
-                                 obtained.freq);
+    stream_ =
+        SDL_NewAudioStream(sourceFormat_.format, static_cast<Uint8>(sourceFormat_.channels),
+                           sourceFormat_.rate, obtained.format, obtained.channels, obtained.freq);
     if (!stream_) {
         closeDevice();
         running_ = false;
@@ -147,8 +149,8 @@ void SdlOutput::fill(Uint8* out, int length) {
         }
         delivered = std::max(0, SDL_AudioStreamGet(stream_, out, length));
         deviceFrames_ += delivered / deviceFrameBytes_;
-        position_ = startFrame_ + std::min(framesRead_, deviceFrames_ * sourceFormat_.rate /
-                                                            deviceRate_);
+        position_ =
+            startFrame_ + std::min(framesRead_, deviceFrames_ * sourceFormat_.rate / deviceRate_);
         if (sourceEnded_ && SDL_AudioStreamAvailable(stream_) == 0) {
             running_ = false;
             position_ = startFrame_ + framesRead_;

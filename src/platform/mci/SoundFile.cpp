@@ -67,7 +67,8 @@ std::unique_ptr<SoundFileReader> SoundFileReader::open(std::string_view path) {
         sf_close(file);
         return nullptr;
     }
-    const std::int64_t frames = info.frames == SF_COUNT_MAX ? 0 : std::max<sf_count_t>(0, info.frames);
+    const std::int64_t frames =
+        info.frames == SF_COUNT_MAX ? 0 : std::max<sf_count_t>(0, info.frames);
     return std::unique_ptr<SoundFileReader>(
         new SoundFileReader(file, info.channels, info.samplerate, frames));
 }
