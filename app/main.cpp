@@ -1,6 +1,7 @@
 // Program entry: start mode, start-up checks and settings, and the orderly end.
 
 #include "platform/FileSystem.h"
+#include "platform/QtFileDialogs.h"
 #include "platform/QtMessagePresenter.h"
 #include "platform/QtText.h"
 #include "platform/Registry.h"
@@ -65,6 +66,8 @@ int main(int argc, char* argv[]) {
 
     qor::QtMessagePresenter messages;
     qor::setMessagePresenter(&messages);
+    qor::QtFileDialogs fileDialogs;
+    qor::setFileDialogs(&fileDialogs);
     qor::FileRegistry registry(qor::FileRegistry::defaultDirectory() + "registry.ini");
     qor::DesktopShell shell;
 

@@ -95,10 +95,14 @@ void parse(benchmark::State& state, const std::string& text) {
     state.counters["items"] = static_cast<double>(model.items().size());
 }
 
-void BM_ParseMenuPage(benchmark::State& state) { parse(state, menuPage()); }
+void BM_ParseMenuPage(benchmark::State& state) {
+    parse(state, menuPage());
+}
 BENCHMARK(BM_ParseMenuPage)->Unit(benchmark::kMicrosecond);
 
-void BM_ParseLargePage(benchmark::State& state) { parse(state, largePage()); }
+void BM_ParseLargePage(benchmark::State& state) {
+    parse(state, largePage());
+}
 BENCHMARK(BM_ParseLargePage)->Unit(benchmark::kMillisecond);
 
 // Reading the large page from a packed page file: the file, inflating and

@@ -24,9 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Repeatable choices, different for every input.
     std::minstd_rand random(static_cast<unsigned>(size) + 1);
-    ExerciseRun run([&random](int range) {
-        return static_cast<int>(random() % static_cast<unsigned>(range));
-    });
+    ExerciseRun run(
+        [&random](int range) { return static_cast<int>(random() % static_cast<unsigned>(range)); });
     run.setRemaining(size % 2 == 0 ? ExerciseRun::UseFileCount : static_cast<int>(size % 41) - 1);
     run.start(*file);
     for (int step = 0; step < 45; ++step) {

@@ -8,7 +8,7 @@
 #define QOR_FUZZ_CHECK(condition)                                                                  \
     do {                                                                                           \
         if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__);   \
+            std::fprintf(stderr, "check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__);    \
             std::abort();                                                                          \
         }                                                                                          \
     } while (false)

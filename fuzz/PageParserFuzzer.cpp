@@ -27,7 +27,9 @@ void checkIndexes(const PageModel& model) {
         QOR_FUZZ_CHECK(format.exerciseIndex == -1 || format.exerciseIndex == DragExerciseIndex ||
                        within(format.exerciseIndex, page.typingFields.size()));
         switch (item.kind) {
-        case ItemKind::Block: QOR_FUZZ_CHECK(within(format.boxIndex, page.boxes.size())); break;
+        case ItemKind::Block:
+            QOR_FUZZ_CHECK(within(format.boxIndex, page.boxes.size()));
+            break;
         case ItemKind::CheckBox:
             QOR_FUZZ_CHECK(within(format.checkBoxIndex, page.checkBoxes.size()));
             break;
@@ -36,7 +38,8 @@ void checkIndexes(const PageModel& model) {
             QOR_FUZZ_CHECK(!format.picture.hasHoverPicture() ||
                            within(format.picture.second, model.pictures().size()));
             break;
-        default: break;
+        default:
+            break;
         }
     }
     for (const TBox& box : page.boxes)
@@ -69,7 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return std::nullopt;
         return std::string("<B>eingebunden</B> $[x]<IF #ex>a<ELSE>b</IF>\r");
     });
-    model.OnPictureRequest = [](const std::string&, int) {};
+    model.OnPictureRequest = [](const std::string&, int) {
+    };
     model.SetCondition("login", true);
     model.SetDefine("user", "<font size=+1>Ana</font>");
 

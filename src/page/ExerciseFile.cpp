@@ -65,9 +65,8 @@ std::optional<ExerciseFile> ExerciseFile::parse(std::string_view bytes) {
     for (std::size_t open = 0; open != std::string_view::npos;) {
         const std::size_t start = open + Open.size();
         open = list.find(Open, start);
-        file.exercises_.emplace_back(list.substr(start, open == std::string_view::npos
-                                                            ? std::string_view::npos
-                                                            : open - start));
+        file.exercises_.emplace_back(list.substr(
+            start, open == std::string_view::npos ? std::string_view::npos : open - start));
     }
     return file;
 }
@@ -88,7 +87,9 @@ std::string ExerciseFile::pageText(std::size_t exercise) const {
 
 ExerciseRun::ExerciseRun(RandomSource random) : random_(std::move(random)) {
     if (!random_)
-        random_ = [](int range) { return Random(range); };
+        random_ = [](int range) {
+            return Random(range);
+        };
 }
 
 void ExerciseRun::start(ExerciseFile file) {

@@ -57,8 +57,9 @@ const std::vector<std::string>& expectedPageFiles() {
 }
 
 const std::vector<std::string>& runtimeStyles() {
-    static const std::vector<std::string> styles = {"NORMAL", "KOMMENTAR", "VOK", "BED",
-                                                    "ZEIT",   "IRR",       "REG"};
+    static const std::vector<std::string> styles = {
+        "NORMAL", "KOMMENTAR", "VOK", "BED", "ZEIT", "IRR", "REG",
+    };
     return styles;
 }
 
@@ -80,8 +81,9 @@ std::vector<std::string> missingPages(std::string_view pageDir) {
 }
 
 bool isPageFileName(std::string_view name) {
-    static const std::vector<std::string> extensions = {".htx", ".hqor", ".rqol", ".rqo",
-                                                        ".qor", ".html"};
+    static const std::vector<std::string> extensions = {
+        ".htx", ".hqor", ".rqol", ".rqo", ".qor", ".html",
+    };
     const std::string ext = extractFileExt(name);
     return std::find(extensions.begin(), extensions.end(), ext) != extensions.end();
 }
@@ -90,14 +92,20 @@ namespace {
 
 constexpr std::string_view StartPage = "main.htx";
 
+// Deeper folders are not looked into: a link of a folder to one above it
+// would lead round in circles.
+constexpr int MaxFolderDepth = 16;
+
 // Page files below dir, as paths relative to it, in name order.
-void collectPages(const std::string& dir, const std::string& relative,
+void collectPages(const std::string& dir, const std::string& relative, int depth,
                   std::vector<std::string>& pages) {
     for (const DirectoryEntry& entry : listDirectory(dir + relative)) {
-        if (entry.isDirectory)
-            collectPages(dir, relative + entry.name + "/", pages);
-        else if (isPageFileName(entry.name))
-            pages.push_back(relative + entry.name);
+        if (!entry.isDirectory) {
+            if (isPageFileName(entry.name))
+                pages.push_back(relative + entry.name);
+        } else if (depth < MaxFolderDepth) {
+            collectPages(dir, relative + entry.name + "/", depth + 1, pages);
+        }
     }
 }
 
@@ -128,7 +136,7 @@ PageTreeReport checkPageTree(std::string_view pageDir) {
     report.missingPages = missingPages(dir);
 
     std::vector<std::string> pages;
-    collectPages(dir, "", pages);
+    collectPages(dir, "", 0, pages);
     const auto start = std::find(pages.begin(), pages.end(), StartPage);
     if (start != pages.end())
         std::rotate(pages.begin(), start, start + 1);

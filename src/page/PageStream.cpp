@@ -36,13 +36,19 @@ private:
 // The reason of a failed read in the words the program's users know.
 std::string describeError(int error) {
     switch (error) {
-    case ENOENT: return "Datei nicht gefunden";
-    case ENOTDIR: return "Pfad nicht gefunden";
+    case ENOENT:
+        return "Datei nicht gefunden";
+    case ENOTDIR:
+        return "Pfad nicht gefunden";
     case EACCES:
-    case EPERM: return "Zugriff verweigert";
-    case EISDIR: return "Die Datei ist ein Verzeichnis";
-    case EIO: return "Lesefehler auf dem Datenträger"_cp;
-    default: return "E/A-Fehler " + std::to_string(error);
+    case EPERM:
+        return "Zugriff verweigert";
+    case EISDIR:
+        return "Die Datei ist ein Verzeichnis";
+    case EIO:
+        return "Lesefehler auf dem Datenträger"_cp;
+    default:
+        return "E/A-Fehler " + std::to_string(error);
     }
 }
 

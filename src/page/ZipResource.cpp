@@ -5,7 +5,9 @@
 
 namespace qor {
 
-TZIPResource::TZIPResource(int number) { unpack(programResource(number)); }
+TZIPResource::TZIPResource(int number) {
+    unpack(programResource(number));
+}
 
 TZIPResource TZIPResource::fromPacked(std::string_view packed) {
     TZIPResource reader;
@@ -19,7 +21,9 @@ void TZIPResource::unpack(std::string_view packed) {
         data_ = std::move(unpacked.data);
 }
 
-bool TZIPResource::Eof() const { return !data_ || position_ >= data_->size(); }
+bool TZIPResource::Eof() const {
+    return !data_ || position_ >= data_->size();
+}
 
 std::string TZIPResource::ReadLine() {
     if (Eof())

@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
+#include "sound/Recorder.h"
 
 namespace qor {
 using namespace literals;
@@ -88,11 +89,22 @@ bool StartUp(Program& program, const std::vector<std::string>& arguments, const 
 }
 
 void ShutDown(Program& program) {
-    program.lastFiles.reset();
-    if (program.waveBase)
-        program.waveBase->SaveIfChanged();
-    program.config.SaveGeneralSettings();
-    program.waveBase.reset();
+    // Each step runs even when an earlier one failed, so that one failure
+    // cannot keep the later objects from writing back what they keep.
+    const auto step = [](auto&& action) {
+        try {
+            action();
+        } catch (...) {
+        }
+    };
+    step([&] { program.lastFiles.reset(); });
+    step([&] {
+        if (program.waveBase)
+            program.waveBase->SaveIfChanged();
+    });
+    step([&] { program.config.SaveGeneralSettings(); });
+    step([&] { program.waveBase.reset(); });
+    step([] { FreeSharedRecorder(); });
 }
 
 } // namespace qor

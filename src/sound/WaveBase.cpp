@@ -4,7 +4,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "shell/Configuration.h"
-#include "sound/WaveBaseDialogs.h"
+#include "platform/FileDialogs.h"
 
 #include <algorithm>
 #include <numeric>

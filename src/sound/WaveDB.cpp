@@ -7,7 +7,7 @@
 #include "platform/Text.h"
 #include "shell/Configuration.h"
 #include "sound/WaveBase.h"
-#include "sound/WaveBaseDialogs.h"
+#include "platform/FileDialogs.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -93,7 +93,7 @@ void TWaveDB::createControls() {
     for (QLineEdit* edit : {Suchen, eText, eDatei})
         installAccentKey(edit);
 
-    connect(Suchen, &QLineEdit::textEdited, this, [this] { SuchenChange(); });
+    connect(Suchen, &QLineEdit::textChanged, this, [this] { SuchenChange(); });
     connect(eText, &QLineEdit::textChanged, this, [this] { eTextChange(); });
     connect(eDatei, &QLineEdit::textChanged, this, [this] { eDateiChange(); });
     connect(btnFirst, &QToolButton::clicked, this,

@@ -23,8 +23,11 @@ TEST(ExerciseFile, SplitsHeaderExercisesAndTrailer) {
         Strings exercises;
         const char* trailer;
     } cases[] = {
-        {"QOR!03\r\n <title>Kopf</title><EX>eins<EX>zwei\r\n</EX>Ende", 3,
-         "<title>Kopf</title>", {"eins", "zwei\r\n"}, "Ende"},
+        {"QOR!03\r\n <title>Kopf</title><EX>eins<EX>zwei\r\n</EX>Ende",
+         3,
+         "<title>Kopf</title>",
+         {"eins", "zwei\r\n"},
+         "Ende"},
         // Without "</EX>" the last exercise runs to the end.
         {"QOR!05Kopf<EX>a<EX>b und mehr", 5, "Kopf", {"a", "b und mehr"}, ""},
         // A "</EX>" behind every exercise: the list ends at the last one.

@@ -1,8 +1,8 @@
 #include "page/ExpectedPages.h"
 
 #include "platform/FileSystem.h"
-#include "platform/Zlib.h"
 #include "platform/Text.h"
+#include "platform/Zlib.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +28,8 @@ TEST(ExpectedPages, MissingPagesOfATree) {
 
     removeFile(dir.path() + "hqor/" + "wörterbuch.htx"_cp);
     removeFile(dir.path() + "hqor/vegas/again.htx");
-    EXPECT_EQ(missingPages(dir.path() + "hqor/"), (Strings{"vegas/again.htx", "wörterbuch.htx"_cp}));
+    EXPECT_EQ(missingPages(dir.path() + "hqor/"),
+              (Strings{"vegas/again.htx", "wörterbuch.htx"_cp}));
 }
 
 TEST(ExpectedPages, PageFileNames) {
@@ -57,7 +58,8 @@ TEST(ExpectedPages, CheckParsesEveryPageOfATree) {
 
     const PageTreeReport report = checkPageTree(root);
     EXPECT_EQ(report.pagesChecked, 10);
-    EXPECT_EQ(report.missingPages.size(), expectedPageFiles().size()); // all but main.htx, plus SuperDD
+    // All expected pages but main.htx, and the SuperDD folder.
+    EXPECT_EQ(report.missingPages.size(), expectedPageFiles().size());
     EXPECT_EQ(report.undefinedStyles, (Strings{"KOMMENTAR", "BED", "ZEIT", "IRR", "REG"}));
     EXPECT_EQ(report.missingPictures, Strings{"unter/bild.htx: " + root + "unter/fehlt.jpg"});
 

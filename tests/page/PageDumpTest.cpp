@@ -1,8 +1,8 @@
-#include "qor-page/PageCheck.h"
 #include "qor-page/PageDump.h"
 
 #include "platform/Text.h"
 #include "platform/Zlib.h"
+#include "qor-page/PageCheck.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -37,11 +37,11 @@ TEST(PageStream, ExtensionDecidesPackingExactly) {
         const char* name;
         PageFileKind kind;
     } cases[] = {
-        {"hqor/main.htx", PageFileKind::Packed},   {"a.hqor", PageFileKind::Packed},
-        {"a.rqol", PageFileKind::Packed},          {"a.rqo", PageFileKind::Packed},
-        {"aufgaben.qor", PageFileKind::Exercise},  {"a.HTX", PageFileKind::Plain},
-        {"a.Qor", PageFileKind::Plain},            {"a.html", PageFileKind::Plain},
-        {"a.htx.bak", PageFileKind::Plain},        {"ordner.htx/seite", PageFileKind::Plain},
+        {"hqor/main.htx", PageFileKind::Packed},  {"a.hqor", PageFileKind::Packed},
+        {"a.rqol", PageFileKind::Packed},         {"a.rqo", PageFileKind::Packed},
+        {"aufgaben.qor", PageFileKind::Exercise}, {"a.HTX", PageFileKind::Plain},
+        {"a.Qor", PageFileKind::Plain},           {"a.html", PageFileKind::Plain},
+        {"a.htx.bak", PageFileKind::Plain},       {"ordner.htx/seite", PageFileKind::Plain},
         {"ohne_endung", PageFileKind::Plain},
     };
     for (const auto& c : cases)

@@ -30,12 +30,17 @@ TEST(ZipResource, SplitsLinesAtControlCharacters) {
         {"eins\rzwei\r", {"eins", "zwei"}},
         // A tab ends a line; so does any other control character.
         {"hablar\tsprechen\r\n", {"hablar", "sprechen"}},
-        {"a\0b\x1f"s "c", {"a", "b", "c"}},
+        {"a\0b\x1f"s
+         "c",
+         {"a", "b", "c"}},
         // Only CR LF counts as one line end; LF CR and CR CR are two.
         {"a\n\rb\r\r\nc", {"a", "", "b", "", "c"}},
         {"\r\n\r\n", {"", ""}},
         // Bytes above 127 are text.
-        {"Gr\xf6\xdf" "e \x80\x81\xff", {"Gr\xf6\xdf" "e \x80\x81\xff"}},
+        {"Gr\xf6\xdf"
+         "e \x80\x81\xff",
+         {"Gr\xf6\xdf"
+          "e \x80\x81\xff"}},
         {"", {}},
     };
     for (const auto& c : cases) {

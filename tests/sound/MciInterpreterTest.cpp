@@ -183,6 +183,47 @@ TEST_F(MciInterpreterTest, MalformedAndUnknownCommandsAreErrorsNeverCrashes) {
               0);
 }
 
+// Every command the program sends, in the order its parts send them.
+TEST_F(MciInterpreterTest, UnderstandsEveryCommandTheProgramSends) {
+    const char* const accepted[] = {
+        "open \"/w/a.wav\" alias welle",
+        "play welle from 0",
+        "close welle",
+        "open \"/w/a.wav\" type waveaudio alias welle",
+        "play welle from 0",
+        "open \"/w/b.wav\" alias wb",
+        "play wb from 0",
+        "close wb",
+        "open \"/w/c.wav\" alias satz",
+        "play satz from 0",
+        "close satz",
+        "open \"/m/d.mp3\" alias mp3",
+        "play mp3",
+        "status mp3 mode",
+        "Status MP3 mode",
+        "stop mp3",
+        "close mp3",
+        "open new type waveaudio alias test",
+        "set test bitspersample 16 channels 1 alignment 2 samplespersec 44100 bytespersec 88200",
+        "seek test to start",
+        "record test",
+        "status test position",
+        "status test mode",
+        "stop test",
+        "play test",
+        "save test \"/u/aufnahme.wav\"",
+        "close test"};
+    for (const char* command : accepted)
+        EXPECT_TRUE(mci.send(command).ok()) << command;
+
+    // This machine has no CD drive: the CD never opens, so its alias is unknown.
+    EXPECT_EQ(send("open cdaudio alias cd"), "Error306");
+    for (const char* command : {"status cd type track 2", "set cd time format tmsf", "play cd",
+                                "status cd mode", "status cd current track", "status cd position",
+                                "seek cd to start", "stop cd", "close cd"})
+        EXPECT_EQ(send(command), "Error263") << command;
+}
+
 TEST(MciErrorTextTest, EveryErrorHasItsOwnText) {
     const int errors[] = {
         MciError::UnrecognizedKeyword,  MciError::UnrecognizedCommand, MciError::InvalidDeviceName,

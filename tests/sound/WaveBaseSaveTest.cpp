@@ -5,7 +5,7 @@
 #include "platform/Zlib.h"
 #include "shell/Configuration.h"
 #include "sound/WaveBase.h"
-#include "sound/WaveBaseDialogs.h"
+#include "platform/FileDialogs.h"
 #include "support/TempDir.h"
 
 #include <filesystem>

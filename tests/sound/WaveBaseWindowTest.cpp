@@ -5,7 +5,7 @@
 #include "platform/Text.h"
 #include "shell/Configuration.h"
 #include "sound/WaveBase.h"
-#include "sound/WaveBaseDialogs.h"
+#include "platform/FileDialogs.h"
 #include "sound/WaveDB.h"
 #include "support/TempDir.h"
 
@@ -70,6 +70,9 @@ TEST_F(WaveBaseWindowTest, ShowsTheCurrentEntryAndOffersPlayingOnlyExistingRecor
 TEST_F(WaveBaseWindowTest, TypingEditsTheEntryAndSearching) {
     QTest::keyClicks(window->eText, "s");
     EXPECT_EQ(base.GetText(), "aguas");
+    QTest::keyClicks(window->eText, "e");
+    QTest::keyClick(window->eText, Qt::Key_F1); // accent cycling reaches the entry too
+    EXPECT_EQ(base.GetText(), "aguasé"_cp);
     window->eDatei->setFocus();
     QTest::keyClicks(window->eDatei, "x");
     EXPECT_EQ(base.GetDatei(), "XS:\\agua.wavx");

@@ -19,10 +19,10 @@ int checkTree(const std::string& pageDir, std::ostream& out) {
     for (const std::string& style : report.undefinedStyles)
         out << "style defined by no page: " << style << "\n";
 
-    out << report.pagesChecked << " pages checked: " << report.problems.size()
-        << " with problems, " << report.missingPages.size() << " expected pages missing, "
-        << report.missingPictures.size() << " pictures missing, "
-        << report.undefinedStyles.size() << " styles undefined\n";
+    out << report.pagesChecked << " pages checked: " << report.problems.size() << " with problems, "
+        << report.missingPages.size() << " expected pages missing, "
+        << report.missingPictures.size() << " pictures missing, " << report.undefinedStyles.size()
+        << " styles undefined\n";
     return report.problems.empty() ? 0 : 1;
 }
 

@@ -42,10 +42,14 @@ std::string quoted(std::string_view text) {
 
 std::string color(Color value) {
     switch (value) {
-    case ColorValue::None: return "none";
-    case ColorValue::PageText: return "page-text";
-    case ColorValue::PageLink: return "page-link";
-    default: break;
+    case ColorValue::None:
+        return "none";
+    case ColorValue::PageText:
+        return "page-text";
+    case ColorValue::PageLink:
+        return "page-link";
+    default:
+        break;
     }
     char text[12];
     if (value < 0 || value > 0xFFFFFF) {
@@ -64,8 +68,7 @@ std::string coordinate(int value) {
 }
 
 std::string rect(const PageRect& r) {
-    return coordinate(r.x) + "," + coordinate(r.y) + "," + coordinate(r.w) + "," +
-           coordinate(r.h);
+    return coordinate(r.x) + "," + coordinate(r.y) + "," + coordinate(r.w) + "," + coordinate(r.h);
 }
 
 std::string list(const std::vector<std::string>& texts) {
@@ -77,36 +80,55 @@ std::string list(const std::vector<std::string>& texts) {
 
 const char* kindName(ItemKind kind) {
     switch (kind) {
-    case ItemKind::Word: return "word";
-    case ItemKind::Space: return "space";
-    case ItemKind::LineBreak: return "br";
-    case ItemKind::ParagraphBreak: return "p";
-    case ItemKind::Block: return "block";
-    case ItemKind::CheckBox: return "checkbox";
-    case ItemKind::Picture: return "picture";
+    case ItemKind::Word:
+        return "word";
+    case ItemKind::Space:
+        return "space";
+    case ItemKind::LineBreak:
+        return "br";
+    case ItemKind::ParagraphBreak:
+        return "p";
+    case ItemKind::Block:
+        return "block";
+    case ItemKind::CheckBox:
+        return "checkbox";
+    case ItemKind::Picture:
+        return "picture";
     }
     return "?";
 }
 
 const char* alignmentName(std::uint8_t alignment) {
     switch (alignment) {
-    case TextAlign::Center: return "center";
-    case TextAlign::Right: return "right";
-    case TextAlign::Block: return "block";
-    default: return "left";
+    case TextAlign::Center:
+        return "center";
+    case TextAlign::Right:
+        return "right";
+    case TextAlign::Block:
+        return "block";
+    default:
+        return "left";
     }
 }
 
 const char* pictureAlignmentName(std::uint8_t alignment) {
     switch (alignment) {
-    case PictureAlign::Left: return "left";
-    case PictureAlign::Center: return "center";
-    case PictureAlign::Right: return "right";
-    case PictureAlign::Top: return "top";
-    case PictureAlign::Middle: return "middle";
-    case PictureAlign::Bottom: return "bottom";
-    case PictureAlign::Over: return "over";
-    default: return "?";
+    case PictureAlign::Left:
+        return "left";
+    case PictureAlign::Center:
+        return "center";
+    case PictureAlign::Right:
+        return "right";
+    case PictureAlign::Top:
+        return "top";
+    case PictureAlign::Middle:
+        return "middle";
+    case PictureAlign::Bottom:
+        return "bottom";
+    case PictureAlign::Over:
+        return "over";
+    default:
+        return "?";
     }
 }
 
@@ -166,8 +188,8 @@ void formatFields(std::ostream& out, const TextFormat& f) {
     lineSpacing(out, f.lineSpacing);
     if (f.alignment != initial.alignment)
         out << " align=" << alignmentName(f.alignment);
-    characterFields(out, f.styleBits, f.face, f.size, f.textColor, f.linkColor,
-                    f.backgroundColor, f.transparent, f.flashColor, f.hot);
+    characterFields(out, f.styleBits, f.face, f.size, f.textColor, f.linkColor, f.backgroundColor,
+                    f.transparent, f.flashColor, f.hot);
     if (f.areaIndex != initial.areaIndex)
         out << " area=" << f.areaIndex;
     if (f.flash)
@@ -297,9 +319,10 @@ void exerciseObjects(std::ostream& out, const PageContent& page) {
     }
     if (const auto& choice = page.multipleChoice) {
         out << "multiple choice at " << rect(choice->rect) << " " << choice->rows << "x"
-            << choice->columns << " items " << list(choice->items) << " right="
-            << choice->rightIndex << " reaction=" << quoted(choice->reaction) << " colors "
-            << color(choice->inactiveColor) << "," << color(choice->activeColor) << "\n";
+            << choice->columns << " items " << list(choice->items)
+            << " right=" << choice->rightIndex << " reaction=" << quoted(choice->reaction)
+            << " colors " << color(choice->inactiveColor) << "," << color(choice->activeColor)
+            << "\n";
     }
     if (const auto& edit = page.lineEdit)
         out << "line edit at " << rect(edit->rect) << " name=" << quoted(edit->name)
@@ -390,8 +413,8 @@ void styles(std::ostream& out, const TXStyleList& list) {
     for (const TXStyle& style : list.styles()) {
         out << "  " << quoted(style.name);
         characterFields(out, style.styleBits, style.face, style.size, style.textColor,
-                        style.linkColor, style.backgroundColor, style.transparent,
-                        style.flashColor, style.hot);
+                        style.linkColor, style.backgroundColor, style.transparent, style.flashColor,
+                        style.hot);
         lineSpacing(out, style.lineSpacing);
         if (style.tracking != 0)
             out << " tracking=" << style.tracking;
@@ -440,7 +463,8 @@ bool dumpPageFile(const std::string& path, const DumpOptions& options, std::stri
 
     const auto finish = [&](std::ostringstream& text) {
         if (!asked.empty())
-            text << "special codes asked: " << list(std::vector<std::string>(asked.begin(), asked.end())) << "\n";
+            text << "special codes asked: "
+                 << list(std::vector<std::string>(asked.begin(), asked.end())) << "\n";
         for (const ShownMessage& message : messages.shown())
             text << "message: " << quoted(message.text) << "\n";
         out += text.str();
@@ -465,8 +489,8 @@ bool dumpPageFile(const std::string& path, const DumpOptions& options, std::stri
         finish(text);
         return false;
     }
-    text << "exercise file: count " << file->defaultCount() << ", "
-         << file->exercises().size() << " exercises\n";
+    text << "exercise file: count " << file->defaultCount() << ", " << file->exercises().size()
+         << " exercises\n";
     for (std::size_t i = 0; i < file->exercises().size(); ++i) {
         text << "\n== exercise " << i + 1 << "\n";
         ParseExercise(model, *file, ExerciseChoice{i, "ex"});

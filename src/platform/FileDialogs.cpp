@@ -1,4 +1,4 @@
-#include "sound/WaveBaseDialogs.h"
+#include "platform/FileDialogs.h"
 
 namespace qor {
 

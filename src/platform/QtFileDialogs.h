@@ -1,7 +1,7 @@
 #pragma once
 // The program's open and save dialogs: Qt's file dialogs.
 
-#include "sound/WaveBaseDialogs.h"
+#include "platform/FileDialogs.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "sound/WaveDBFileDialogs.h"
+#include "platform/QtFileDialogs.h"
 
 #include "platform/QtText.h"
 

@@ -1,6 +1,6 @@
 #pragma once
-// The open and save dialogs the sound database and its window ask for file
-// names with. The program installs the Qt dialogs; tests install scripted
+// The open and save dialogs windows and data objects ask for file names
+// with. The program installs the Qt dialogs; tests install scripted
 // ones that answer from a list and record what was asked.
 
 #include <deque>
