@@ -1,0 +1,102 @@
+#include "page/PageFonts.h"
+
+#include "page/FontSize.h"
+#include "platform/QtText.h"
+#include "platform/Text.h"
+
+#include <QFontDatabase>
+#include <QSet>
+#include <QtMath>
+#include <functional>
+
+namespace qor {
+
+PageFont::PageFont(const QFont& font) : font_(font), raw_(QRawFont::fromFont(font)) {
+    ascent_ = qRound(raw_.ascent());
+    descent_ = qRound(raw_.descent());
+    underlinePosition_ = std::max(1, qRound(raw_.underlinePosition()));
+    lineThickness_ = std::max(1, qRound(raw_.lineThickness()));
+
+    QString characters(256, QChar(' '));
+    for (int c = 32; c < 256; ++c)
+        characters[c] = QChar(static_cast<char16_t>(cp1252ToCodePoint(static_cast<unsigned char>(c))));
+    int count = 256;
+    if (!raw_.isValid() ||
+        !raw_.glyphIndexesForChars(characters.constData(), 256, glyphs_.data(), &count))
+        return;
+    std::array<QPointF, 256> advances;
+    if (!raw_.advancesForGlyphIndexes(glyphs_.data(), advances.data(), 256))
+        return;
+    for (std::size_t c = 0; c < 256; ++c)
+        advances_[c] = qRound(advances[c].x());
+}
+
+int PageFont::textWidth(std::string_view text, int tracking) const {
+    int width = 0;
+    for (const char c : text)
+        width += advances_[static_cast<unsigned char>(c)] + tracking;
+    return width;
+}
+
+std::size_t PageFonts::KeyHash::operator()(const Key& key) const {
+    return std::hash<std::string>()(key.face) ^ (static_cast<std::size_t>(key.size) << 3) ^
+           key.bits;
+}
+
+QFont PageFonts::makeFont(const std::string& face, int pixels, bool cellHeight, bool bold,
+                          bool italic) {
+    QFont font(toQString(face));
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setPixelSize(std::max(1, pixels));
+    if (cellHeight) {
+        // The cell holds ascent and descent: scale the character height so
+        // that they add up to the wanted cell.
+        const QRawFont probe = QRawFont::fromFont(font);
+        const qreal cell = probe.ascent() + probe.descent();
+        if (cell > 0)
+            font.setPixelSize(std::max(1, qRound(pixels * pixels / cell)));
+    }
+    return font;
+}
+
+const PageFont& PageFonts::fontFor(const TextFormat& format) {
+    const std::uint8_t bits = format.styleBits & (TextStyle::Bold | TextStyle::Italic);
+    const int size = std::max(1, format.size);
+    if (lastFont_ && lastKey_.size == size && lastKey_.bits == bits &&
+        (lastFace_ == format.face || equalsIgnoreCase(lastKey_.face, format.face)))
+        return *lastFont_;
+
+    Key key{lowerCase(format.face), size, bits};
+    auto found = fonts_.find(key);
+    if (found == fonts_.end()) {
+        const FontHeight height = fontHeightOfSize(size);
+        auto font = std::make_unique<PageFont>(
+            makeFont(format.face, height.pixels, height.cellHeight, bits & TextStyle::Bold,
+                     bits & TextStyle::Italic));
+        found = fonts_.emplace(key, std::move(font)).first;
+    }
+    lastKey_ = std::move(key);
+    lastFace_ = format.face;
+    lastFont_ = found->second.get();
+    return *lastFont_;
+}
+
+bool IsFontInstalled(const std::string& family) {
+    // Qt lists the families of fontconfig's font files and adds three
+    // generic names of its own, which are no installed fonts.
+    static const QSet<QString> installed = [] {
+        QSet<QString> names;
+        const QStringList generic = {"serif", "sans serif", "monospace"};
+        for (const QString& name : QFontDatabase::families()) {
+            // Families found in two foundries read "Family [Foundry]".
+            QString plain = name.section(QLatin1String(" ["), 0, 0).toLower();
+            if (!generic.contains(plain))
+                names.insert(plain);
+        }
+        return names;
+    }();
+    return installed.contains(toQString(family).trimmed().toLower());
+}
+
+} // namespace qor

@@ -1,0 +1,242 @@
+#include "page/TXPage.h"
+
+#include "page/Celebration.h"
+#include "page/PageBitmap.h"
+#include "page/PageColorValues.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace qor {
+
+namespace {
+
+// Time between the frames of the celebration.
+constexpr int CelebrationFrameMs = 20;
+
+} // namespace
+
+// Text in the page's fonts, pictures by their bitmaps.
+class TXPage::Measurer : public PageMeasurer {
+public:
+    explicit Measurer(PageFonts& fonts) : fonts_(fonts) {}
+
+    TextMetrics measureText(std::string_view text, const TextFormat& format) override {
+        const PageFont& font = fonts_.fontFor(format);
+        return {font.textWidth(text, format.tracking), font.ascent(), font.descent()};
+    }
+    TextMetrics fontMetrics(const TextFormat& format) override {
+        const PageFont& font = fonts_.fontFor(format);
+        return {0, font.ascent(), font.descent()};
+    }
+    PixelSize pictureSize(const TXPicture& picture) override {
+        const PageBitmap* bitmap = pageBitmap(picture);
+        if (!bitmap)
+            return {};
+        return {bitmap->image().width(), bitmap->image().height()};
+    }
+
+private:
+    PageFonts& fonts_;
+};
+
+TXPage::TXPage(QWidget* parent)
+    : QWidget(parent), measurer_(std::make_unique<Measurer>(fonts_)), areas_(model_) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    model_.setPictureLoader(LoadPageBitmap);
+    model_.setFontInstalledTest(IsFontInstalled);
+    connect(&mosaicTimer_, &QTimer::timeout, this, &TXPage::mosaicTick);
+}
+
+TXPage::~TXPage() = default;
+
+void TXPage::setExerciseHooks(PageExerciseHooks* hooks) {
+    hooks_ = hooks;
+}
+
+PageExerciseHooks& TXPage::hooks() {
+    static PageExerciseHooks none;
+    return hooks_ ? *hooks_ : none;
+}
+
+void TXPage::Parse(std::string_view text, bool continueFormat) {
+    model_.setPageSize(width(), height());
+    model_.OnSpecialCode = OnSpecialCode;
+    // Without a host to draw them, "%" pictures are taken as file names.
+    if (OnPictureRequest) {
+        model_.OnPictureRequest = [this](const std::string& code, int index) {
+            if (QImage* bitmap = pictureBitmap(index))
+                OnPictureRequest(code, *bitmap);
+        };
+    } else {
+        model_.OnPictureRequest = nullptr;
+    }
+    model_.Parse(text, continueFormat);
+}
+
+void TXPage::Layout() {
+    PageLayout layout(model_, *measurer_);
+    layout_ = layout.Layout(width());
+    laidOut_ = true;
+}
+
+void TXPage::Render() {
+    if (!laidOut_)
+        Layout();
+    if (OnTitleChange)
+        OnTitleChange(model_.title());
+    drawPage();
+    startMosaic();
+    const std::string& onShow = model_.page().onShow;
+    if (!onShow.empty() && OnCommand)
+        OnCommand(onShow);
+    hooks().prepareRecorder(*this);
+    update();
+    hooks().showControls(*this);
+}
+
+void TXPage::drawPage() {
+    mosaicTimer_.stop();
+    mosaic_.reset();
+    const PageContent& page = model_.page();
+    if (page.mosaic && page.mosaic->boxIndex >= 0 &&
+        static_cast<std::size_t>(page.mosaic->boxIndex) < page.boxes.size())
+        mosaic_ = std::make_unique<TLomoBox>(
+            *page.mosaic, page.boxes[static_cast<std::size_t>(page.mosaic->boxIndex)],
+            model_.randomSource());
+
+    areas_.Clear();
+    words_.Clear();
+    PageRenderer renderer(model_, fonts_, layout_);
+    drawing_ = renderer.Draw(buffer_, width(), height(), mosaic_.get(), areas_, words_);
+    renderer.DrawDragTray(buffer_, drawing_);
+    hooks().drawExercises(*this, buffer_);
+    scroll_ = std::clamp(scroll_, 0, scrollRange());
+}
+
+void TXPage::ShowText(std::string_view text) {
+    Clear();
+    Parse(text, false);
+    Layout();
+    Render();
+}
+
+void TXPage::Clear() {
+    mosaicTimer_.stop();
+    mosaic_.reset();
+    hooks().clear(*this);
+    areas_.Clear();
+    words_.Clear();
+    layout_ = {};
+    drawing_ = {};
+    laidOut_ = false;
+    model_.Clear();
+    if (SendMciCommand)
+        SendMciCommand("close welle");
+}
+
+bool TXPage::scrollBarVisible() const {
+    return layout_.contentHeight > height() || scroll_ > 0;
+}
+
+int TXPage::scrollRange() const {
+    return std::max(0, layout_.contentHeight - height() + 16);
+}
+
+void TXPage::Scroll(int position) {
+    const int previous = scroll_;
+    scroll_ = std::clamp(position, 0, scrollRange());
+    if (scroll_ == previous)
+        return;
+    hooks().scrolled(*this, scroll_ - previous);
+    update();
+}
+
+void TXPage::showBufferRect(const QRect& pageRect) {
+    update(pageRect.translated(0, -scroll_));
+}
+
+QImage* TXPage::pictureBitmap(int index) {
+    tPicture_list& pictures = model_.pictures();
+    if (index < 0 || static_cast<std::size_t>(index) >= pictures.size())
+        return nullptr;
+    PageBitmap* bitmap = pageBitmap(pictures[static_cast<std::size_t>(index)]);
+    return bitmap ? &bitmap->image() : nullptr;
+}
+
+void TXPage::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect area = event->rect();
+    if (overlay_) {
+        painter.drawImage(area.topLeft(), *overlay_, area);
+        return;
+    }
+    // Below the page (a control higher than its buffer) stays in the
+    // page's background colour.
+    painter.drawImage(area.topLeft(), buffer_, area.translated(0, scroll_));
+    const int below = buffer_.height() - scroll_;
+    if (area.bottom() >= below) {
+        const Color background = ResolveColor(model_.page().colors.background, model_.page().colors);
+        painter.fillRect(QRect(area.left(), below, area.width(), area.bottom() - below + 1),
+                         QColor(background & 0xFF, (background >> 8) & 0xFF,
+                                (background >> 16) & 0xFF));
+    }
+}
+
+void TXPage::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    model_.setPageSize(width(), height());
+    if (!laidOut_)
+        return;
+    // A new width moves every line: lay out and draw again, without the
+    // events of a new page.
+    Layout();
+    drawPage();
+    startMosaic();
+    update();
+}
+
+void TXPage::startMosaic() {
+    if (mosaic_ && mosaic_->speed() > 0 && !mosaic_->tiles().empty())
+        mosaicTimer_.start(mosaic_->speed());
+}
+
+void TXPage::mosaicTick() {
+    if (!mosaic_ || buffer_.isNull()) {
+        mosaicTimer_.stop();
+        return;
+    }
+    const PixelRect tile = mosaic_->DrawRandomTile(buffer_);
+    if (tile.width() <= 0) {
+        mosaicTimer_.stop();
+        return;
+    }
+    showBufferRect(QRect(tile.left, tile.top, tile.width(), tile.height()));
+}
+
+void TXPage::Celebrate(const std::string& text, int milliseconds) {
+    if (animating_)
+        return;
+    animating_ = true;
+    Celebration celebration(size(), text, model_.randomSource());
+    QImage frame = celebration.blankFrame();
+    overlay_ = &frame;
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        celebration.DrawFrame(frame);
+        update();
+        // Waiting in an event loop shows the frame and handles what comes in.
+        QEventLoop wait;
+        QTimer::singleShot(CelebrationFrameMs, &wait, &QEventLoop::quit);
+        wait.exec();
+    } while (clock.elapsed() < milliseconds);
+    overlay_ = nullptr;
+    animating_ = false;
+    update();
+}
+
+} // namespace qor
