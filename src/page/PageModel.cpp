@@ -21,6 +21,9 @@ void PageModel::Parse(std::string_view text, bool continueFormat) {
 
 void PageModel::Clear() {
     page_ = PageContent{};
+    // The format left by the old page points into the tables just emptied
+    // (an open link's area, a gap's field); a new page starts afresh.
+    state_ = FormatState{};
     pictures_.removeUnkept();
 }
 

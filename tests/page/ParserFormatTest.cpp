@@ -299,5 +299,16 @@ TEST(ParserFormat, UnknownStyleIsReported) {
     EXPECT_EQ(messages.shown()[0].style, MessageStyle::Information);
 }
 
+TEST(ParserFormat, ClearingForgetsAnOpenLinkOfTheOldPage) {
+    PageModel model;
+    model.Parse("<A HREF=\"x.htx\"><A GAP lsg=\"a\" help=\"b\">___", false);
+    model.Clear();
+    model.Parse("danach", true);
+    const tFormatted_text* word = findWord(model, "danach");
+    ASSERT_NE(word, nullptr);
+    EXPECT_EQ(word->format.areaIndex, -1);
+    EXPECT_EQ(word->format.exerciseIndex, -1);
+}
+
 } // namespace
 } // namespace qor
