@@ -5,6 +5,8 @@
 #include "platform/Text.h"
 
 #include <QFontDatabase>
+#include <QGlyphRun>
+#include <QPainter>
 #include <QSet>
 #include <QtMath>
 #include <functional>
@@ -38,6 +40,47 @@ int PageFont::textWidth(std::string_view text, int tracking) const {
     return width;
 }
 
+const WordImage& PageFont::wordImage(std::string_view text, int tracking, unsigned colour) {
+    std::string key(text);
+    key.push_back('\0');
+    key.append(reinterpret_cast<const char*>(&tracking), sizeof tracking);
+    key.append(reinterpret_cast<const char*>(&colour), sizeof colour);
+    if (const auto found = words_.find(key); found != words_.end())
+        return found->second;
+    if (words_.size() >= MaxWordImages)
+        words_.clear();
+
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    int x = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte > ' ') {
+            glyphs.append(glyphs_[byte]);
+            positions.append(QPointF(x, 0));
+        }
+        x += advances_[byte] + tracking;
+    }
+    // Room for italic overhang and antialiased edges around the advance box.
+    const int margin = 2 + (ascent_ + descent_) / 3;
+    WordImage word;
+    word.left = -margin;
+    word.top = -ascent_ - 2;
+    word.image = QImage(std::max(1, x + 2 * margin), ascent_ + descent_ + 4,
+                        QImage::Format_ARGB32_Premultiplied);
+    word.image.fill(Qt::transparent);
+    if (!glyphs.isEmpty()) {
+        QGlyphRun run;
+        run.setRawFont(raw_);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
+        QPainter painter(&word.image);
+        painter.setPen(QColor::fromRgb(colour));
+        painter.drawGlyphRun(QPointF(-word.left, -word.top), run);
+    }
+    return words_.emplace(std::move(key), std::move(word)).first->second;
+}
+
 std::size_t PageFonts::KeyHash::operator()(const Key& key) const {
     return std::hash<std::string>()(key.face) ^ (static_cast<std::size_t>(key.size) << 3) ^
            key.bits;
@@ -60,7 +103,7 @@ QFont PageFonts::makeFont(const std::string& face, int pixels, bool cellHeight, 
     return font;
 }
 
-const PageFont& PageFonts::fontFor(const TextFormat& format) {
+PageFont& PageFonts::fontFor(const TextFormat& format) {
     const std::uint8_t bits = format.styleBits & (TextStyle::Bold | TextStyle::Italic);
     const int size = std::max(1, format.size);
     if (lastFont_ && lastKey_.size == size && lastKey_.bits == bits &&

@@ -7,6 +7,7 @@
 #include "page/TextFormat.h"
 
 #include <QFont>
+#include <QImage>
 #include <QRawFont>
 #include <array>
 #include <memory>
@@ -15,6 +16,15 @@
 #include <unordered_map>
 
 namespace qor {
+
+// A word drawn once in one colour, ready to be copied onto pages: text is
+// drawn by copying these (with Qt's fast blending of images) instead of
+// rasterising every glyph again for every page.
+struct WordImage {
+    QImage image; // premultiplied ARGB, transparent around the text
+    int left = 0; // where the image goes, from the pen position on the baseline
+    int top = 0;
+};
 
 class PageFont {
 public:
@@ -34,7 +44,14 @@ public:
     // The width of text with tracking pixels after every character.
     int textWidth(std::string_view text, int tracking) const;
 
+    // The picture of a word in a colour (0xRRGGBB), drawn on first use.
+    const WordImage& wordImage(std::string_view text, int tracking, unsigned colour);
+
 private:
+    // Words kept per font; beyond this the oldest half-forgotten by starting over.
+    static constexpr std::size_t MaxWordImages = 8192;
+
+
     QFont font_;
     QRawFont raw_;
     int ascent_ = 0;
@@ -43,13 +60,14 @@ private:
     int lineThickness_ = 1;
     std::array<quint32, 256> glyphs_{};
     std::array<int, 256> advances_{};
+    std::unordered_map<std::string, WordImage> words_;
 };
 
 class PageFonts {
 public:
     // The font of a format: face, size number, bold and italic (underline
     // is drawn by the page itself).
-    const PageFont& fontFor(const TextFormat& format);
+    PageFont& fontFor(const TextFormat& format);
 
     // A QFont of a face with the character height (or, for cellHeight, the
     // cell height) in pixels.
@@ -71,7 +89,7 @@ private:
     // The last format asked for, which the next one usually equals.
     Key lastKey_;
     std::string lastFace_; // as the format wrote it
-    const PageFont* lastFont_ = nullptr;
+    PageFont* lastFont_ = nullptr;
 };
 
 // Whether a font family is installed as such (compared regardless of case):

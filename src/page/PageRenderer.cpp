@@ -7,7 +7,6 @@
 #include "platform/FileSystem.h"
 #include "platform/QtText.h"
 
-#include <QGlyphRun>
 #include <QImageReader>
 #include <QPainter>
 #include <algorithm>
@@ -33,52 +32,31 @@ bool isGapWord(const tFormatted_text& item) {
 
 } // namespace
 
-// Glyphs of neighbouring items in one font and colour on one baseline, drawn
-// as one glyph run; underlines are drawn with them.
+// Draws words from their prepared pictures; the underlines of a run of
+// items follow once the words are down.
 struct PageRenderer::GlyphBatch {
-    const PageFont* font = nullptr;
     QColor colour;
-    int baseline = 0;
-    QList<quint32> glyphs;
-    QList<QPointF> positions;
     std::vector<QRect> underlines;
 
     void flush(QPainter& painter) {
-        if (!glyphs.isEmpty()) {
-            QGlyphRun run;
-            run.setRawFont(font->raw());
-            run.setGlyphIndexes(glyphs);
-            run.setPositions(positions);
-            painter.setPen(colour);
-            painter.drawGlyphRun(QPointF(0, baseline), run);
-            glyphs.clear();
-            positions.clear();
-        }
         for (const QRect& line : underlines)
             painter.fillRect(line, colour);
         underlines.clear();
     }
 
-    void add(QPainter& painter, const PageFont& itemFont, const QColor& itemColour,
+    void add(QPainter& painter, PageFont& font, const QColor& itemColour,
              const tFormatted_text& item, const LaidOutItem& laid, bool underline) {
-        if (font != &itemFont || colour != itemColour || baseline != laid.baseline) {
+        if (colour != itemColour)
             flush(painter);
-            font = &itemFont;
-            colour = itemColour;
-            baseline = laid.baseline;
-        }
-        int x = laid.x;
-        for (const char c : item.text) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (byte > ' ') {
-                glyphs.append(itemFont.glyph(byte));
-                positions.append(QPointF(x, 0));
-            }
-            x += itemFont.advance(byte) + item.format.tracking;
+        colour = itemColour;
+        if (item.kind == ItemKind::Word) {
+            const WordImage& word =
+                font.wordImage(item.text, item.format.tracking, itemColour.rgb() & 0xFFFFFF);
+            painter.drawImage(laid.x + word.left, laid.baseline + word.top, word.image);
         }
         if (underline)
-            underlines.emplace_back(laid.x, laid.baseline + itemFont.underlinePosition(),
-                                    laid.width, itemFont.lineThickness());
+            underlines.emplace_back(laid.x, laid.baseline + font.underlinePosition(), laid.width,
+                                    font.lineThickness());
     }
 };
 
@@ -402,7 +380,7 @@ void PageRenderer::drawTextItem(QPainter& painter, GlyphBatch& batch, QImage& bu
     if (item.kind == ItemKind::Word && item.text.size() == 1 && item.text[0] == SpacerCharacter)
         return;
 
-    const PageFont& font = fonts_.fontFor(format);
+    PageFont& font = fonts_.fontFor(format);
     const QColor colour = color(format.textColor);
     const bool underline = (format.styleBits & TextStyle::Underline) || format.hot;
     if (!format.transparent) {
