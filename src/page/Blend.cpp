@@ -43,8 +43,7 @@ Weight weightOf(int mode) {
     }
 }
 
-template <Effect effect>
-inline int blendChannel(int source, int target, int weight, int tint) {
+template <Effect effect> inline int blendChannel(int source, int target, int weight, int tint) {
     if constexpr (effect == Effect::Lighten)
         return target + (255 - target) * weight / 256;
     else if constexpr (effect == Effect::Darken)
@@ -138,12 +137,10 @@ void blendRow(const std::uint8_t* source, typename Layout::Pixel* target, int pi
                                             coverage);
         break;
     case Effect::Tint:
-        blendPixels<Layout, Effect::Tint>(source, target, pixels, weighting, alpha, tint,
-                                          coverage);
+        blendPixels<Layout, Effect::Tint>(source, target, pixels, weighting, alpha, tint, coverage);
         break;
     case Effect::Mix:
-        blendPixels<Layout, Effect::Mix>(source, target, pixels, weighting, alpha, tint,
-                                         coverage);
+        blendPixels<Layout, Effect::Mix>(source, target, pixels, weighting, alpha, tint, coverage);
         break;
     }
 }
@@ -165,8 +162,8 @@ void blendBitmap(const Bitmap24& source, const Target& target, int x, int y, int
         const std::uint8_t* mask = coverage ? coverage->row(row) + firstColumn : nullptr;
         auto* targetPixels = reinterpret_cast<typename Layout::Pixel*>(target.row(targetRow)) +
                              Layout::step * (x + firstColumn);
-        blendRow<Layout>(source.row(row) + 3 * firstColumn, targetPixels, pixels, mode, alpha,
-                         tint, mask);
+        blendRow<Layout>(source.row(row) + 3 * firstColumn, targetPixels, pixels, mode, alpha, tint,
+                         mask);
     }
 }
 

@@ -29,7 +29,7 @@ int LineBreaker::run() {
             if (!lineOpen_)
                 startLine(i);
             finishLine(i, item.kind == ItemKind::LineBreak ? LineEnd::LineBreak
-                                                            : LineEnd::ParagraphBreak);
+                                                           : LineEnd::ParagraphBreak);
             indent_ = 0;
             hanging_ = 0;
             continue;
@@ -47,7 +47,7 @@ int LineBreaker::run() {
 
         // A tab in block alignment (<X!...>) ends the line and goes on at the
         // same baseline: justified text beside a column.
-        if (item.tab != 0 && item.format.alignment == TextAlign::Block && lineOpen_) {
+        if (item.tab != 0 && item.format.alignment == TextAlign::Block && lineHasContent_) {
             finishLine(i - 1, LineEnd::Wrap);
             keptBaseline_ = lastBaseline_;
             indent_ = 0;
@@ -100,8 +100,8 @@ void LineBreaker::placeWord(std::size_t index) {
     // Words glued together without a blank form a run that is never split:
     // only its first word may wrap, and it wraps for the whole run. Text in
     // fixed-pitch mode (<PRE>) keeps its lines as written.
-    const bool continuesRun =
-        item.kind == ItemKind::Word && index > lineFirst_ && items_[index - 1].kind == ItemKind::Word;
+    const bool continuesRun = item.kind == ItemKind::Word && index > lineFirst_ &&
+                              items_[index - 1].kind == ItemKind::Word;
     const int needed = std::max(measures.runWidth, measures.width);
     if (!item.format.fixedPitch && !continuesRun && lineHasContent_ &&
         column < needed + indent_ + x_ + pendingSpace_) {

@@ -83,7 +83,8 @@ void TLomoBox::drawTile(QImage& target, const PixelRect& tile, int depth) {
         const int red = randomBelow(random_, 256);
         const int green = randomBelow(random_, 256);
         const int blue = randomBelow(random_, 256);
-        painter.fillRect(tile.left, tile.top, tile.width(), tile.height(), QColor(red, green, blue));
+        painter.fillRect(tile.left, tile.top, tile.width(), tile.height(),
+                         QColor(red, green, blue));
         return;
     }
     const QImage& picture =

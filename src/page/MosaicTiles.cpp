@@ -39,16 +39,14 @@ std::vector<PixelRect> mosaicTiles(const PixelRect& zone, PixelSize tile) {
     std::vector<PixelRect> tiles;
     const int width = zone.width();
     const int height = zone.height();
-    if (tile.width <= 0 || tile.height <= 0 || width <= 0 || height <= 0 ||
-        width % tile.width != 0)
+    if (tile.width <= 0 || tile.height <= 0 || width <= 0 || height <= 0 || width % tile.width != 0)
         return tiles;
     const int rows = height / tile.height;
     for (int left = zone.left; left < zone.right; left += tile.width) {
         if (height % tile.height == 0) {
             for (int row = 0; row < rows; ++row)
-                tiles.push_back(
-                    PixelRect::fromSize(left, zone.top + row * tile.height, tile.width,
-                                        tile.height));
+                tiles.push_back(PixelRect::fromSize(left, zone.top + row * tile.height, tile.width,
+                                                    tile.height));
         } else if (rows == 1 || rows == 3 || rows == 7 || rows == 15) {
             halve(left, zone.top, tile.width, height, tile.height, tiles);
         }

@@ -27,10 +27,10 @@ struct NamedRectangle {
 
 // What a hit test found.
 struct AreaHit {
-    int entry = -1;       // the entry under the point, -1 none
-    int hoverIndex = -1;  // the entry again when it has hover images, else -1
-    std::string target;   // the name before the first "@"
-    std::string hint;     // the name after it
+    int entry = -1;      // the entry under the point, -1 none
+    int hoverIndex = -1; // the entry again when it has hover images, else -1
+    std::string target;  // the name before the first "@"
+    std::string hint;    // the name after it
     PixelRect rect;
 };
 

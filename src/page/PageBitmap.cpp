@@ -11,10 +11,11 @@ namespace qor {
 namespace {
 
 QImage readPicture(QImageReader& reader) {
+    const QByteArray format = reader.format();
     QImage image = reader.read();
     if (image.isNull())
         return image;
-    if (reader.format() == "jpeg" || reader.format() == "jpg")
+    if (format == "jpeg" || format == "jpg")
         return image.convertToFormat(QImage::Format_RGB888);
     // Pictures with transparency keep it; all others draw fastest as RGB32.
     return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
@@ -49,19 +50,20 @@ std::shared_ptr<PictureImage> LoadPageBitmap(const TXPicture& picture) {
         return std::make_shared<PageBitmap>(std::move(blank));
     }
 
-    QImage image;
-    if (picture.origin == TXPicture::Origin::Resource) {
-        QImageReader reader(PictureResourcePath(picture.name));
-        image = readPicture(reader);
-    } else {
-        QImageReader reader(QString::fromStdString(toNativePath(picture.name)));
-        image = readPicture(reader);
-    }
+    const QString file = picture.origin == TXPicture::Origin::Resource
+                             ? PictureResourcePath(picture.name)
+                             : QString::fromStdString(toNativePath(picture.name));
+    QImageReader reader(file);
+    const bool animated = reader.supportsAnimation() && reader.imageCount() > 1;
+    QImage image = readPicture(reader);
     if (image.isNull()) {
         ShowPageError("Das Bild " + picture.name + " konnte nicht geladen werden!");
         return nullptr;
     }
-    return std::make_shared<PageBitmap>(std::move(image));
+    auto bitmap = std::make_shared<PageBitmap>(std::move(image));
+    if (animated)
+        bitmap->setAnimationFile(file);
+    return bitmap;
 }
 
 PageBitmap* pageBitmap(const TXPicture& picture) {

@@ -22,9 +22,16 @@ public:
     // The picture stretched to a size; the last size asked for is kept.
     const QImage& scaled(int width, int height);
 
+    // An animated picture (a GIF of several frames) is played from its file
+    // while its page is shown; image() is its first frame.
+    bool animated() const { return !animationFile_.isEmpty(); }
+    const QString& animationFile() const { return animationFile_; }
+    void setAnimationFile(QString file) { animationFile_ = std::move(file); }
+
 private:
     QImage image_;
     QImage scaled_;
+    QString animationFile_;
 };
 
 // The bitmap of a picture entry, or nullptr after the message "Das Bild " +

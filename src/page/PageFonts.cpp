@@ -21,7 +21,8 @@ PageFont::PageFont(const QFont& font) : font_(font), raw_(QRawFont::fromFont(fon
 
     QString characters(256, QChar(' '));
     for (int c = 32; c < 256; ++c)
-        characters[c] = QChar(static_cast<char16_t>(cp1252ToCodePoint(static_cast<unsigned char>(c))));
+        characters[c] =
+            QChar(static_cast<char16_t>(cp1252ToCodePoint(static_cast<unsigned char>(c))));
     int count = 256;
     if (!raw_.isValid() ||
         !raw_.glyphIndexesForChars(characters.constData(), 256, glyphs_.data(), &count))
@@ -40,16 +41,7 @@ int PageFont::textWidth(std::string_view text, int tracking) const {
     return width;
 }
 
-const WordImage& PageFont::wordImage(std::string_view text, int tracking, unsigned colour) {
-    std::string key(text);
-    key.push_back('\0');
-    key.append(reinterpret_cast<const char*>(&tracking), sizeof tracking);
-    key.append(reinterpret_cast<const char*>(&colour), sizeof colour);
-    if (const auto found = words_.find(key); found != words_.end())
-        return found->second;
-    if (words_.size() >= MaxWordImages)
-        words_.clear();
-
+WordImage PageFont::drawWord(std::string_view text, int tracking, unsigned colour) const {
     QList<quint32> glyphs;
     QList<QPointF> positions;
     int x = 0;
@@ -61,8 +53,8 @@ const WordImage& PageFont::wordImage(std::string_view text, int tracking, unsign
         }
         x += advances_[byte] + tracking;
     }
-    // Room for italic overhang and antialiased edges around the advance box.
-    const int margin = 2 + (ascent_ + descent_) / 3;
+    // Room for antialiased edges, and for the overhang of italic letters.
+    const int margin = 2 + (font_.italic() ? (ascent_ + descent_) / 3 : 0);
     WordImage word;
     word.left = -margin;
     word.top = -ascent_ - 2;
@@ -78,7 +70,7 @@ const WordImage& PageFont::wordImage(std::string_view text, int tracking, unsign
         painter.setPen(QColor::fromRgb(colour));
         painter.drawGlyphRun(QPointF(-word.left, -word.top), run);
     }
-    return words_.emplace(std::move(key), std::move(word)).first->second;
+    return word;
 }
 
 std::size_t PageFonts::KeyHash::operator()(const Key& key) const {
@@ -114,15 +106,34 @@ PageFont& PageFonts::fontFor(const TextFormat& format) {
     auto found = fonts_.find(key);
     if (found == fonts_.end()) {
         const FontHeight height = fontHeightOfSize(size);
-        auto font = std::make_unique<PageFont>(
-            makeFont(format.face, height.pixels, height.cellHeight, bits & TextStyle::Bold,
-                     bits & TextStyle::Italic));
+        auto font =
+            std::make_unique<PageFont>(makeFont(format.face, height.pixels, height.cellHeight,
+                                                bits & TextStyle::Bold, bits & TextStyle::Italic));
         found = fonts_.emplace(key, std::move(font)).first;
     }
     lastKey_ = std::move(key);
     lastFace_ = format.face;
     lastFont_ = found->second.get();
     return *lastFont_;
+}
+
+const WordImage& PageFonts::wordImage(const PageFont& font, std::string_view text, int tracking,
+                                      unsigned colour) {
+    std::string key(text);
+    key.push_back('\0');
+    const PageFont* owner = &font;
+    key.append(reinterpret_cast<const char*>(&owner), sizeof owner);
+    key.append(reinterpret_cast<const char*>(&tracking), sizeof tracking);
+    key.append(reinterpret_cast<const char*>(&colour), sizeof colour);
+    if (const auto found = words_.find(key); found != words_.end())
+        return found->second;
+    if (wordBytes_ > MaxWordBytes) {
+        words_.clear();
+        wordBytes_ = 0;
+    }
+    WordImage word = font.drawWord(text, tracking, colour);
+    wordBytes_ += word.image.sizeInBytes();
+    return words_.emplace(std::move(key), std::move(word)).first->second;
 }
 
 bool IsFontInstalled(const std::string& family) {

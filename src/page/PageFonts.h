@@ -1,8 +1,10 @@
 #pragma once
 // The fonts of page text. Page text is Windows-1252, so each font keeps a
 // table of the glyph and the whole-pixel advance of all 256 characters:
-// measuring is a sum over bytes, drawing builds glyph runs from the table
-// without shaping (as the classic text output did, without kerning).
+// measuring is a sum over bytes, without shaping or kerning, as the classic
+// text output measured. Words are drawn once per font and colour into small
+// pictures that pages copy, which costs a fraction of rasterising the
+// glyphs again for every page.
 
 #include "page/TextFormat.h"
 
@@ -44,14 +46,10 @@ public:
     // The width of text with tracking pixels after every character.
     int textWidth(std::string_view text, int tracking) const;
 
-    // The picture of a word in a colour (0xRRGGBB), drawn on first use.
-    const WordImage& wordImage(std::string_view text, int tracking, unsigned colour);
+    // The picture of a word in a colour (0xRRGGBB).
+    WordImage drawWord(std::string_view text, int tracking, unsigned colour) const;
 
 private:
-    // Words kept per font; beyond this the oldest half-forgotten by starting over.
-    static constexpr std::size_t MaxWordImages = 8192;
-
-
     QFont font_;
     QRawFont raw_;
     int ascent_ = 0;
@@ -60,7 +58,6 @@ private:
     int lineThickness_ = 1;
     std::array<quint32, 256> glyphs_{};
     std::array<int, 256> advances_{};
-    std::unordered_map<std::string, WordImage> words_;
 };
 
 class PageFonts {
@@ -68,6 +65,11 @@ public:
     // The font of a format: face, size number, bold and italic (underline
     // is drawn by the page itself).
     PageFont& fontFor(const TextFormat& format);
+
+    // The picture of a word in a font and colour (0xRRGGBB), drawn on first
+    // use and kept while the pictures of all fonts stay below a budget.
+    const WordImage& wordImage(const PageFont& font, std::string_view text, int tracking,
+                               unsigned colour);
 
     // A QFont of a face with the character height (or, for cellHeight, the
     // cell height) in pixels.
@@ -85,7 +87,12 @@ private:
         std::size_t operator()(const Key& key) const;
     };
 
+    // Enough for the words of several long pages.
+    static constexpr qsizetype MaxWordBytes = 32 * 1024 * 1024;
+
     std::unordered_map<Key, std::unique_ptr<PageFont>, KeyHash> fonts_;
+    std::unordered_map<std::string, WordImage> words_;
+    qsizetype wordBytes_ = 0;
     // The last format asked for, which the next one usually equals.
     Key lastKey_;
     std::string lastFace_; // as the format wrote it

@@ -6,6 +6,10 @@ namespace qor {
 
 namespace {
 
+// A picture is never drawn larger than this either way (SCALE=100000% of
+// a photo would ask for gigabytes).
+constexpr int MaxPictureSide = 8000;
+
 // Width of a typing gap's field for placeholder text of this width: room
 // for the text, three more letters and a tenth.
 int gapFieldWidth(int textWidth, int abcWidth) {
@@ -130,8 +134,12 @@ LaidOutItem PageLayout::measurePicture(const tFormatted_text& item) {
     if (fields.index < 0 || static_cast<std::size_t>(fields.index) >= pictures.size())
         return laid;
     const PixelSize size = measurer_.pictureSize(pictures[static_cast<std::size_t>(fields.index)]);
-    laid.width = (size.width * fields.scale + 50) / 100;
-    laid.height = (size.height * fields.scale + 50) / 100;
+    const auto scaled = [&](int side) {
+        return static_cast<int>(std::min<long long>(
+            MaxPictureSide, (static_cast<long long>(side) * fields.scale + 50) / 100));
+    };
+    laid.width = scaled(size.width);
+    laid.height = scaled(size.height);
     if (fields.baseline != 0) {
         laid.ascent = fields.baseline;
     } else {

@@ -105,9 +105,9 @@ private:
 
     PageModel& model_;
     PageMeasurer& measurer_;
-    int currentBox_ = -1;             // the box whose text is being placed
-    std::vector<int> boxItems_;       // the block item of every box
-    int openGapField_ = -1;           // the typing gap whose placeholder is being placed
+    int currentBox_ = -1;       // the box whose text is being placed
+    std::vector<int> boxItems_; // the block item of every box
+    int openGapField_ = -1;     // the typing gap whose placeholder is being placed
 };
 
 } // namespace qor

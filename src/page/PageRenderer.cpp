@@ -15,6 +15,10 @@ namespace qor {
 
 namespace {
 
+// The buffer holds at most this many rows (a page of about 300 KB of
+// text); what lies below is not drawn.
+constexpr int MaxBufferHeight = 60000;
+
 // A word of this single character is an invisible spacer.
 constexpr char SpacerCharacter = '\xFF';
 
@@ -33,8 +37,9 @@ bool isGapWord(const tFormatted_text& item) {
 } // namespace
 
 // Draws words from their prepared pictures; the underlines of a run of
-// items follow once the words are down.
-struct PageRenderer::GlyphBatch {
+// items in one colour follow once the words are down.
+struct PageRenderer::TextPainter {
+    PageFonts& fonts;
     QColor colour;
     std::vector<QRect> underlines;
 
@@ -44,14 +49,14 @@ struct PageRenderer::GlyphBatch {
         underlines.clear();
     }
 
-    void add(QPainter& painter, PageFont& font, const QColor& itemColour,
+    void add(QPainter& painter, const PageFont& font, const QColor& itemColour,
              const tFormatted_text& item, const LaidOutItem& laid, bool underline) {
         if (colour != itemColour)
             flush(painter);
         colour = itemColour;
         if (item.kind == ItemKind::Word) {
             const WordImage& word =
-                font.wordImage(item.text, item.format.tracking, itemColour.rgb() & 0xFFFFFF);
+                fonts.wordImage(font, item.text, item.format.tracking, itemColour.rgb() & 0xFFFFFF);
             painter.drawImage(laid.x + word.left, laid.baseline + word.top, word.image);
         }
         if (underline)
@@ -71,7 +76,8 @@ PageDrawing PageRenderer::Draw(QImage& buffer, int width, int clientHeight, TLom
                                tNamed_rectangle_list& areas, TWordList& words) {
     PageDrawing drawing;
     const PageContent& page = model_.page();
-    const int height = std::max(clientHeight, layout_.contentHeight + 16);
+    const int height =
+        std::min(MaxBufferHeight, std::max(clientHeight, layout_.contentHeight + 16));
     if (buffer.width() != width || buffer.height() != height ||
         buffer.format() != QImage::Format_RGB32)
         buffer = QImage(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
@@ -96,7 +102,7 @@ PageDrawing PageRenderer::Draw(QImage& buffer, int width, int clientHeight, TLom
     drawBoxes(false);
     if (mosaic)
         mosaic->DrawAll(*target_);
-    drawPictures();
+    drawPictures(drawing);
     drawBoxes(true);
 
     drawItems(buffer, words);
@@ -146,10 +152,9 @@ void PageRenderer::drawBox(const TBox& box) {
         return;
     const QRect outline(box.left - box.offset, box.top - box.offset, box.width + 2 * box.offset,
                         box.height + 2 * box.offset);
-    const QPen pen = box.hasBorder()
-                         ? QPen(color(box.borderColor), box.borderWidth, Qt::SolidLine,
-                                Qt::SquareCap, Qt::MiterJoin)
-                         : QPen(Qt::NoPen);
+    const QPen pen = box.hasBorder() ? QPen(color(box.borderColor), box.borderWidth, Qt::SolidLine,
+                                            Qt::SquareCap, Qt::MiterJoin)
+                                     : QPen(Qt::NoPen);
     const QBrush brush = box.filled ? QBrush(color(box.fillColor)) : QBrush(Qt::NoBrush);
     const bool blended = box.alpha < 255 || box.mode != 0;
     // What the shape may cover, pen included.
@@ -162,15 +167,30 @@ void PageRenderer::drawBox(const TBox& box) {
     case BoxShape::Ellipse: {
         // Curved outlines are antialiased; the half-pixel shift puts a thin
         // pen on whole pixels.
-        const QRectF shape = box.hasBorder() ? QRectF(outline).translated(0.5, 0.5)
-                                             : QRectF(outline);
+        const QRectF shape =
+            box.hasBorder() ? QRectF(outline).translated(0.5, 0.5) : QRectF(outline);
         const auto paint = [&](QPainter& painter) {
+            const auto draw = [&] {
+                if (box.shape == BoxShape::Ellipse)
+                    painter.drawEllipse(shape);
+                else
+                    painter.drawRoundedRect(shape, box.radius, box.radius);
+            };
+            // A border covers the edge of the fill, whose antialiasing would
+            // only cost time; without one the fill is antialiased itself.
+            const bool smooth = painter.testRenderHint(QPainter::Antialiasing);
+            if (box.hasBorder() && box.filled) {
+                painter.setRenderHint(QPainter::Antialiasing, false);
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(brush);
+                draw();
+                painter.setRenderHint(QPainter::Antialiasing, smooth);
+                painter.setBrush(Qt::NoBrush);
+            } else {
+                painter.setBrush(brush);
+            }
             painter.setPen(pen);
-            painter.setBrush(brush);
-            if (box.shape == BoxShape::Ellipse)
-                painter.drawEllipse(shape);
-            else
-                painter.drawRoundedRect(shape, box.radius, box.radius);
+            draw();
         };
         if (blended) {
             paintShape(bounds, paint, true, box.alpha, box.mode, tint);
@@ -246,15 +266,15 @@ void PageRenderer::paintShape(const QRect& bounds, const std::function<void(QPai
     source.Draw(*target_, area.x(), area.y(), mode, &coverage);
 }
 
-void PageRenderer::drawPictures() {
+void PageRenderer::drawPictures(PageDrawing& drawing) {
     const tFormatted_text_list& items = model_.items();
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (items[i].kind == ItemKind::Picture)
-            drawPicture(i);
+            drawPicture(i, drawing);
     }
 }
 
-void PageRenderer::drawPicture(std::size_t index) {
+void PageRenderer::drawPicture(std::size_t index, PageDrawing& drawing) {
     const tFormatted_text& item = model_.items()[index];
     const LaidOutItem& laid = layout_.items[index];
     const PictureFields& fields = item.format.picture;
@@ -278,6 +298,8 @@ void PageRenderer::drawPicture(std::size_t index) {
     drawPictureImage(*target_, image, left, top, fields, fields.mode, fields.effectColor);
     picture.lastX = left;
     picture.lastY = top;
+    if (bitmap->animated())
+        drawing.animations.push_back({fields.index, rect});
 
     if (!pictureHover_[index])
         return;
@@ -290,7 +312,8 @@ void PageRenderer::drawPicture(std::size_t index) {
             drawPictureImage(highlighted, hover->scaled(laid.width, laid.height), 0, 0, fields,
                              fields.mode, fields.effectColor);
     } else if (fields.hasFrameColor()) {
-        drawPictureImage(highlighted, image, 0, 0, fields, static_cast<int>(TTransitionMode::Colour),
+        drawPictureImage(highlighted, image, 0, 0, fields,
+                         static_cast<int>(TTransitionMode::Colour),
                          ResolveColor(fields.frameColor(), model_.page().colors));
     }
     highlightedPictures_[index] = std::move(highlighted);
@@ -335,7 +358,7 @@ void PageRenderer::drawPictureImage(QImage& onto, const QImage& image, int x, in
 void PageRenderer::drawItems(QImage& buffer, TWordList& words) {
     const tFormatted_text_list& items = model_.items();
     QPainter painter(&buffer);
-    GlyphBatch batch;
+    TextPainter batch{fonts_, {}, {}};
     for (std::size_t i = 0; i < items.size(); ++i) {
         const tFormatted_text& item = items[i];
         switch (item.kind) {
@@ -362,7 +385,7 @@ void PageRenderer::drawItems(QImage& buffer, TWordList& words) {
     batch.flush(painter);
 }
 
-void PageRenderer::drawTextItem(QPainter& painter, GlyphBatch& batch, QImage& buffer,
+void PageRenderer::drawTextItem(QPainter& painter, TextPainter& batch, QImage& buffer,
                                 std::size_t index, TWordList& words) {
     const tFormatted_text& item = model_.items()[index];
     const LaidOutItem& laid = layout_.items[index];
@@ -380,7 +403,7 @@ void PageRenderer::drawTextItem(QPainter& painter, GlyphBatch& batch, QImage& bu
     if (item.kind == ItemKind::Word && item.text.size() == 1 && item.text[0] == SpacerCharacter)
         return;
 
-    PageFont& font = fonts_.fontFor(format);
+    const PageFont& font = fonts_.fontFor(format);
     const QColor colour = color(format.textColor);
     const bool underline = (format.styleBits & TextStyle::Underline) || format.hot;
     if (!format.transparent) {
@@ -399,7 +422,7 @@ void PageRenderer::drawTextItem(QPainter& painter, GlyphBatch& batch, QImage& bu
         {
             QPainter over(&highlighted);
             over.translate(-rect.topLeft());
-            GlyphBatch flash;
+            TextPainter flash{fonts_, {}, {}};
             flash.add(over, font, color(format.flashColor), item, laid, underline);
             flash.flush(over);
         }
@@ -452,9 +475,8 @@ void PageRenderer::drawBoxHoverImages(QImage& buffer) {
         };
         HoverImages images;
         images.highlighted = tinted(box.onColor, box.onColor2);
-        images.normal = box.offColor == ColorValue::None
-                            ? buffer.copy(rect)
-                            : tinted(box.offColor, box.offColor2);
+        images.normal = box.offColor == ColorValue::None ? buffer.copy(rect)
+                                                         : tinted(box.offColor, box.offColor2);
         QPainter painter(&buffer);
         painter.drawImage(rect.topLeft(), images.normal);
         boxImages_[i] = std::move(images);
@@ -517,8 +539,8 @@ void PageRenderer::DrawDragTray(QImage& buffer, PageDrawing& drawing) {
     if (words.empty())
         return;
     for (std::size_t i = 0; i < words.size(); ++i)
-        std::swap(words[i], words[static_cast<std::size_t>(
-                                model_.random(static_cast<int>(words.size())))]);
+        std::swap(words[i],
+                  words[static_cast<std::size_t>(model_.random(static_cast<int>(words.size())))]);
 
     // Blocks are as high as the first drop target, in its font.
     TextFormat format;

@@ -30,10 +30,17 @@ struct DragTrayBlock {
     QImage background;
 };
 
+// An animated picture where it was drawn.
+struct DrawnAnimation {
+    int picture = -1;
+    QRect rect;
+};
+
 // What drawing leaves besides the buffer.
 struct PageDrawing {
     std::vector<QImage> gapBackgrounds; // one per typing gap placement
     std::vector<DragTrayBlock> trayBlocks;
+    std::vector<DrawnAnimation> animations;
 };
 
 class PageRenderer {
@@ -50,7 +57,7 @@ public:
     void DrawDragTray(QImage& buffer, PageDrawing& drawing);
 
 private:
-    struct GlyphBatch;
+    struct TextPainter;
     struct HoverImages {
         QImage normal;
         QImage highlighted;
@@ -63,12 +70,12 @@ private:
     void drawBox(const TBox& box);
     void paintShape(const QRect& bounds, const std::function<void(QPainter&)>& paint,
                     bool antialiased, int alpha, int mode, Color tint);
-    void drawPictures();
-    void drawPicture(std::size_t index);
+    void drawPictures(PageDrawing& drawing);
+    void drawPicture(std::size_t index, PageDrawing& drawing);
     void drawPictureImage(QImage& onto, const QImage& image, int x, int y,
                           const PictureFields& fields, int mode, Color tint);
     void drawItems(QImage& buffer, TWordList& words);
-    void drawTextItem(QPainter& painter, GlyphBatch& batch, QImage& buffer, std::size_t index,
+    void drawTextItem(QPainter& painter, TextPainter& batch, QImage& buffer, std::size_t index,
                       TWordList& words);
     void drawCheckBox(QPainter& painter, std::size_t index);
     void drawBoxHoverImages(QImage& buffer);
@@ -77,7 +84,7 @@ private:
     PageModel& model_;
     PageFonts& fonts_;
     const PageLayoutResult& layout_;
-    QImage* target_ = nullptr; // the page buffer while drawing
+    QImage* target_ = nullptr;                      // the page buffer while drawing
     std::vector<bool> textHover_;                   // text items that get hover images
     std::vector<bool> pictureHover_;                // picture items that get hover images
     std::map<std::size_t, HoverImages> textImages_; // by item

@@ -31,7 +31,8 @@ void TXBitmap::Draw(QImage& target, int x, int y, int mode, const QImage* covera
         return;
     }
     if (target.format() == QImage::Format_RGB32) {
-        const Bitmap32 pixels{target.bits(), target.width(), target.height(), target.bytesPerLine()};
+        const Bitmap32 pixels{target.bits(), target.width(), target.height(),
+                              target.bytesPerLine()};
         BlendBitmap(source, pixels, x, y, mode, Alpha, Tint, coverage ? &mask : nullptr);
         return;
     }

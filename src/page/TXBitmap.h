@@ -38,5 +38,4 @@ private:
 // A view of a Format_RGB888 image's pixels.
 Bitmap24 bitmap24(QImage& image);
 
-
 } // namespace qor

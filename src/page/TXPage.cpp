@@ -101,6 +101,7 @@ void TXPage::Render() {
 void TXPage::drawPage() {
     mosaicTimer_.stop();
     mosaic_.reset();
+    animations_.clear();
     const PageContent& page = model_.page();
     if (page.mosaic && page.mosaic->boxIndex >= 0 &&
         static_cast<std::size_t>(page.mosaic->boxIndex) < page.boxes.size())
@@ -115,6 +116,28 @@ void TXPage::drawPage() {
     renderer.DrawDragTray(buffer_, drawing_);
     hooks().drawExercises(*this, buffer_);
     scroll_ = std::clamp(scroll_, 0, scrollRange());
+    startAnimations();
+}
+
+// Animated pictures draw each new frame at the place their first one took.
+void TXPage::startAnimations() {
+    for (const DrawnAnimation& drawn : drawing_.animations) {
+        const PageBitmap* bitmap =
+            pageBitmap(model_.pictures()[static_cast<std::size_t>(drawn.picture)]);
+        if (!bitmap)
+            continue;
+        auto movie = std::make_unique<QMovie>(bitmap->animationFile());
+        QMovie* playing = movie.get();
+        const QRect rect = drawn.rect;
+        connect(playing, &QMovie::frameChanged, this, [this, playing, rect] {
+            QPainter painter(&buffer_);
+            painter.drawImage(rect, playing->currentImage());
+            painter.end();
+            showBufferRect(rect);
+        });
+        playing->start();
+        animations_.push_back(std::move(movie));
+    }
 }
 
 void TXPage::ShowText(std::string_view text) {
@@ -127,6 +150,7 @@ void TXPage::ShowText(std::string_view text) {
 void TXPage::Clear() {
     mosaicTimer_.stop();
     mosaic_.reset();
+    animations_.clear();
     hooks().clear(*this);
     areas_.Clear();
     words_.Clear();
@@ -179,10 +203,11 @@ void TXPage::paintEvent(QPaintEvent* event) {
     painter.drawImage(area.topLeft(), buffer_, area.translated(0, scroll_));
     const int below = buffer_.height() - scroll_;
     if (area.bottom() >= below) {
-        const Color background = ResolveColor(model_.page().colors.background, model_.page().colors);
-        painter.fillRect(QRect(area.left(), below, area.width(), area.bottom() - below + 1),
-                         QColor(background & 0xFF, (background >> 8) & 0xFF,
-                                (background >> 16) & 0xFF));
+        const Color background =
+            ResolveColor(model_.page().colors.background, model_.page().colors);
+        painter.fillRect(
+            QRect(area.left(), below, area.width(), area.bottom() - below + 1),
+            QColor(background & 0xFF, (background >> 8) & 0xFF, (background >> 16) & 0xFF));
     }
 }
 

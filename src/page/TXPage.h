@@ -22,6 +22,7 @@
 #include "page/WordList.h"
 
 #include <QImage>
+#include <QMovie>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -109,6 +110,7 @@ private:
     class Measurer;
 
     void drawPage();
+    void startAnimations();
     void startMosaic();
     void mosaicTick();
     PageExerciseHooks& hooks();
@@ -122,6 +124,7 @@ private:
     tNamed_rectangle_list areas_;
     TWordList words_;
     std::unique_ptr<TLomoBox> mosaic_;
+    std::vector<std::unique_ptr<QMovie>> animations_;
     QTimer mosaicTimer_;
     PageExerciseHooks* hooks_ = nullptr;
     int scroll_ = 0;

@@ -68,7 +68,8 @@ TEST(BlendTest, BitmapsAreCutToTheTarget) {
     // two pixels of its first row land on the target.
     std::vector<std::uint8_t> source(3 * 3 * 2, 255);
     std::vector<std::uint8_t> target(4 * 3 * 3, 0);
-    BlendBitmap({source.data(), 3, 2, 9}, {target.data(), 4, 3, 12}, 2, 2, 0, 255, 0);
+    BlendBitmap(Bitmap24{source.data(), 3, 2, 9}, Bitmap24{target.data(), 4, 3, 12}, 2, 2, 0, 255,
+                0);
     std::vector<std::uint8_t> expected(4 * 3 * 3, 0);
     for (int i = 2 * 12 + 2 * 3; i < 3 * 12; ++i)
         expected[static_cast<std::size_t>(i)] = 255;
@@ -76,7 +77,8 @@ TEST(BlendTest, BitmapsAreCutToTheTarget) {
 
     // Left of and above the target.
     std::fill(target.begin(), target.end(), 0);
-    BlendBitmap({source.data(), 3, 2, 9}, {target.data(), 4, 3, 12}, -2, -1, 0, 255, 0);
+    BlendBitmap(Bitmap24{source.data(), 3, 2, 9}, Bitmap24{target.data(), 4, 3, 12}, -2, -1, 0, 255,
+                0);
     std::fill(expected.begin(), expected.end(), 0);
     expected[0] = expected[1] = expected[2] = 255;
     EXPECT_EQ(target, expected);

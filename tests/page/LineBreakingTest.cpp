@@ -74,9 +74,9 @@ TEST(LineBreakingTest, TabsPlaceWordsInTheColumn) {
         int x;
     };
     const Case cases[] = {
-        {"a <X5>b", Margin + 200},  // half the column
-        {"a <X-120>b", Margin + 120}, // pixels from the left margin
-        {"a <X30>b", Margin + 120},   // percent
+        {"a <X5>b", Margin + 200},                    // half the column
+        {"a <X-120>b", Margin + 120},                 // pixels from the left margin
+        {"a <X30>b", Margin + 120},                   // percent
         {"aaaaaaaaaaaaaaaaaaaa <X1>b", Margin + 210}, // not back over the text
     };
     for (const Case& c : cases) {
@@ -220,13 +220,29 @@ TEST(LineBreakingTest, PicturesAreScaledAndStandOnTheBaseline) {
     EXPECT_EQ(page.at("b").x, Margin + 20 + 100 + 10);
 }
 
+TEST(LineBreakingTest, HugeScalesAreCut) {
+    LaidOutPage page;
+    page.measurer.pictureSizes["bild.bmp"] = {200, 100};
+    page.layout("<IMG SRC=\"bild.bmp\" SCALE=100000%>");
+    const LaidOutItem& picture = page.result.items[page.firstOfKind(ItemKind::Picture)];
+    EXPECT_EQ(picture.width, 8000);
+    EXPECT_EQ(picture.height, 8000);
+}
+
+TEST(LineBreakingTest, ABlockTabAtTheStartOfABoxStaysInTheBox) {
+    LaidOutPage page;
+    page.layout("<BOX COORDS=10,100,200><X!5>Wert");
+    EXPECT_EQ(page.at("Wert").baseline, 100 + 12);
+    EXPECT_EQ(page.at("Wert").x, 10 + 100);
+}
+
 TEST(LineBreakingTest, PictureAlignmentSetsItsAscent) {
     struct Case {
         const char* attributes;
         int ascent;
     };
     const Case cases[] = {
-        {"ALIGN=T", 90}, {"ALIGN=M", 45}, {"ALIGN=B", 90}, {"ALIGN=X", 60},
+        {"ALIGN=T", 90}, {"ALIGN=M", 45}, {"ALIGN=B", 90},       {"ALIGN=X", 60},
         {"ALIGN=L", 90}, {"BASE=20", 20}, {"ALIGN=M BASE=7", 7},
     };
     for (const Case& c : cases) {

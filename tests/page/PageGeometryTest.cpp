@@ -4,7 +4,6 @@
 #include "page/MosaicTiles.h"
 #include "page/PageColorValues.h"
 #include "page/WordList.h"
-
 #include "platform/Text.h"
 
 #include <gtest/gtest.h>
@@ -56,7 +55,7 @@ TEST(WordListTest, WordsOfAGroupFormAPhrase) {
 }
 
 TEST(MosaicTest, TilesTakeTheLargestPicture) {
-    EXPECT_EQ(mosaicTileSize({{30, 20}, {40, 25}}), (PixelSize{50, 25})); // at least 50 wide
+    EXPECT_EQ(mosaicTileSize({{30, 20}, {40, 25}}), (PixelSize{50, 25}));   // at least 50 wide
     EXPECT_EQ(mosaicTileSize({{120, 70}, {90, 78}}), (PixelSize{120, 80})); // near 2/3: 2/3
     EXPECT_EQ(mosaicTileSize({{100, 50}}), (PixelSize{100, 50}));
     EXPECT_EQ(mosaicTileSize({{100, 69}}), (PixelSize{100, 67})); // 2/3 rounded up
@@ -86,7 +85,8 @@ TEST(DragTrayTest, BlocksStandInRowsOfColumns) {
     DragExerciseSettings settings; // 4 columns of 120, centred, top 350
     // Left edge (800 - 4 x 140 + 20) / 2 = 130, right edge 670.
     EXPECT_EQ(dragTrayBlock(0, settings, 800, 20), PixelRect::fromSize(130, 350, 120, 20));
-    EXPECT_EQ(dragTrayBlock(3, settings, 800, 20), PixelRect::fromSize(130 + 3 * 140, 350, 120, 20));
+    EXPECT_EQ(dragTrayBlock(3, settings, 800, 20),
+              PixelRect::fromSize(130 + 3 * 140, 350, 120, 20));
     EXPECT_EQ(dragTrayBlock(5, settings, 800, 20), PixelRect::fromSize(270, 380, 120, 20));
 
     settings.trayLeft = 10;

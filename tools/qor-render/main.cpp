@@ -143,7 +143,8 @@ int main(int argc, char** argv) {
             std::cerr << "qor-render: the file name cannot be written in Windows-1252\n";
             return 2;
         }
-        const std::string fullPath = qor::isAbsolutePath(*path) ? *path : currentDirectory() + *path;
+        const std::string fullPath =
+            qor::isAbsolutePath(*path) ? *path : currentDirectory() + *path;
         qor::THTMLStream stream;
         if (!qor::ReadPage(fullPath, stream)) {
             for (const std::string& message : messages.texts())
