@@ -6,6 +6,7 @@
 // nothing unless overridden.
 
 #include <QImage>
+#include <QPoint>
 
 namespace qor {
 
@@ -34,6 +35,35 @@ public:
     }
     // The page is cleared: the exercise objects go with it.
     virtual void clear(TXPage& page) { static_cast<void>(page); }
+
+    // Mouse input the interaction hands over, in page coordinates (the
+    // scroll position included). A left button pressed where no area is may
+    // start a drag of a block or sentence part; true when one started.
+    virtual bool startDrag(TXPage& page, QPoint pagePoint) {
+        static_cast<void>(page);
+        static_cast<void>(pagePoint);
+        return false;
+    }
+    virtual bool dragging() const { return false; }
+    virtual void moveDrag(TXPage& page, QPoint pagePoint) {
+        static_cast<void>(page);
+        static_cast<void>(pagePoint);
+    }
+    virtual void endDrag(TXPage& page, QPoint pagePoint) {
+        static_cast<void>(page);
+        static_cast<void>(pagePoint);
+    }
+    // A check box was toggled by its "+name" target (already redrawn).
+    virtual void checkBoxToggled(TXPage& page, int checkBoxIndex) {
+        static_cast<void>(page);
+        static_cast<void>(checkBoxIndex);
+    }
+    // "§rec" and "§play": true when the page has a recorder that took it.
+    virtual bool recorderCommand(TXPage& page, bool record) {
+        static_cast<void>(page);
+        static_cast<void>(record);
+        return false;
+    }
 };
 
 } // namespace qor
