@@ -1,5 +1,7 @@
 #include "page/NamedRectangles.h"
 
+#include <QPainter>
+
 namespace qor {
 
 const std::string& tNamed_rectangle_list::name(int nameIndex) const {
@@ -51,6 +53,48 @@ AreaHit tNamed_rectangle_list::HitTest(int x, int y) const {
         break;
     }
     return hit;
+}
+
+tNamed_rectangle_list::Run tNamed_rectangle_list::RunOf(int entry) const {
+    if (entry < 0 || entry >= size())
+        return {};
+    const auto belongs = [this](int a, int b) {
+        const NamedRectangle& first = entries_[static_cast<std::size_t>(a)];
+        const NamedRectangle& second = entries_[static_cast<std::size_t>(b)];
+        return name(first.nameIndex) == name(second.nameIndex) && second.group == first.group + 1;
+    };
+    Run run{entry, entry};
+    while (run.first > 0 && belongs(run.first - 1, run.first))
+        --run.first;
+    while (run.last + 1 < size() && belongs(run.last, run.last + 1))
+        ++run.last;
+    return run;
+}
+
+std::vector<PixelRect> tNamed_rectangle_list::Highlight(int entry, QImage& buffer) {
+    const Run run = RunOf(entry);
+    std::vector<PixelRect> changed;
+    if (run == highlighted_)
+        return changed;
+    drawRun(highlighted_, false, buffer, changed);
+    drawRun(run, true, buffer, changed);
+    highlighted_ = run;
+    return changed;
+}
+
+void tNamed_rectangle_list::drawRun(const Run& run, bool highlighted, QImage& buffer,
+                                    std::vector<PixelRect>& changed) const {
+    if (run.first < 0 || buffer.isNull())
+        return;
+    QPainter painter(&buffer);
+    for (int i = run.first; i <= run.last; ++i) {
+        const NamedRectangle& entry = entries_[static_cast<std::size_t>(i)];
+        if (!entry.hasHoverImages())
+            continue;
+        painter.drawImage(entry.rect.left, entry.rect.top,
+                          highlighted ? entry.highlighted : entry.normal);
+        changed.push_back(entry.rect);
+    }
 }
 
 } // namespace qor

@@ -51,7 +51,27 @@ public:
     // The first entry whose rectangle holds the point (edges included).
     AreaHit HitTest(int x, int y) const;
 
-    void Clear() { entries_.clear(); }
+    // The run of entry: its neighbours of the same name with consecutive
+    // group values (one link over several words and lines). {-1, -1} for
+    // an index outside the list.
+    struct Run {
+        int first = -1;
+        int last = -1;
+        bool operator==(const Run&) const = default;
+    };
+    Run RunOf(int entry) const;
+
+    // Shows the highlighted images of the run of entry in the buffer and
+    // the normal images of the run highlighted before; -1 only takes the
+    // highlight away. Gives the rectangles of the buffer that changed
+    // (none when the run is the one already highlighted).
+    std::vector<PixelRect> Highlight(int entry, QImage& buffer);
+    Run highlightedRun() const { return highlighted_; }
+
+    void Clear() {
+        entries_.clear();
+        highlighted_ = {};
+    }
     bool empty() const { return entries_.empty(); }
     int size() const { return static_cast<int>(entries_.size()); }
     const NamedRectangle& operator[](int entry) const {
@@ -61,8 +81,12 @@ public:
     const std::vector<NamedRectangle>& entries() const { return entries_; }
 
 private:
+    void drawRun(const Run& run, bool highlighted, QImage& buffer,
+                 std::vector<PixelRect>& changed) const;
+
     PageModel* model_;
     std::vector<NamedRectangle> entries_;
+    Run highlighted_;
 };
 
 } // namespace qor

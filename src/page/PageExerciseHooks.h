@@ -45,6 +45,13 @@ public:
         return false;
     }
     virtual bool dragging() const { return false; }
+    // Whether a block or sentence part that can be dragged lies under the
+    // point (the mouse shows the drag cursor there).
+    virtual bool overDraggable(TXPage& page, QPoint pagePoint) {
+        static_cast<void>(page);
+        static_cast<void>(pagePoint);
+        return false;
+    }
     virtual void moveDrag(TXPage& page, QPoint pagePoint) {
         static_cast<void>(page);
         static_cast<void>(pagePoint);
@@ -52,6 +59,13 @@ public:
     virtual void endDrag(TXPage& page, QPoint pagePoint) {
         static_cast<void>(page);
         static_cast<void>(pagePoint);
+    }
+    // Whether a drag could start at this point (a block or sentence part
+    // lies there): the hover shows the drag cursor.
+    virtual bool draggableAt(const TXPage& page, QPoint pagePoint) const {
+        static_cast<void>(page);
+        static_cast<void>(pagePoint);
+        return false;
     }
     // A check box was toggled by its "+name" target (already redrawn).
     virtual void checkBoxToggled(TXPage& page, int checkBoxIndex) {

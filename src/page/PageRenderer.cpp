@@ -443,7 +443,10 @@ void PageRenderer::drawCheckBox(QPainter& painter, std::size_t index) {
     const TCheckBoxList& boxes = model_.page().checkBoxes;
     if (format.checkBoxIndex < 0 || static_cast<std::size_t>(format.checkBoxIndex) >= boxes.size())
         return;
-    const TCheckBox& box = boxes[static_cast<std::size_t>(format.checkBoxIndex)];
+    DrawCheckBox(painter, boxes[static_cast<std::size_t>(format.checkBoxIndex)]);
+}
+
+void DrawCheckBox(QPainter& painter, const TCheckBox& box) {
     const QRect square(box.x, box.y, box.width, box.height);
     painter.fillRect(square, Qt::black);
     painter.fillRect(square.adjusted(2, 2, -2, -2), Qt::white);

@@ -43,6 +43,10 @@ struct PageDrawing {
     std::vector<DrawnAnimation> animations;
 };
 
+// A check box of the page at its place: a black frame two pixels wide
+// around a square that is black when checked and white when not.
+void DrawCheckBox(QPainter& painter, const TCheckBox& box);
+
 class PageRenderer {
 public:
     PageRenderer(PageModel& model, PageFonts& fonts, const PageLayoutResult& layout);

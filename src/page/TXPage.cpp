@@ -1,14 +1,20 @@
 #include "page/TXPage.h"
 
+#include "controls/XLabel.h"
 #include "page/Celebration.h"
 #include "page/PageBitmap.h"
 #include "page/PageColorValues.h"
+#include "page/PageHintWindow.h"
+#include "platform/FileSystem.h"
+#include "platform/mci/Mci.h"
+#include "sound/MciSenders.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 namespace qor {
 
@@ -44,11 +50,28 @@ private:
 };
 
 TXPage::TXPage(QWidget* parent)
-    : QWidget(parent), measurer_(std::make_unique<Measurer>(fonts_)), areas_(model_) {
+    : QWidget(parent), SendMciCommand(SendPageMci), PlayHoverSound(PlaySoundSync),
+      measurer_(std::make_unique<Measurer>(fonts_)), areas_(model_),
+      note_(new TXLabel(this)), hintWindow_(new PageHintWindow(this)),
+      scrollBar_(new QScrollBar(Qt::Vertical, this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     model_.setPictureLoader(LoadPageBitmap);
     model_.setFontInstalledTest(IsFontInstalled);
+    if (const auto dir = fromNativePath(QCoreApplication::applicationDirPath().toStdString()))
+        programDir_ = includeTrailingSeparator(*dir);
     connect(&mosaicTimer_, &QTimer::timeout, this, &TXPage::mosaicTick);
+
+    note_->hide();
+    scrollBar_->hide();
+    scrollBar_->setSingleStep(5);
+    connect(scrollBar_, &QScrollBar::valueChanged, this, &TXPage::Scroll);
+    waitTimer_.setSingleShot(true);
+    connect(&waitTimer_, &QTimer::timeout, this, [this] {
+        if (model_.page().wait && autoJump_)
+            ActivateTarget(model_.page().wait->target);
+    });
 }
 
 TXPage::~TXPage() = default;
@@ -63,6 +86,11 @@ PageExerciseHooks& TXPage::hooks() {
 }
 
 void TXPage::Parse(std::string_view text, bool continueFormat) {
+    connectModel();
+    model_.Parse(text, continueFormat);
+}
+
+void TXPage::connectModel() {
     model_.setPageSize(width(), height());
     model_.OnSpecialCode = OnSpecialCode;
     // Without a host to draw them, "%" pictures are taken as file names.
@@ -74,7 +102,6 @@ void TXPage::Parse(std::string_view text, bool continueFormat) {
     } else {
         model_.OnPictureRequest = nullptr;
     }
-    model_.Parse(text, continueFormat);
 }
 
 void TXPage::Layout() {
@@ -90,12 +117,40 @@ void TXPage::Render() {
         OnTitleChange(model_.title());
     drawPage();
     startMosaic();
-    const std::string& onShow = model_.page().onShow;
-    if (!onShow.empty() && OnCommand)
-        OnCommand(onShow);
+    const std::string onShow = model_.page().onShow;
+    if (!onShow.empty()) {
+        const QPointer<TXPage> alive(this);
+        SendCommand(onShow);
+        if (!alive)
+            return;
+    }
     hooks().prepareRecorder(*this);
     update();
     hooks().showControls(*this);
+    startWaitJump();
+}
+
+void TXPage::startWaitJump() {
+    waitTimer_.stop();
+    const std::optional<WaitJump>& wait = model_.page().wait;
+    if (wait && autoJump_)
+        waitTimer_.start(wait->milliseconds);
+}
+
+void TXPage::setAutoJump(bool on) {
+    autoJump_ = on;
+    if (!on)
+        waitTimer_.stop();
+}
+
+void TXPage::SendCommand(const std::string& command) {
+    if (!OnCommand)
+        return;
+    // The host's trouble must not take the page down with it.
+    try {
+        OnCommand(command);
+    } catch (...) {
+    }
 }
 
 void TXPage::drawPage() {
@@ -111,11 +166,13 @@ void TXPage::drawPage() {
 
     areas_.Clear();
     words_.Clear();
+    hoverIndex_ = -1;
     PageRenderer renderer(model_, fonts_, layout_);
     drawing_ = renderer.Draw(buffer_, width(), height(), mosaic_.get(), areas_, words_);
     renderer.DrawDragTray(buffer_, drawing_);
     hooks().drawExercises(*this, buffer_);
     scroll_ = std::clamp(scroll_, 0, scrollRange());
+    updateScrollBar();
     startAnimations();
 }
 
@@ -149,17 +206,33 @@ void TXPage::ShowText(std::string_view text) {
 
 void TXPage::Clear() {
     mosaicTimer_.stop();
+    waitTimer_.stop();
     mosaic_.reset();
     animations_.clear();
     hooks().clear(*this);
     areas_.Clear();
     words_.Clear();
+    hoverIndex_ = -1;
+    lastHint_.clear();
+    hintWindow_->hideHint();
+    // A note belongs to the page it explains.
+    note_->hide();
+    popUp_ = nullptr;
     layout_ = {};
     drawing_ = {};
     laidOut_ = false;
     model_.Clear();
     if (SendMciCommand)
-        SendMciCommand("close welle");
+        SendMciCommand("close welle", true);
+}
+
+void TXPage::updateScrollBar() {
+    const QSignalBlocker quiet(scrollBar_);
+    scrollBar_->setGeometry(width() - ScrollBarWidth, 0, ScrollBarWidth, height());
+    scrollBar_->setRange(0, scrollRange());
+    scrollBar_->setPageStep(std::max(1, height() - ScrollBarWidth));
+    scrollBar_->setValue(scroll_);
+    scrollBar_->setVisible(scrollBarVisible());
 }
 
 bool TXPage::scrollBarVisible() const {
@@ -175,6 +248,7 @@ void TXPage::Scroll(int position) {
     scroll_ = std::clamp(position, 0, scrollRange());
     if (scroll_ == previous)
         return;
+    updateScrollBar();
     hooks().scrolled(*this, scroll_ - previous);
     update();
 }
@@ -214,8 +288,10 @@ void TXPage::paintEvent(QPaintEvent* event) {
 void TXPage::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     model_.setPageSize(width(), height());
-    if (!laidOut_)
+    if (!laidOut_) {
+        updateScrollBar();
         return;
+    }
     // A new width moves every line: lay out and draw again, without the
     // events of a new page.
     Layout();

@@ -5,14 +5,32 @@
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "shell/Configuration.h"
+#include "shell/MainWindowState.h"
 #include "sound/WaveBase.h"
 #include "vocabulary/LastFiles.h"
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
 namespace qor {
+
+// The program's windows as start and end of a run see them; the window
+// system stays behind this seam so that StartUp and ShutDown need no display.
+class ProgramWindows {
+public:
+    virtual ~ProgramWindows() = default;
+    // The backdrop's colour, while the backdrop window exists.
+    virtual std::optional<std::uint32_t> backdropColor() const = 0;
+    // Frees the backdrop window if it is shown.
+    virtual void freeBackdrop() = 0;
+    // Asks the application to end once the running event has been handled.
+    virtual void terminate() = 0;
+    virtual bool terminating() const = 0;
+    virtual void processPendingMessages() = 0;
+};
 
 struct Program {
     Program(Registry& settingsStore, ShellServices& desktop, std::string programPath,
@@ -28,6 +46,11 @@ struct Program {
     std::unique_ptr<TLastFiles> lastFiles;
     // The sound database, loaded at start and written back at the end.
     std::unique_ptr<TXWaveBase> waveBase;
+
+    // What the main window keeps while other full windows take turns.
+    MainWindowState mainState;
+    // The windows, once the program entry has created them; null before.
+    ProgramWindows* windows = nullptr;
 };
 
 } // namespace qor

@@ -91,20 +91,33 @@ bool StartUp(Program& program, const std::vector<std::string>& arguments, const 
 void ShutDown(Program& program) {
     // Each step runs even when an earlier one failed, so that one failure
     // cannot keep the later objects from writing back what they keep.
-    const auto step = [](auto&& action) {
+    bool failed = false;
+    const auto step = [&failed](auto&& action) {
         try {
             action();
         } catch (...) {
+            failed = true;
         }
     };
+    ProgramWindows* windows = program.windows;
     step([&] { program.lastFiles.reset(); });
     step([&] {
         if (program.waveBase)
             program.waveBase->SaveIfChanged();
     });
-    step([&] { program.config.SaveGeneralSettings(); });
+    step([&] {
+        const std::optional<std::uint32_t> backdrop =
+            windows ? windows->backdropColor() : std::nullopt;
+        program.config.SaveGeneralSettings(backdrop ? &*backdrop : nullptr);
+    });
     step([&] { program.waveBase.reset(); });
     step([] { FreeSharedRecorder(); });
+    if (!windows)
+        return;
+    step([&] { windows->freeBackdrop(); });
+    if (failed && !windows->terminating())
+        step([&] { windows->processPendingMessages(); });
+    windows->terminate();
 }
 
 } // namespace qor

@@ -105,8 +105,9 @@ TEST(TXPageTest, ClearEmptiesThePageButKeepsDefinitions) {
     RenderedPage page;
     page.show("<DEFINE $name=\"Ana\"><TITLE>T</TITLE><A HREF=\"x.htx\">Link</A>");
     std::vector<std::string> sent;
-    page.page.SendMciCommand = [&](const std::string& command) {
-        sent.push_back(command);
+    page.page.SendMciCommand = [&](const std::string& command, bool quiet) {
+        sent.push_back(command + (quiet ? " (quiet)" : ""));
+        return std::string();
     };
     ASSERT_FALSE(page.page.areas().empty());
     page.page.Clear();
@@ -115,7 +116,7 @@ TEST(TXPageTest, ClearEmptiesThePageButKeepsDefinitions) {
     EXPECT_TRUE(page.page.model().items().empty());
     EXPECT_EQ(page.page.model().title(), "ohne Titel");
     EXPECT_EQ(page.page.model().GetDefine("name"), "Ana");
-    EXPECT_EQ(sent, std::vector<std::string>{"close welle"});
+    EXPECT_EQ(sent, std::vector<std::string>{"close welle (quiet)"});
 }
 
 TEST(TXPageTest, PaintingCopiesTheBufferFromTheScrollPosition) {

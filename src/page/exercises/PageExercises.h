@@ -1,0 +1,99 @@
+#pragma once
+// The exercise objects of the pages a TXPage shows: typing fields, the
+// multiple choice, the drag exercise, sentence building, the one-line edit,
+// buttons and the recorder. They are built from the page model when the
+// page is first drawn, take part in drawing, scrolling and clearing through
+// the page's exercise hooks, and hand their results on after the current
+// input event.
+//
+//   TXPage page;
+//   PageExercises exercises(page);     // attaches itself to the page
+//   exercises.OnLoadPage = [&](const std::string& file) { ... };
+//   page.ShowText(text);
+
+#include "page/PageExerciseHooks.h"
+#include "page/exercises/DragExercise.h"
+#include "page/exercises/ExerciseOutlet.h"
+#include "page/exercises/PageButtons.h"
+#include "page/exercises/PageChoice.h"
+#include "page/exercises/PageLineEdit.h"
+#include "page/exercises/PageRecorder.h"
+#include "page/exercises/SentenceExercises.h"
+#include "page/exercises/TypingExercises.h"
+
+#include <QObject>
+#include <functional>
+#include <string>
+
+namespace qor {
+
+class PageExercises : public QObject, public PageExerciseHooks, public ExerciseOutlet {
+    Q_OBJECT
+public:
+    explicit PageExercises(TXPage& page);
+    ~PageExercises() override;
+
+    // Special characters offered by typing fields, separated by ";" (the
+    // page's Sonderzeichen).
+    std::string Sonderzeichen;
+    // Loads a page file into the page (a reaction with a file extension).
+    std::function<void(const std::string& file)> OnLoadPage;
+    // Activates a link target as a click on rect would (buttons).
+    std::function<void(const std::string& target, const PixelRect& rect)> OnActivateTarget;
+    // The recorder for pages with RECORDER; none without.
+    void setRecorderSource(PageRecorder::RecorderSource source);
+
+    // No typing field open, no drop target left, no sentence left.
+    bool AllSolved() const override;
+    // A glide or a closing sentence is under way.
+    bool Animating() const;
+
+    tTippAufgabenListe& TypingFields() { return typing_; }
+    tDragAufgabenListe& DragExercise() { return drag_; }
+    tSatzbauListe& Sentences() { return sentences_; }
+    PageChoice& Choice() { return choice_; }
+    PageInput& Input() { return input_; }
+    PageButtons& Buttons() { return buttons_; }
+    PageRecorder& Recorder() { return recorder_; }
+
+    // PageExerciseHooks
+    void drawExercises(TXPage& page, QImage& buffer) override;
+    void prepareRecorder(TXPage& page) override;
+    void showControls(TXPage& page) override;
+    void scrolled(TXPage& page, int delta) override;
+    void clear(TXPage& page) override;
+    bool startDrag(TXPage& page, QPoint pagePoint) override;
+    bool dragging() const override;
+    void moveDrag(TXPage& page, QPoint pagePoint) override;
+    void endDrag(TXPage& page, QPoint pagePoint) override;
+    bool draggableAt(const TXPage& page, QPoint pagePoint) const override;
+    bool recorderCommand(TXPage& page, bool record) override;
+
+    // ExerciseOutlet
+    void SendCommand(std::string command) override;
+    void SendReaction(const std::string& reaction, std::string command) override;
+    void ActivateTarget(std::string target, PixelRect rect) override;
+    void Celebrate(std::string text, int milliseconds,
+                   std::function<void()> then = nullptr) override;
+
+private:
+    void build();
+    void placeControls();
+    // Runs action once the current event is over.
+    void post(std::function<void()> action);
+
+    TXPage& page_;
+    tTippAufgabenListe typing_;
+    tDragAufgabenListe drag_;
+    tSatzbauListe sentences_;
+    PageChoice choice_;
+    PageInput input_;
+    PageButtons buttons_;
+    PageRecorder recorder_;
+    bool built_ = false;
+    // Counts cleared pages, so that what was posted for one page is not
+    // done on the next.
+    int generation_ = 0;
+};
+
+} // namespace qor

@@ -1,0 +1,82 @@
+#include "page/exercises/PageLineEdit.h"
+
+#include "controls/AccentKey.h"
+#include "controls/ControlPainting.h"
+#include "page/PageColorValues.h"
+#include "page/TXPage.h"
+#include "platform/QtText.h"
+
+#include <QKeyEvent>
+
+namespace qor {
+
+void PageInputEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        if (OnEnter)
+            OnEnter();
+        return;
+    }
+    if (AccentKey(this, event->key())) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+PageInput::~PageInput() {
+    Clear();
+}
+
+void PageInput::Build() {
+    Clear();
+    const std::optional<LineEditSpec>& spec = page_.model().page().lineEdit;
+    if (!spec)
+        return;
+    edit_ = new PageInputEdit(&page_);
+    edit_->hide();
+    edit_->setFont(page_.fonts().fontFor(spec->format).font());
+    edit_->setFrame(spec->border);
+    if (spec->color != ColorValue::None) {
+        QPalette palette = edit_->palette();
+        palette.setColor(QPalette::Base,
+                         toQColor(ResolveColor(spec->color, page_.model().page().colors)));
+        edit_->setPalette(palette);
+    }
+    const std::string name = spec->name;
+    edit_->setText(toQString(page_.model().GetDefine(name)));
+    QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this, name](const QString& text) {
+        page_.model().SetDefine(name, fromQString(text));
+    });
+    edit_->OnEnter = [this, name] {
+        page_.model().SetDefine(name, fromQString(edit_->text()));
+        outlet_.SendCommand(name);
+    };
+    const int width = spec->rect.w == PageRect::NotGiven ? DefaultWidth : spec->rect.w;
+    pageRect_ = QRect(spec->rect.x, spec->rect.y, width, edit_->sizeHint().height());
+    Place();
+}
+
+void PageInput::Place() {
+    if (edit_)
+        edit_->setGeometry(pageRect_.translated(0, -page_.scrollPosition()));
+}
+
+void PageInput::Show() {
+    if (!edit_)
+        return;
+    edit_->show();
+    edit_->setFocus(Qt::OtherFocusReason);
+}
+
+void PageInput::Clear() {
+    if (edit_) {
+        edit_->hide();
+        edit_->disconnect();
+        edit_->OnEnter = nullptr;
+        edit_->deleteLater();
+    }
+    edit_ = nullptr;
+}
+
+} // namespace qor

@@ -1,0 +1,51 @@
+#pragma once
+// The recorder on a page (RECORDER): its record and play buttons are drawn
+// into the page at C-REC and C-PLAY, which become the areas "§rec" and
+// "§play"; it is made ready after every drawing and stopped when the page
+// is cleared. The recorder itself is shared with the recording set-up.
+
+#include "sound/Recorder.h"
+
+#include <functional>
+
+namespace qor {
+
+class TXPage;
+
+class PageRecorder : public RecorderCanvas {
+public:
+    // The recorder to use, or null when there is none.
+    using RecorderSource = std::function<tWaveRec*()>;
+    // Buttons given without a size are as big as the recorder's own pictures.
+    static constexpr int DefaultButtonSize = 32;
+
+    explicit PageRecorder(TXPage& page) : page_(page) {}
+    ~PageRecorder() override;
+    PageRecorder(const PageRecorder&) = delete;
+    PageRecorder& operator=(const PageRecorder&) = delete;
+
+    void setSource(RecorderSource source) { source_ = std::move(source); }
+
+    // While drawing: registers "§rec" and "§play" and, when it is ready
+    // already, draws the buttons again.
+    void Draw();
+    // After drawing: sets the recorder up for this page and shows it.
+    void Prepare();
+    // "§rec" (record) or "§play": starts or stops; false without a recorder.
+    bool Command(bool record);
+    void Clear();
+
+    tWaveRec* Recorder() const { return recorder_; }
+
+    QImage& offScreen() override;
+    void copyToScreen(const QRect& area) override;
+
+private:
+    QRect buttonRect(bool record) const;
+
+    TXPage& page_;
+    RecorderSource source_;
+    tWaveRec* recorder_ = nullptr; // ready on this page
+};
+
+} // namespace qor

@@ -1,0 +1,178 @@
+#include "page/exercises/TypingExercises.h"
+
+#include "page/PageColorValues.h"
+#include "page/TXPage.h"
+#include "page/exercises/HelpMask.h"
+#include "platform/QtText.h"
+
+namespace qor {
+
+namespace {
+
+const char* const CelebrationText = "Unglaublich!";
+
+QRect toQRect(const PixelRect& rect) {
+    return {rect.left, rect.top, rect.width(), rect.height()};
+}
+
+const GapPlacement* placementOf(const PageLayoutResult& layout, std::size_t spec) {
+    for (const GapPlacement& gap : layout.gaps)
+        if (gap.field == static_cast<int>(spec))
+            return &gap;
+    return nullptr;
+}
+
+} // namespace
+
+tTippAufgabenListe::~tTippAufgabenListe() {
+    Clear();
+}
+
+void tTippAufgabenListe::Build(const std::string& specialChars) {
+    Clear();
+    const std::vector<TypingFieldSpec>& specs = page_.model().page().typingFields;
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        // A gap without placeholder text has no place on the page.
+        if (specs[i].gap && !placementOf(page_.layoutResult(), i))
+            continue;
+        fields_.push_back({createField(i, specialChars), i, {}});
+    }
+    Relayout();
+}
+
+TPageEdit* tTippAufgabenListe::createField(std::size_t spec, const std::string& specialChars) {
+    const TypingFieldSpec& field = page_.model().page().typingFields[spec];
+    auto* edit = new TPageEdit(&page_);
+    edit->hide();
+    edit->setLsg(field.solutions);
+    if (field.help == "*")
+        edit->setHilfe(field.solutions.empty()
+                           ? std::string()
+                           : HelpMask(field.solutions.front(), page_.model().randomSource()));
+    else
+        edit->setHilfe(field.help);
+    edit->setCommand(field.reaction);
+    edit->setSpecialChars(specialChars);
+    edit->setBorder(field.border);
+    if (!field.tip.empty())
+        edit->setToolTip(toQString(field.tip));
+    const PageColors& colors = page_.model().page().colors;
+    if (field.gap)
+        edit->setColor(ResolveColor(field.color == ColorValue::None ? colors.gap : field.color,
+                                    colors));
+    else if (field.color != ColorValue::None)
+        edit->setColor(ResolveColor(field.color, colors));
+
+    edit->OnRichtig = [this](QWidget* sender) { answeredRight(*static_cast<TPageEdit*>(sender)); };
+    edit->OnFalsch = [this](QWidget* sender) { answeredWrong(*static_cast<TPageEdit*>(sender)); };
+    return edit;
+}
+
+void tTippAufgabenListe::Relayout() {
+    const PageContent& page = page_.model().page();
+    for (Field& field : fields_) {
+        if (!field.edit)
+            continue;
+        const TypingFieldSpec& spec = page.typingFields[field.spec];
+        if (spec.gap) {
+            // The field covers its placeholder in the placeholder's font.
+            const GapPlacement* gap = placementOf(page_.layoutResult(), field.spec);
+            if (!gap)
+                continue;
+            field.pageRect = toQRect(gap->rect);
+            field.edit->setFont(
+                page_.fonts().fontFor(page.items[static_cast<std::size_t>(gap->item)].format).font());
+        } else {
+            // Without a size the field keeps its own.
+            const PageRect& rect = spec.rect;
+            const int width = rect.w == PageRect::NotGiven ? field.edit->width() : rect.w;
+            const int height = rect.h == PageRect::NotGiven ? field.edit->height() : rect.h;
+            field.pageRect = QRect(rect.x, rect.y, width, height);
+            field.edit->setFont(page_.fonts().fontFor(TextFormat{}).font());
+        }
+    }
+    Place();
+}
+
+void tTippAufgabenListe::Place() {
+    for (const Field& field : fields_)
+        if (field.edit)
+            field.edit->setGeometry(field.pageRect.translated(0, -page_.scrollPosition()));
+}
+
+void tTippAufgabenListe::Show() {
+    bool focused = false;
+    for (const Field& field : fields_) {
+        if (!field.edit || !field.edit->Open())
+            continue;
+        field.edit->show();
+        if (!focused && page_.isVisible()) {
+            field.edit->setFocus(Qt::OtherFocusReason);
+            focused = true;
+        }
+    }
+}
+
+void tTippAufgabenListe::Clear() {
+    // Clearing may happen inside a field's own key handler: the fields go
+    // once the event is over.
+    for (const Field& field : fields_) {
+        if (!field.edit)
+            continue;
+        field.edit->hide();
+        field.edit->OnRichtig = nullptr;
+        field.edit->OnFalsch = nullptr;
+        field.edit->deleteLater();
+    }
+    fields_.clear();
+}
+
+bool tTippAufgabenListe::AnyOpen() const {
+    for (const Field& field : fields_)
+        if (field.edit && field.edit->Open())
+            return true;
+    return false;
+}
+
+std::vector<TPageEdit*> tTippAufgabenListe::Fields() const {
+    std::vector<TPageEdit*> fields;
+    for (const Field& field : fields_)
+        if (field.edit)
+            fields.push_back(field.edit);
+    return fields;
+}
+
+void tTippAufgabenListe::answeredRight(TPageEdit& edit) {
+    const std::string& reaction = edit.Command();
+    if (!reaction.empty()) {
+        outlet_.SendReaction(reaction,
+                             reaction + "#" + std::to_string(edit.Attempts()) + "+");
+        page_.setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (outlet_.AllSolved())
+        outlet_.Celebrate(CelebrationText, SolvedCelebrationMs);
+    else
+        focusNextOpen();
+}
+
+void tTippAufgabenListe::answeredWrong(TPageEdit& edit) {
+    const std::string& reaction = edit.Command();
+    outlet_.SendReaction(reaction, reaction + "-");
+    page_.setFocus(Qt::OtherFocusReason);
+}
+
+// Without a reaction the learner goes on with the next field.
+void tTippAufgabenListe::focusNextOpen() {
+    if (!page_.isVisible())
+        return;
+    for (const Field& field : fields_) {
+        if (field.edit && field.edit->Open() && !field.edit->isHidden()) {
+            field.edit->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    page_.setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace qor

@@ -1,0 +1,207 @@
+#include "shell/MainWindow.h"
+
+#include "page/TXPage.h"
+#include "platform/AppMessage.h"
+#include "platform/FileSystem.h"
+#include "platform/Text.h"
+#include "shell/Backdrop.h"
+#include "shell/ShellWindows.h"
+#include "shell/SpecialCodes.h"
+#include "shell/XPaths.h"
+#include "sound/RecSetup.h"
+#include "sound/WaveDB.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTime>
+
+namespace qor {
+using namespace literals;
+
+const std::string TMain::SpecialCharacters = "á;é;í;ó;ú;ñ;¿;¡;-;Á;É;Í;Ó;Ú;Ñ"_cp;
+
+namespace {
+
+// Shown for the functions the program does not have yet.
+const char* const ComingSoonPage = "kommt_bald.htx";
+
+double timeOfDay() {
+    return QTime::currentTime().msecsSinceStartOfDay() / (24.0 * 60 * 60 * 1000);
+}
+
+} // namespace
+
+TMain::TMain(ShellWindows& windows)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), windows_(windows),
+      page_(new TXPage(this)), commands_(windows.program().mainState, *this) {
+    FormCreate();
+}
+
+TMain::~TMain() = default;
+
+void TMain::FormCreate() {
+    setWindowTitle("qor spanisch");
+    setFixedSize(Width, Height);
+    QPalette colors = palette();
+    colors.setColor(QPalette::Window, Qt::black);
+    setPalette(colors);
+    setAutoFillBackground(true);
+    placeOnScreen();
+
+    Program& program = windows_.program();
+    page_->setGeometry(0, 0, Width, Height);
+    page_->setShell(&program.shell);
+    page_->setProgramDir(program.config.ProgramDir);
+    page_->OnSpecialCode = [this](std::string& code) { XPageSpecialCode(code); };
+    page_->setSonderzeichen(SpecialCharacters);
+    page_->SetCondition("s", true);
+    page_->SetCondition("cdrom", !program.config.WaveDir.empty());
+    // No user base yet: nobody is ever logged in.
+    page_->SetCondition("login", false);
+    page_->setFocus();
+
+    MainWindowState& state = program.mainState;
+    state.currentVerb = 0;
+    state.PresentationRunning = false;
+}
+
+void TMain::placeOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    // On a screen just as wide as the window the window system places it.
+    if (!screen || screen->geometry().width() == Width)
+        return;
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - Width) / 2, area.y() + (area.height() - Height) / 2);
+}
+
+std::string TMain::pageFolder() const { return windows_.program().config.PageRoot + "hqor/"; }
+
+bool TMain::FormShow() {
+    while (!fileExists(pageFolder() + "main.htx")) {
+        if (AppMessage("Eine Datei konnte nicht gefunden werden!\nBitte überprüfen Sie, ob die "
+                       "CD-ROM eingelegt ist!"_cp,
+                       MessageStyle::RetryCancel) == MessageResult::Cancel) {
+            close();
+            return false;
+        }
+        QCoreApplication::processEvents();
+    }
+    page_->OnCommand = [this](const std::string& command) { XPageCommand(command); };
+
+    MainWindowState& state = windows_.program().mainState;
+    if (!state.PendingCommand.empty()) {
+        if (windows_.backdropVisible()) {
+            QPalette colors = page_->palette();
+            const std::uint32_t color = windows_.backdrop()->color();
+            colors.setColor(QPalette::Window, QColor(static_cast<int>(color & 0xFF),
+                                                     static_cast<int>((color >> 8) & 0xFF),
+                                                     static_cast<int>((color >> 16) & 0xFF)));
+            page_->setPalette(colors);
+        }
+        // Run once the window is on the screen, after the events of showing.
+        QMetaObject::invokeMethod(this, &TMain::runPendingCommand, Qt::QueuedConnection);
+    } else if (!state.ReturnPage.empty()) {
+        const std::string page = state.ReturnPage;
+        page_->setXFile(pageFolder() + page);
+        state.ReturnPage.clear();
+    } else {
+        page_->setXFile(pageFolder() + "main.htx");
+    }
+    return true;
+}
+
+void TMain::runPendingCommand() {
+    MainWindowState& state = windows_.program().mainState;
+    page_->setXPath(pageFolder());
+    const std::string command = state.PendingCommand;
+    state.PendingCommand.clear();
+    XPageCommand(command);
+}
+
+void TMain::XPageCommand(const std::string& commandList) { commands_.Run(commandList); }
+
+void TMain::XPageSpecialCode(std::string& code) {
+    SpecialCodeContext context;
+    context.vocabularyRoot = windows_.program().config.VocabularyRoot;
+    context.version = ThisProgramVersion();
+    context.timeOfDay = timeOfDay();
+    code = SpecialCodeValue(code, context);
+}
+
+void TMain::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the program, in order.
+    if (!windows_.terminating())
+        windows_.Beenden();
+    event->accept();
+}
+
+void TMain::ProcessMessages() { QCoreApplication::processEvents(); }
+
+void TMain::LoadPage(const std::string& fileName) { page_->setXFile(fileName); }
+
+std::string TMain::CurrentPageFile() const { return page_->XFile(); }
+
+void TMain::ReloadPage() {
+    if (!page_->XFile().empty())
+        page_->setXFile(page_->XPath() + page_->XFile());
+}
+
+void TMain::SetPageDefine(const std::string& name, const std::string& value) {
+    page_->SetDefine(name, value);
+}
+
+void TMain::SetPageCondition(const std::string& name, bool on) { page_->SetCondition(name, on); }
+
+void TMain::OpenUrl(const std::string& url) {
+    if (!windows_.program().shell.openUrl(url))
+        AppMessage("Internet-Verbindung konnte nicht geöffnet werden!"_cp,
+                   MessageStyle::Information);
+}
+
+void TMain::OpenHomePage() {
+    const std::string address =
+        windows_.program().config.iniFile().readString("qor spanisch", "Homepage");
+    if (address.empty()) {
+        AppMessage("Für *qor spanisch ist keine Homepage eingetragen.\r(qor.ini, Abschnitt "
+                   "[qor spanisch], Eintrag Homepage)"_cp,
+                   MessageStyle::Information);
+        return;
+    }
+    OpenUrl(address);
+}
+
+bool TMain::SearchMedium() {
+    Configuration& config = windows_.program().config;
+    config.SearchMediaDrive();
+    return !config.WaveDir.empty();
+}
+
+void TMain::ShowRecordingSetup() {
+    TRecSetup dialog(windows_.program().registry, this);
+    dialog.exec();
+}
+
+void TMain::ShowWaveBase() {
+    Program& program = windows_.program();
+    if (!program.waveBase)
+        return;
+    TWaveDB dialog(*program.waveBase, program.config, this);
+    dialog.exec();
+}
+
+void TMain::ShowPaths() {
+    TXPaths dialog(windows_.program(), this);
+    dialog.exec();
+}
+
+bool TMain::StartAreaTraining() {
+    // Area training needs the vocabulary training, which is still to come.
+    page_->setXFile(pageFolder() + ComingSoonPage);
+    return true;
+}
+
+void TMain::Beenden() { windows_.Beenden(); }
+
+} // namespace qor

@@ -1,0 +1,70 @@
+#pragma once
+// The main window: borderless, 800 x 572, all of it one page control that
+// shows the start page and the menus. It is the pages' host: it runs the
+// commands their links send, answers their special codes and keeps the
+// conditions "s", "cdrom" and "login".
+
+#include "shell/PageCommands.h"
+
+#include <QWidget>
+#include <string>
+
+namespace qor {
+
+class ShellWindows;
+class TXPage;
+
+class TMain : public QWidget, private PageCommandHost {
+    Q_OBJECT
+
+public:
+    static constexpr int Width = 800;
+    static constexpr int Height = 572;
+    // The special characters the typing fields of pages offer.
+    static const std::string SpecialCharacters;
+
+    explicit TMain(ShellWindows& windows);
+    ~TMain() override;
+
+    TXPage& XPage() { return *page_; }
+
+    // Showing: checks for the start page (asking to retry while it is
+    // missing), connects the command handler and shows what the state asks
+    // for. False when the user gave up; the window then closes.
+    bool FormShow();
+
+    // The command handler of the page control.
+    void XPageCommand(const std::string& commandList);
+    void XPageSpecialCode(std::string& code);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // PageCommandHost
+    void ProcessMessages() override;
+    void LoadPage(const std::string& fileName) override;
+    std::string CurrentPageFile() const override;
+    void ReloadPage() override;
+    void SetPageDefine(const std::string& name, const std::string& value) override;
+    void SetPageCondition(const std::string& name, bool on) override;
+    void OpenUrl(const std::string& url) override;
+    void OpenHomePage() override;
+    bool SearchMedium() override;
+    void ShowRecordingSetup() override;
+    void ShowWaveBase() override;
+    void ShowPaths() override;
+    bool StartAreaTraining() override;
+    void Beenden() override;
+
+    void FormCreate();
+    void placeOnScreen();
+    void runPendingCommand();
+    std::string pageFolder() const;
+
+    ShellWindows& windows_;
+    TXPage* page_;
+    TPageCommands commands_;
+};
+
+} // namespace qor

@@ -1,0 +1,81 @@
+#include "shell/ShellWindows.h"
+
+#include "shell/Backdrop.h"
+#include "shell/MainWindow.h"
+#include "shell/StartUp.h"
+
+#include <QApplication>
+
+namespace qor {
+
+ShellWindows::ShellWindows(Program& program) : program_(program) { program_.windows = this; }
+
+ShellWindows::~ShellWindows() {
+    delete main_;
+    delete backdrop_;
+    program_.windows = nullptr;
+}
+
+TMain* ShellWindows::ShowMainWindow() {
+    auto* window = new TMain(*this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    main_ = window;
+    window->show();
+    window->raise();
+    window->activateWindow();
+    if (!window->FormShow())
+        return nullptr;
+    return window;
+}
+
+TBackdrop* ShellWindows::CreateBackdrop(bool showIt) {
+    backdrop_ = new TBackdrop(program_.config.BackdropColor);
+    backdrop_->ShowColor();
+    if (showIt) {
+        backdrop_->show();
+        if (main_)
+            main_->raise();
+    }
+    return backdrop_;
+}
+
+bool ShellWindows::backdropVisible() const { return backdrop_ && backdrop_->isVisible(); }
+
+bool ShellWindows::ScreenWantsBackdrop(int width, int height) {
+    return width > 800 || height > 600;
+}
+
+void ShellWindows::setPresentationRunning(bool running) {
+    program_.mainState.PresentationRunning = running;
+    screenSaver_.setInhibited(running);
+}
+
+void ShellWindows::Beenden() {
+    if (!terminating_)
+        QCoreApplication::processEvents();
+    ShutDown(program_);
+}
+
+std::optional<std::uint32_t> ShellWindows::backdropColor() const {
+    if (!backdrop_)
+        return std::nullopt;
+    return backdrop_->color();
+}
+
+void ShellWindows::freeBackdrop() {
+    if (backdropVisible())
+        delete backdrop_;
+}
+
+void ShellWindows::terminate() {
+    terminating_ = true;
+    screenSaver_.setInhibited(false);
+    // Quits once the running event is handled, also when the event loop has
+    // not started yet.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
+}
+
+void ShellWindows::processPendingMessages() { QCoreApplication::processEvents(); }
+
+} // namespace qor

@@ -1,0 +1,69 @@
+#pragma once
+// The program's windows for one run: the main window (created again each
+// time it returns from another full window), the backdrop behind all of
+// them, the screen saver while a presentation runs, and what the start and
+// the end of the run ask of them.
+//
+//   ShellWindows windows(program);      // program.windows points here
+//   windows.ShowMainWindow();
+//   windows.CreateBackdrop();
+//   return application.exec();          // "end" runs ShutDown, which quits
+
+#include "shell/Program.h"
+#include "shell/ScreenSaver.h"
+
+#include <QPointer>
+#include <memory>
+
+namespace qor {
+
+class TBackdrop;
+class TMain;
+
+class ShellWindows : public ProgramWindows {
+public:
+    explicit ShellWindows(Program& program);
+    ~ShellWindows() override;
+    ShellWindows(const ShellWindows&) = delete;
+    ShellWindows& operator=(const ShellWindows&) = delete;
+
+    Program& program() { return program_; }
+
+    // Creates a main window and shows it; it runs PendingCommand or shows
+    // ReturnPage or the start page. Null when the start page is missing and
+    // the user gave up (the program then ends).
+    TMain* ShowMainWindow();
+    TMain* mainWindow() const { return main_; }
+
+    // The backdrop in the configured colour, shown when the screen is larger
+    // than the main window's 800 x 600.
+    TBackdrop* CreateBackdrop(bool showIt);
+    TBackdrop* backdrop() const { return backdrop_; }
+    bool backdropVisible() const;
+
+    // Whether the backdrop is shown on a screen of this size.
+    static bool ScreenWantsBackdrop(int width, int height);
+
+    // A presentation or game runs in the main window: the screen saver is
+    // kept away meanwhile.
+    void setPresentationRunning(bool running);
+
+    // The orderly end ("end"): lets pending events through, then ShutDown.
+    void Beenden();
+
+    // ProgramWindows
+    std::optional<std::uint32_t> backdropColor() const override;
+    void freeBackdrop() override;
+    void terminate() override;
+    bool terminating() const override { return terminating_; }
+    void processPendingMessages() override;
+
+private:
+    Program& program_;
+    QPointer<TMain> main_;
+    QPointer<TBackdrop> backdrop_;
+    ScreenSaverInhibitor screenSaver_;
+    bool terminating_ = false;
+};
+
+} // namespace qor
