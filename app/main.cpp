@@ -1,6 +1,7 @@
-// Program entry: start mode, start-up checks and settings, and the orderly end.
+// Program entry: start mode, start-up checks and settings, the windows and
+// the event loop. The page command "end" ends the run through ShutDown.
 
-#include "platform/FileSystem.h"
+#include "platform/AppMessage.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessagePresenter.h"
 #include "platform/QtText.h"
@@ -8,14 +9,15 @@
 #include "platform/Shell.h"
 #include "platform/Text.h"
 #include "shell/ProgramLocation.h"
+#include "shell/ShellWindows.h"
 #include "shell/StartUp.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
-#include <cstdio>
 
 namespace {
+using namespace qor::literals;
 
 qor::ScreenInfo primaryScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -33,36 +35,12 @@ std::vector<std::string> programArguments() {
     return arguments;
 }
 
-void printLine(const char* label, const std::string& value) {
-    // Padded by characters, not by the bytes of their UTF-8 form.
-    const std::string text = qor::utf8ToCp1252(label);
-    const std::string padding(text.size() < 22 ? 22 - text.size() : 0, ' ');
-    std::printf("%s%s %s\n", label, padding.c_str(), qor::cp1252ToUtf8(value).c_str());
-}
-
-// Until the main window takes over, a run reports what start-up resolved.
-void reportSettings(const qor::Configuration& config) {
-    printLine("Programm:", config.programPath());
-    printLine("Programmverzeichnis:", config.ProgramDir);
-    printLine("Seiten:", config.PageRoot);
-    printLine("Vokabeln:", config.VocabularyRoot);
-    printLine("Vokabel-Dateien:", config.VocabularyFileDir);
-    printLine("Sprachaufnahmen:", config.WaveDir);
-    printLine("Eigene Aufnahmen:", config.OwnWaveDir);
-    printLine("Benutzer:", config.UserDir);
-    printLine("Wörterbuch S-D:", config.DictionaryFileSD);
-    printLine("Wörterbuch D-S:", config.DictionaryFileDS);
-    printLine("Aufnahmen-Datenbank:", config.WaveBaseFile);
-    printLine("Editor-Schema:", config.EditorSchema);
-    printLine("Schreibschutz:", config.WriteProtected ? "ja" : "nein");
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("qor-spanisch");
-    QApplication::setApplicationDisplayName("qor spanisch");
+    QGuiApplication::setDesktopFileName("qor-spanisch");
 
     qor::QtMessagePresenter messages;
     qor::setMessagePresenter(&messages);
@@ -73,10 +51,25 @@ int main(int argc, char* argv[]) {
 
     const std::string programPath = qor::fromQString(QCoreApplication::applicationFilePath());
     qor::Program program(registry, shell, programPath, qor::ProgramDirFor(programPath));
-    if (!qor::StartUp(program, programArguments(), primaryScreen()))
+    const qor::ScreenInfo screen = primaryScreen();
+    if (!qor::StartUp(program, programArguments(), screen))
         return 1;
+    program.mainState.PendingCommand.clear();
+    program.mainState.ReturnPage.clear();
 
-    reportSettings(program.config);
-    qor::ShutDown(program);
-    return 0;
+    if (program.config.EditorMode) {
+        // The vocabulary editor is not part of this version yet.
+        qor::AppMessage("Der Vokabel-Editor ist in dieser Version von *qor spanisch noch nicht "
+                        "enthalten.\rStarten Sie das Programm ohne \"editor\", um mit den "
+                        "Vokabeln zu lernen."_cp,
+                        qor::MessageStyle::Information);
+        qor::ShutDown(program);
+        return 1;
+    }
+
+    qor::ShellWindows windows(program);
+    if (!windows.ShowMainWindow())
+        return 0; // the start page is missing and the user gave up; ShutDown has run
+    windows.CreateBackdrop(qor::ShellWindows::ScreenWantsBackdrop(screen.width, screen.height));
+    return QApplication::exec();
 }

@@ -1,8 +1,8 @@
 #include "page/ExerciseFile.h"
 
+#include "page/PageMessages.h"
 #include "page/PageModel.h"
 #include "page/PageStream.h"
-#include "platform/AppMessage.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
 
@@ -77,7 +77,7 @@ std::optional<ExerciseFile> ExerciseFile::load(std::string_view name) {
         return std::nullopt;
     std::optional<ExerciseFile> file = parse(*bytes);
     if (!file)
-        AppMessage("Falsches Format (ID)");
+        ShowPageError("Falsches Format (ID)");
     return file;
 }
 
@@ -102,7 +102,7 @@ std::optional<ExerciseChoice> ExerciseRun::next() {
     if (remaining_ > std::numeric_limits<int>::min())
         --remaining_;
     if (file_.exercises().empty()) {
-        AppMessage("0 Aufgaben stehen zur Verfügung!"_cp, MessageStyle::Information);
+        ShowPageInformation("0 Aufgaben stehen zur Verfügung!"_cp);
         return std::nullopt;
     }
     const std::size_t chosen = pick();

@@ -60,13 +60,6 @@ public:
         static_cast<void>(page);
         static_cast<void>(pagePoint);
     }
-    // Whether a drag could start at this point (a block or sentence part
-    // lies there): the hover shows the drag cursor.
-    virtual bool draggableAt(const TXPage& page, QPoint pagePoint) const {
-        static_cast<void>(page);
-        static_cast<void>(pagePoint);
-        return false;
-    }
     // A check box was toggled by its "+name" target (already redrawn).
     virtual void checkBoxToggled(TXPage& page, int checkBoxIndex) {
         static_cast<void>(page);

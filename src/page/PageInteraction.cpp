@@ -100,7 +100,7 @@ void TXPage::showHint(const std::string& target, const std::string& hint) {
         }
         return;
     }
-    if (!hint.empty() && !startsWithDegree(hint) && !target.empty()) {
+    if (!hint.empty() && !startsWithDegree(hint) && IsRealTarget(target)) {
         const QPoint screen = lastMouse_.x() < 0 ? QCursor::pos() : mapToGlobal(lastMouse_);
         hintWindow_->showLater(hint, screen + QPoint(12, 16));
     } else {
@@ -163,8 +163,10 @@ void TXPage::rightButtonDown(QPoint at, QPoint pagePoint) {
 void TXPage::leftButtonDown(QPoint pagePoint) {
     if (popUp_ && popUp_->isVisible())
         popUp_->hide();
+    // Note spots ("%@text") and hot spots ("@text") lead nowhere: their
+    // text is the note.
     const AreaHit hit = areas_.HitTest(pagePoint.x(), pagePoint.y());
-    if (!hit.target.empty())
+    if (IsRealTarget(hit.target))
         return;
     if (hit.entry >= 0 && !hit.hint.empty()) {
         const PixelRect& r = hit.rect;

@@ -300,12 +300,14 @@ void TXPage::showNote(const std::string& text, const QRect& pageRect) {
     note_->ShowNote(text, pageRect.translated(0, -scroll_), size());
 }
 
+// The history never holds one page twice in a row (a command handed over
+// just before may have put it there), so that going back always leaves
+// the page. A page that could not be loaded leaves no trace.
 void TXPage::navigate(const std::string& target) {
-    const std::string from = model_.currentPagePath();
-    if (!from.empty())
-        history_.push_back(from);
-    // A page that could not be loaded leaves no trace in the history.
-    if (!loadPage(target) && !from.empty() && !history_.empty() && history_.back() == from)
+    const std::size_t before = history_.size();
+    pushCurrentPage(true);
+    const bool pushed = history_.size() > before;
+    if (!loadPage(target) && pushed && history_.size() == before + 1)
         history_.pop_back();
 }
 

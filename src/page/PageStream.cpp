@@ -1,6 +1,6 @@
 #include "page/PageStream.h"
 
-#include "platform/AppMessage.h"
+#include "page/PageMessages.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "platform/Zlib.h"
@@ -109,9 +109,8 @@ PageFileKind pageFileKind(std::string_view name) {
 std::optional<std::string> readPageFile(std::string_view name) {
     ReadResult file = readWholeFile(name);
     if (file.error != 0) {
-        AppMessage("Die Datei \"" + std::string(name) + "\" konnte nicht gelesen werden (" +
-                       describeError(file.error) + ").",
-                   MessageStyle::Stop);
+        ShowPageError("Die Datei \"" + std::string(name) + "\" konnte nicht gelesen werden (" +
+                      describeError(file.error) + ").");
         return std::nullopt;
     }
     if (pageFileKind(name) != PageFileKind::Packed)
@@ -121,9 +120,8 @@ std::optional<std::string> readPageFile(std::string_view name) {
     // somewhere without anybody noticing.
     InflateResult unpacked = inflateZlib(file.data);
     if (!unpacked.ok) {
-        AppMessage("Die Datei \"" + std::string(name) +
-                       "\" ist beschädigt und konnte nicht entpackt werden."_cp,
-                   MessageStyle::Stop);
+        ShowPageError("Die Datei \"" + std::string(name) +
+                      "\" ist beschädigt und konnte nicht entpackt werden."_cp);
         return std::nullopt;
     }
     return std::move(unpacked.data);

@@ -9,6 +9,8 @@
 //   windows.CreateBackdrop();
 //   return application.exec();          // "end" runs ShutDown, which quits
 
+#include "shell/Backdrop.h"
+#include "shell/MainWindow.h"
 #include "shell/Program.h"
 #include "shell/ScreenSaver.h"
 
@@ -16,9 +18,6 @@
 #include <memory>
 
 namespace qor {
-
-class TBackdrop;
-class TMain;
 
 class ShellWindows : public ProgramWindows {
 public:

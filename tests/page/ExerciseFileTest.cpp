@@ -176,6 +176,7 @@ TEST(ExerciseRun, FileWithoutExercisesSaysSo) {
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].text, "0 Aufgaben stehen zur Verfügung!"_cp);
     EXPECT_EQ(messages.shown()[0].style, MessageStyle::Information);
+    EXPECT_EQ(messages.shown()[0].caption, "*qor");
     EXPECT_EQ(run.remaining(), 2);
 }
 

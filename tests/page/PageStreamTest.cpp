@@ -110,6 +110,8 @@ TEST(PageStream, FailureShowsWhyAndKeepsTheStream) {
         EXPECT_FALSE(ReadPage(c.path, stream)) << c.path;
         EXPECT_EQ(stream.bytes(), "alte Seite") << c.path;
         ASSERT_EQ(messages.shown().size(), 1u) << c.path;
+        EXPECT_EQ(messages.shown()[0].caption, "*qor");
+        EXPECT_EQ(messages.shown()[0].style, MessageStyle::Stop);
         const std::string& text = messages.shown()[0].text;
         EXPECT_NE(text.find(c.path), std::string::npos) << text;
         EXPECT_NE(text.find(c.reason), std::string::npos) << text;

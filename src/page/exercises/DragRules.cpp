@@ -23,13 +23,13 @@ std::vector<int> LineUpParts(int left, const std::vector<int>& widths) {
     return lefts;
 }
 
-std::optional<SentenceSnap> SnapSentencePart(const std::vector<PartSlot>& slots, int dragged,
+std::optional<SentenceSnap> SnapSentencePart(const std::vector<PartSlot>& places, int dragged,
                                              int draggedLeft) {
-    if (dragged < 0 || static_cast<std::size_t>(dragged) >= slots.size())
+    if (dragged < 0 || static_cast<std::size_t>(dragged) >= places.size())
         return std::nullopt;
-    const int draggedWidth = slots[static_cast<std::size_t>(dragged)].width;
-    for (std::size_t i = 0; i < slots.size(); ++i) {
-        const PartSlot& slot = slots[i];
+    const int draggedWidth = places[static_cast<std::size_t>(dragged)].width;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const PartSlot& slot = places[i];
         const int w = std::min(draggedWidth, slot.width);
         if (static_cast<int>(i) <= dragged) {
             if (draggedLeft >= slot.left - SentenceSnapTolerance &&

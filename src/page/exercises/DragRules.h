@@ -59,7 +59,7 @@ struct SentenceSnap {
 // part after it when its left edge lies from w + 4 pixels left of that part's
 // right edge to 4 pixels right of it, ending where that part ends; w is the
 // smaller width of the two. The first place in the order that fits wins.
-std::optional<SentenceSnap> SnapSentencePart(const std::vector<PartSlot>& slots, int dragged,
+std::optional<SentenceSnap> SnapSentencePart(const std::vector<PartSlot>& places, int dragged,
                                              int draggedLeft);
 
 // A glide back takes this many equal steps.

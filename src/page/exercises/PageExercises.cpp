@@ -12,6 +12,9 @@ PageExercises::PageExercises(TXPage& page)
     : page_(page), typing_(page, *this), drag_(page, *this), sentences_(page),
       choice_(page, *this), input_(page, *this), buttons_(page, *this), recorder_(page) {
     page_.setExerciseHooks(this);
+    Celebration = [this](const std::string& text, int milliseconds) {
+        page_.Celebrate(text, milliseconds);
+    };
 }
 
 PageExercises::~PageExercises() {
@@ -32,7 +35,7 @@ bool PageExercises::Animating() const {
 
 void PageExercises::build() {
     built_ = true;
-    typing_.Build(Sonderzeichen);
+    typing_.Build(page_.Sonderzeichen());
     choice_.Build();
     input_.Build();
     buttons_.Build();
@@ -106,7 +109,7 @@ void PageExercises::endDrag(TXPage&, QPoint pagePoint) {
     sentences_.Drop(pagePoint);
 }
 
-bool PageExercises::draggableAt(const TXPage&, QPoint pagePoint) const {
+bool PageExercises::overDraggable(TXPage&, QPoint pagePoint) {
     return !Animating() && (drag_.DraggableAt(pagePoint) || sentences_.DraggableAt(pagePoint));
 }
 
@@ -119,10 +122,7 @@ void PageExercises::post(std::function<void()> action) {
 }
 
 void PageExercises::SendCommand(std::string command) {
-    post([this, command = std::move(command)] {
-        if (page_.OnCommand)
-            page_.OnCommand(command);
-    });
+    post([this, command = std::move(command)] { page_.SendCommand(command); });
 }
 
 void PageExercises::SendReaction(const std::string& reaction, std::string command) {
@@ -130,16 +130,12 @@ void PageExercises::SendReaction(const std::string& reaction, std::string comman
         SendCommand(std::move(command));
         return;
     }
-    post([this, reaction] {
-        if (OnLoadPage)
-            OnLoadPage(reaction);
-    });
+    post([this, reaction] { page_.setXFile(reaction); });
 }
 
 void PageExercises::ActivateTarget(std::string target, PixelRect rect) {
     post([this, target = std::move(target), rect] {
-        if (OnActivateTarget)
-            OnActivateTarget(target, rect);
+        page_.ActivateTarget(target, QRect(rect.left, rect.top, rect.width(), rect.height()));
     });
 }
 
@@ -148,7 +144,8 @@ void PageExercises::Celebrate(std::string text, int milliseconds, std::function<
     post([this, generation, text = std::move(text), milliseconds, then = std::move(then)] {
         if (generation != generation_)
             return;
-        page_.Celebrate(text, milliseconds);
+        if (Celebration)
+            Celebration(text, milliseconds);
         if (then && generation == generation_)
             then();
     });

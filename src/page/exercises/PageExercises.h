@@ -8,8 +8,8 @@
 //
 //   TXPage page;
 //   PageExercises exercises(page);     // attaches itself to the page
-//   exercises.OnLoadPage = [&](const std::string& file) { ... };
-//   page.ShowText(text);
+//   exercises.setRecorderSource([&] { return &SharedRecorder(registry); });
+//   page.setXFile("uebung.htx");
 
 #include "page/PageExerciseHooks.h"
 #include "page/exercises/DragExercise.h"
@@ -33,13 +33,9 @@ public:
     explicit PageExercises(TXPage& page);
     ~PageExercises() override;
 
-    // Special characters offered by typing fields, separated by ";" (the
-    // page's Sonderzeichen).
-    std::string Sonderzeichen;
-    // Loads a page file into the page (a reaction with a file extension).
-    std::function<void(const std::string& file)> OnLoadPage;
-    // Activates a link target as a click on rect would (buttons).
-    std::function<void(const std::string& target, const PixelRect& rect)> OnActivateTarget;
+    // How the page celebrates; TXPage::Celebrate unless replaced (tests
+    // record it instead of waiting for it).
+    std::function<void(const std::string& text, int milliseconds)> Celebration;
     // The recorder for pages with RECORDER; none without.
     void setRecorderSource(PageRecorder::RecorderSource source);
 
@@ -66,7 +62,7 @@ public:
     bool dragging() const override;
     void moveDrag(TXPage& page, QPoint pagePoint) override;
     void endDrag(TXPage& page, QPoint pagePoint) override;
-    bool draggableAt(const TXPage& page, QPoint pagePoint) const override;
+    bool overDraggable(TXPage& page, QPoint pagePoint) override;
     bool recorderCommand(TXPage& page, bool record) override;
 
     // ExerciseOutlet

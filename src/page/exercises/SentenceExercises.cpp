@@ -158,10 +158,10 @@ void tSatzbauListe::Move(QPoint point) {
     QPoint position = point - grab_;
     // Along its own row the part snaps into places.
     if (point.y() >= sentence.top && point.y() <= sentence.top + sentence.height) {
-        std::vector<PartSlot> slots;
+        std::vector<PartSlot> places;
         for (const Part& part : sentence.parts)
-            slots.push_back({part.left, part.width()});
-        if (const auto snap = SnapSentencePart(slots, slot_, position.x())) {
+            places.push_back({part.left, part.width()});
+        if (const auto snap = SnapSentencePart(places, slot_, position.x())) {
             if (snap->slot != slot_) {
                 std::swap(sentence.parts[static_cast<std::size_t>(slot_)],
                           sentence.parts[static_cast<std::size_t>(snap->slot)]);

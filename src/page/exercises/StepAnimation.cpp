@@ -3,6 +3,7 @@
 namespace qor {
 
 StepAnimation::StepAnimation() {
+    timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, [this] { tick(); });
 }
 

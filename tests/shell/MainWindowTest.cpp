@@ -1,0 +1,167 @@
+#include "shell/MainWindow.h"
+
+#include "Installation.h"
+#include "page/TXPage.h"
+#include "platform/AppMessage.h"
+#include "platform/FileSystem.h"
+#include "platform/Registry.h"
+#include "platform/ScriptedMessages.h"
+#include "platform/Shell.h"
+#include "platform/Text.h"
+#include "platform/Zlib.h"
+#include "shell/Backdrop.h"
+#include "shell/ShellWindows.h"
+#include "shell/SpecialCodes.h"
+#include "shell/StartUp.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+namespace qor {
+namespace {
+using namespace literals;
+using test::Installation;
+
+class RecordingShell : public ShellServices {
+public:
+    std::string shortcutFolder(int) const override { return {}; }
+    bool openUrl(const std::string& url) override {
+        opened.push_back(url);
+        return true;
+    }
+    std::vector<std::string> opened;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() {
+        // Pages are packed as the installation ships them.
+        const auto page = [this](const char* name, const char* text) {
+            install.dir.file(std::string("hqor/") + name, deflateZlib(text));
+        };
+        page("main.htx", "<TITLE>Start</TITLE><A HREF=\"\xA7[s2]\">Los</A>");
+        page("v_bereich.htx", "<TITLE>Bereich</TITLE>");
+        page("v_schwer.htx", "<TITLE>Schwierigkeit</TITLE>");
+        page("vokabeln.htx", "<TITLE>Vokabeln</TITLE>");
+        page("kommt_bald.htx", "<TITLE>Kommt bald</TITLE>");
+        EXPECT_TRUE(
+            StartUp(program, {}, {1024, 768, 24}, [] { return std::vector<std::string>(); }));
+    }
+
+    MainWindowState& state() { return program.mainState; }
+    TXPage& page() { return windows.mainWindow()->XPage(); }
+
+    Installation install;
+    MemoryRegistry registry;
+    RecordingShell shell;
+    ScriptedMessages messages;
+    Program program{registry, shell, install.programPath(), install.programDir()};
+    ShellWindows windows{program};
+};
+
+TEST_F(MainWindowTest, ShowsTheStartPageWithTheEditionsConditions) {
+    TMain* main = windows.ShowMainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->size(), QSize(800, 572));
+    EXPECT_TRUE(main->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(page().geometry(), QRect(0, 0, 800, 572));
+    EXPECT_EQ(page().XPath(), install.programDir() + "hqor/");
+    EXPECT_EQ(page().XFile(), "main.htx");
+    EXPECT_TRUE(page().Bedingung().contains("s"));
+    EXPECT_FALSE(page().Bedingung().contains("login"));
+    // The installation has no sound directory.
+    EXPECT_FALSE(page().Bedingung().contains("cdrom"));
+    EXPECT_EQ(page().Sonderzeichen(), "á;é;í;ó;ú;ñ;¿;¡;-;Á;É;Í;Ó;Ú;Ñ"_cp);
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(MainWindowTest, ALinkOnThePageReachesTheCommandHandler) {
+    windows.ShowMainWindow();
+    page().ActivateTarget("\xA7[s2]");
+    EXPECT_EQ(state().TrainingLevel, 1);
+}
+
+TEST_F(MainWindowTest, PendingCommandRunsOnceTheWindowIsShown) {
+    state().PendingCommand = "s3,sm4";
+    windows.ShowMainWindow();
+    EXPECT_EQ(state().TrainingLevel, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(state().TrainingLevel, 2);
+    EXPECT_EQ(state().TrainingMode, 4);
+    EXPECT_TRUE(state().PendingCommand.empty());
+    EXPECT_EQ(page().XPath(), install.programDir() + "hqor/");
+}
+
+TEST_F(MainWindowTest, ReturnPageIsShownInsteadOfTheStartPageOnce) {
+    state().ReturnPage = "vokabeln.htx";
+    windows.ShowMainWindow();
+    EXPECT_EQ(page().XFile(), "vokabeln.htx");
+    EXPECT_TRUE(state().ReturnPage.empty());
+}
+
+TEST_F(MainWindowTest, AMissingStartPageIsAskedForUntilTheUserGivesUp) {
+    ASSERT_TRUE(removeFile(install.programDir() + "hqor/main.htx"));
+    messages.answer(MessageResult::Retry);
+    messages.answer(MessageResult::Cancel);
+    EXPECT_EQ(windows.ShowMainWindow(), nullptr);
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown()[0].style, MessageStyle::RetryCancel);
+    EXPECT_EQ(messages.texts()[0], "Eine Datei konnte nicht gefunden werden!\nBitte überprüfen "
+                                   "Sie, ob die CD-ROM eingelegt ist!"_cp);
+    // Giving up ends the program in order.
+    EXPECT_TRUE(windows.terminating());
+    EXPECT_EQ(program.waveBase, nullptr);
+}
+
+TEST_F(MainWindowTest, GoOnTheAreaPageInTestModeShowsTheDifficultyPage) {
+    TMain* main = windows.ShowMainWindow();
+    page().setXFile("v_bereich.htx");
+    main->XPageCommand("abfrage,gws,go");
+    EXPECT_EQ(page().XFile(), "v_schwer.htx");
+    // Starting the training itself is still to come.
+    main->XPageCommand("s1,go");
+    EXPECT_EQ(page().XFile(), "kommt_bald.htx");
+}
+
+TEST_F(MainWindowTest, EndShutsDownAndStoresTheBackdropColour) {
+    TMain* main = windows.ShowMainWindow();
+    windows.CreateBackdrop(false)->setColor(0xFFFFFF);
+    main->XPageCommand("end");
+    EXPECT_TRUE(windows.terminating());
+    EXPECT_EQ(program.waveBase, nullptr);
+    EXPECT_EQ(registry.readInteger("SOFTWARE\\QOR\\qor spanisch", "Hintergrund"), 0xFFFFFF);
+}
+
+TEST_F(MainWindowTest, WebCommandsOpenTheBrowser) {
+    TMain* main = windows.ShowMainWindow();
+    main->XPageCommand("www.beispiel.de,http://example.org");
+    EXPECT_EQ(shell.opened,
+              (std::vector<std::string>{"http://www.beispiel.de", "http://example.org"}));
+
+    // The home page comes from qor.ini.
+    main->XPageCommand("www");
+    ASSERT_EQ(messages.shown().size(), 1u);
+    program.config.iniFile().writeString("qor spanisch", "Homepage", "https://qor.example/");
+    main->XPageCommand("www");
+    EXPECT_EQ(shell.opened.back(), "https://qor.example/");
+}
+
+TEST_F(MainWindowTest, SpecialCodesAnswerTitleVersionAndAreas) {
+    TMain* main = windows.ShowMainWindow();
+    std::string code = "programm";
+    main->XPageSpecialCode(code);
+    EXPECT_EQ(code, "*qor spanisch");
+    code = "version";
+    main->XPageSpecialCode(code);
+    EXPECT_EQ(code, VersionText(ThisProgramVersion()));
+    install.dir.dir("Vokabeln (S)/Recht");
+    code = "recht";
+    main->XPageSpecialCode(code);
+    EXPECT_EQ(code, "+");
+    code = "user";
+    main->XPageSpecialCode(code);
+    EXPECT_EQ(code, "");
+}
+
+} // namespace
+} // namespace qor

@@ -1,0 +1,190 @@
+#include "shell/PageCommands.h"
+
+#include "platform/Text.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace qor {
+namespace {
+using namespace literals;
+
+// Records what the rows ask of the main window, one line per call.
+class RecordingHost : public PageCommandHost {
+public:
+    void ProcessMessages() override { ++messagesProcessed; }
+    void LoadPage(const std::string& fileName) override { calls.push_back("load " + fileName); }
+    std::string CurrentPageFile() const override { return currentPage; }
+    void ReloadPage() override { calls.push_back("reload"); }
+    void SetPageDefine(const std::string& name, const std::string& value) override {
+        calls.push_back("define " + name + "=" + value);
+    }
+    void SetPageCondition(const std::string& name, bool on) override {
+        calls.push_back("condition " + name + (on ? " on" : " off"));
+    }
+    void OpenUrl(const std::string& url) override { calls.push_back("url " + url); }
+    void OpenHomePage() override { calls.push_back("homepage"); }
+    bool SearchMedium() override {
+        calls.push_back("search medium");
+        return mediumFound;
+    }
+    void ShowRecordingSetup() override { calls.push_back("recsetup"); }
+    void ShowWaveBase() override { calls.push_back("wavebase"); }
+    void ShowPaths() override { calls.push_back("paths"); }
+    bool StartAreaTraining() override {
+        calls.push_back("train " + state->TrainingArea + " level " +
+                        std::to_string(state->TrainingLevel) + " mode " +
+                        std::to_string(state->TrainingMode));
+        return !cancelTraining;
+    }
+    void Beenden() override { calls.push_back("end"); }
+
+    const MainWindowState* state = nullptr;
+    std::vector<std::string> calls;
+    std::string currentPage = "main.htx";
+    int messagesProcessed = 0;
+    bool mediumFound = true;
+    bool cancelTraining = false;
+};
+
+class PageCommandsTest : public ::testing::Test {
+protected:
+    PageCommandsTest() { host.state = &state; }
+    std::vector<std::string> run(std::string_view commands) {
+        host.calls.clear();
+        handler.Run(commands);
+        return host.calls;
+    }
+
+    MainWindowState state;
+    RecordingHost host;
+    TPageCommands handler{state, host};
+};
+
+using Calls = std::vector<std::string>;
+
+TEST_F(PageCommandsTest, AreaAndLevelAreSetBeforeTheTrainingStarts) {
+    EXPECT_EQ(run("gws,s2,go"), Calls{"train Grundwortschatz/ level 1 mode 0"});
+    EXPECT_EQ(state.TrainingArea, "Grundwortschatz/");
+    EXPECT_EQ(state.TrainingLevel, 1);
+}
+
+TEST_F(PageCommandsTest, EveryAreaAndLevelCommandSetsItsValue) {
+    const std::pair<const char*, const char*> areas[] = {
+        {"gws", "Grundwortschatz/"}, {"aws", "Aufbauwortschatz/"},
+        {"reise", "Reisevokabular/"}, {"oberstufe", "Oberstufenwortschatz/"},
+        {"recht", "Recht/"},         {"wirtschaft", "Wirtschaft/"},
+        {"pool", "Pool/"},           {"bereich_egal", ""},
+    };
+    for (const auto& [command, area] : areas) {
+        state.TrainingArea = "vorher/";
+        run(command);
+        EXPECT_EQ(state.TrainingArea, area) << command;
+    }
+    for (int level = 0; level < 4; ++level) {
+        run("s" + std::to_string(level + 1));
+        EXPECT_EQ(state.TrainingLevel, level);
+    }
+}
+
+TEST_F(PageCommandsTest, CommandsIgnoreCaseAndSkipEmptyAndHashParts) {
+    EXPECT_EQ(run("GWS,S3,Go"), Calls{"train Grundwortschatz/ level 2 mode 0"});
+    EXPECT_EQ(run("#end,,paths,"), Calls{"paths"});
+    EXPECT_EQ(run("#"), Calls{});
+    // Unknown parts are passed over; the list goes on.
+    EXPECT_EQ(run("unbekannt,wavebase"), Calls{"wavebase"});
+    // An address is lower-cased with the rest of the list.
+    EXPECT_EQ(run("HTTP://Example.ORG/Seite"), Calls{"url http://example.org/seite"});
+}
+
+TEST_F(PageCommandsTest, WindowSystemCatchesUpOnceBeforeEachList) {
+    run("s1,s2,s3");
+    EXPECT_EQ(host.messagesProcessed, 1);
+}
+
+TEST_F(PageCommandsTest, LabResultNeedsTextBetweenLabAndTheFinalPlus) {
+    const Calls good{"define LabErgebnis=" + "Sehr schön!"_cp, "load laborergebnis.htx"};
+    const Calls bad{"define LabErgebnis=Leider daneben!", "load laborergebnis.htx"};
+    EXPECT_EQ(run("lab+"), good);
+    EXPECT_EQ(run("lab3 der hund+"), good);
+    EXPECT_EQ(run("LABxyz+"), good);
+    EXPECT_EQ(run("lab-"), bad);
+    EXPECT_EQ(run("lab"), Calls{});
+    EXPECT_EQ(run("labnext"), Calls{});
+    EXPECT_EQ(run("lab+x"), Calls{});
+}
+
+TEST_F(PageCommandsTest, GoOnTheAreaPageInTestModeAsksForTheDifficultyFirst) {
+    host.currentPage = "v_bereich.htx";
+    run("abfrage");
+    EXPECT_EQ(run("reise,go"), Calls{"load v_schwer.htx"});
+
+    // From the difficulty page the training starts.
+    host.currentPage = "v_schwer.htx";
+    EXPECT_EQ(run("s4,go"), Calls{"train Reisevokabular/ level 3 mode 100"});
+
+    // In a superlearning mode the area page starts at once.
+    host.currentPage = "v_bereich.htx";
+    run("klassisch");
+    EXPECT_EQ(run("go"), Calls{"train Reisevokabular/ level 3 mode 0"});
+}
+
+TEST_F(PageCommandsTest, CancelInGoAbandonsTheRestOfTheList) {
+    host.cancelTraining = true;
+    EXPECT_EQ(run("s2,go,s4,paths"), Calls{"train  level 1 mode 0"});
+    EXPECT_EQ(state.TrainingLevel, 1);
+    // The next list runs again.
+    host.cancelTraining = false;
+    EXPECT_EQ(run("paths"), Calls{"paths"});
+}
+
+TEST_F(PageCommandsTest, TrainingModesSetTheReturnTarget) {
+    const std::pair<const char*, int> modes[] = {
+        {"klassisch", 0}, {"abgedreht", 1}, {"abfrage", 100}, {"sm7", 7}, {"sm+12", 12},
+        {"sm-3", -3},
+    };
+    for (const auto& [command, mode] : modes) {
+        state.TrainingMode = 55;
+        state.ReturnTarget.clear();
+        run(command);
+        EXPECT_EQ(state.TrainingMode, mode) << command;
+        EXPECT_EQ(state.ReturnTarget, "Main") << command;
+    }
+}
+
+TEST_F(PageCommandsTest, ANumberThatIsNoneEndsTheList) {
+    for (const char* list : {"smx,s4", "sm,s4", "sm1x,s4", "sm 1,s4", "sm+,s4", "sm+-1,s4",
+                             "sm99999999999,s4"}) {
+        state.TrainingMode = 55;
+        state.ReturnTarget.clear();
+        state.TrainingLevel = 0;
+        run(list);
+        EXPECT_EQ(state.TrainingMode, 55) << list;
+        EXPECT_EQ(state.ReturnTarget, "") << list;
+        EXPECT_EQ(state.TrainingLevel, 0) << list;
+    }
+}
+
+TEST_F(PageCommandsTest, WebAddressesOpenInTheBrowser) {
+    EXPECT_EQ(run("www"), Calls{"homepage"});
+    EXPECT_EQ(run("www.qor-test.de/x"), Calls{"url http://www.qor-test.de/x"});
+    EXPECT_EQ(run("http://beispiel.de"), Calls{"url http://beispiel.de"});
+    EXPECT_EQ(run("wwwx"), Calls{});
+}
+
+TEST_F(PageCommandsTest, SeekcdSetsTheConditionFromTheSearchAndShowsThePageAgain) {
+    EXPECT_EQ(run("seekcd"), (Calls{"search medium", "condition cdrom on", "reload"}));
+    host.mediumFound = false;
+    EXPECT_EQ(run("seekcd"), (Calls{"search medium", "condition cdrom off", "reload"}));
+}
+
+TEST_F(PageCommandsTest, WindowsAndTheEnd) {
+    EXPECT_EQ(run("recsetup,wavebase,paths,end"),
+              (Calls{"recsetup", "wavebase", "paths", "end"}));
+    // Only whole words open them.
+    EXPECT_EQ(run("recsetupx,pathsx,endx,ende"), Calls{});
+}
+
+} // namespace
+} // namespace qor
