@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 
 namespace {
@@ -41,6 +42,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("qor-spanisch");
     QGuiApplication::setDesktopFileName("qor-spanisch");
+    QApplication::setWindowIcon(QIcon(":/icons/qor-spanisch.png"));
 
     qor::QtMessagePresenter messages;
     qor::setMessagePresenter(&messages);

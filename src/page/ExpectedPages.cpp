@@ -144,6 +144,10 @@ PageTreeReport checkPageTree(std::string_view pageDir) {
     ScriptedMessages messages;
     PageModel model;
     std::string page;
+    std::vector<std::string> tagErrors;
+    model.OnTagError = [&](const std::string& tag, const std::string& message) {
+        tagErrors.push_back("<" + tag + ">: " + message);
+    };
     model.setPictureLoader([&](const TXPicture& picture) -> std::shared_ptr<PictureImage> {
         if (picture.origin == TXPicture::Origin::File && !fileExists(picture.name)) {
             report.missingPictures.push_back(page + ": " + picture.name);
@@ -158,10 +162,13 @@ PageTreeReport checkPageTree(std::string_view pageDir) {
         model.Clear();
         model.setCurrentPage(extractFileDir(path), extractFileName(path));
         messages.clear();
+        tagErrors.clear();
         parsePage(model, path);
         ++report.pagesChecked;
-        if (!messages.shown().empty())
-            report.problems.push_back({relative, messages.texts()});
+        std::vector<std::string> found = messages.texts();
+        found.insert(found.end(), tagErrors.begin(), tagErrors.end());
+        if (!found.empty())
+            report.problems.push_back({relative, std::move(found)});
     }
 
     for (const std::string& style : runtimeStyles()) {

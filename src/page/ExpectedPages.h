@@ -33,7 +33,7 @@ bool isPageFileName(std::string_view name);
 struct PageTreeReport {
     struct Problem {
         std::string page;                  // relative to the page folder
-        std::vector<std::string> messages; // shown while reading or parsing it
+        std::vector<std::string> messages; // shown while reading or parsing it, and unreadable tags
     };
 
     std::vector<std::string> missingPages;    // see missingPages()

@@ -70,6 +70,8 @@ public:
     using SpecialCodeEvent = std::function<void(std::string& code)>;
     // A picture "%WxH=code": the host draws into the blank picture.
     using PictureRequestEvent = std::function<void(const std::string& code, int pictureIndex)>;
+    // A tag the scanner could not read: it is abandoned and the page goes on.
+    using TagErrorEvent = std::function<void(const std::string& tag, const std::string& message)>;
     using FontInstalledTest = std::function<bool(const std::string& family)>;
     // Attaches the bitmap of a picture entering the list; nullptr means it
     // cannot be loaded (the loader tells the user) and the picture is left out.
@@ -102,6 +104,7 @@ public:
 
     SpecialCodeEvent OnSpecialCode;
     PictureRequestEvent OnPictureRequest;
+    TagErrorEvent OnTagError; // for page authors' tools; the program shows nothing
 
     // Without a test every font counts as installed.
     void setFontInstalledTest(FontInstalledTest test) { fontInstalled_ = std::move(test); }

@@ -172,8 +172,10 @@ void PageParser::handleTag(std::string_view tagText) {
     if (const TagRule* rule = findRule(tagName_)) {
         try {
             (this->*rule->handler)(parser);
-        } catch (const EParseError&) {
+        } catch (const EParseError& error) {
             // A damaged tag is abandoned; the page goes on.
+            if (model_.OnTagError)
+                model_.OnTagError(tagName_, error.what());
         }
     }
     if (skip_ == Skip::None) {

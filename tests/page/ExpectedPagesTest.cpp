@@ -51,13 +51,14 @@ TEST(ExpectedPages, CheckParsesEveryPageOfATree) {
     dir.file("hqor/b_kaputt.htx", "nicht gepackt");
     dir.file("hqor/c_include.html", "<INCLUDE HREF=\"weg.htx\">");
     dir.file("hqor/d_stil.html", "<+fehlt>");
+    dir.file("hqor/e_tag.html", "<MAP x>Text");
     dir.file("hqor/aufgaben.qor", "QOR!02<EX><+vok>eins<EX><+unbekannt>zwei</EX>");
     dir.file("hqor/falsch.qor", "QOX!02<EX>a");
     dir.file("hqor/leer.qor", "QOR!02 kein Marker");
     dir.file("hqor/notizen.txt", "<+fehlt> ist keine Seite");
 
     const PageTreeReport report = checkPageTree(root);
-    EXPECT_EQ(report.pagesChecked, 10);
+    EXPECT_EQ(report.pagesChecked, 11);
     // All expected pages but main.htx, and the SuperDD folder.
     EXPECT_EQ(report.missingPages.size(), expectedPageFiles().size());
     EXPECT_EQ(report.undefinedStyles, (Strings{"KOMMENTAR", "BED", "ZEIT", "IRR", "REG"}));
@@ -71,12 +72,14 @@ TEST(ExpectedPages, CheckParsesEveryPageOfATree) {
                             {"b_kaputt.htx", 1},
                             {"c_include.html", 1},
                             {"d_stil.html", 1},
+                            {"e_tag.html", 1},
                             {"falsch.qor", 1},
                             {"leer.qor", 1},
                         }));
     EXPECT_EQ(report.problems[0].messages[0], "KEIN + gefunden! +UNBEKANNT");
-    EXPECT_EQ(report.problems[4].messages[0], "Falsches Format (ID)");
-    EXPECT_EQ(report.problems[5].messages[0], "0 Aufgaben stehen zur Verfügung!"_cp);
+    EXPECT_EQ(report.problems[4].messages[0], "<MAP>: Expected \"NAME\"");
+    EXPECT_EQ(report.problems[5].messages[0], "Falsches Format (ID)");
+    EXPECT_EQ(report.problems[6].messages[0], "0 Aufgaben stehen zur Verfügung!"_cp);
 }
 
 } // namespace

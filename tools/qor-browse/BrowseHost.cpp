@@ -90,6 +90,10 @@ bool BrowseHost::play(const std::vector<Step>& steps) {
     QCoreApplication::processEvents();
     for (const Step& step : steps) {
         switch (step.kind) {
+        case Step::Kind::Move:
+            report("> move " + std::to_string(step.x) + "," + std::to_string(step.y));
+            move(QPoint(step.x, step.y));
+            break;
         case Step::Kind::Click:
         case Step::Kind::RightClick:
             report("> " + std::string(step.kind == Step::Kind::Click ? "click " : "right-click ") +
@@ -122,14 +126,23 @@ bool BrowseHost::play(const std::vector<Step>& steps) {
 
 // Goes to the widget under the point, as a real click would: a typing
 // field or button of the page gets it, else the page.
-void BrowseHost::press(QPoint at, Qt::MouseButton button) {
+QWidget* BrowseHost::widgetAt(QPoint at) {
     QWidget* target = page_.childAt(at);
-    if (!target || !target->isVisible())
-        target = &page_;
+    return target && target->isVisible() ? target : &page_;
+}
+
+void BrowseHost::move(QPoint at) {
+    QWidget* target = widgetAt(at);
+    QMouseEvent event(QEvent::MouseMove, target->mapFrom(&page_, at), page_.mapToGlobal(at),
+                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+void BrowseHost::press(QPoint at, Qt::MouseButton button) {
+    move(at);
+    QWidget* target = widgetAt(at);
     const QPointF local = target->mapFrom(&page_, at);
     const QPointF global = page_.mapToGlobal(at);
-    QMouseEvent move(QEvent::MouseMove, local, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &move);
     QMouseEvent down(QEvent::MouseButtonPress, local, global, button, button, Qt::NoModifier);
     QApplication::sendEvent(target, &down);
     QMouseEvent up(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton,

@@ -7,6 +7,7 @@
 #include "platform/AppMessage.h"
 
 #include <QPoint>
+#include <QWidget>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ public:
     void report(const std::string& line);
 
 private:
+    QWidget* widgetAt(QPoint at);
+    void move(QPoint at);
     void press(QPoint at, Qt::MouseButton button);
     bool clickLink(const std::string& name);
     bool key(const std::string& name);

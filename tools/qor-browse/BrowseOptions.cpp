@@ -22,6 +22,7 @@ the mouse, right clicks on words, clicks, keys, messages and sounds.
 --code        answers the special code NAME with VALUE (others get nothing)
 
 Steps, played in order once the page is shown:
+--move X,Y          the mouse goes to X,Y of the page control
 --click X,Y         a left click at X,Y of the page control
 --right-click X,Y   a right click
 --link NAME         a left click on the first link whose target is NAME
@@ -94,9 +95,11 @@ std::optional<BrowseOptions> ParseBrowseArguments(const std::vector<std::string>
             if (!text)
                 return std::nullopt;
             options.conditions.push_back(*text);
-        } else if ((arg == "--click" || arg == "--right-click") && hasValue) {
+        } else if ((arg == "--move" || arg == "--click" || arg == "--right-click") && hasValue) {
             Step step;
-            step.kind = arg == "--click" ? Step::Kind::Click : Step::Kind::RightClick;
+            step.kind = arg == "--move"    ? Step::Kind::Move
+                        : arg == "--click" ? Step::Kind::Click
+                                           : Step::Kind::RightClick;
             if (!parsePair(args[++i], ',', step.x, step.y))
                 return std::nullopt;
             options.steps.push_back(step);

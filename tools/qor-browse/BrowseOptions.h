@@ -11,7 +11,7 @@
 namespace qor::browse {
 
 struct Step {
-    enum class Kind { Click, RightClick, Link, Key, Wait };
+    enum class Kind { Move, Click, RightClick, Link, Key, Wait };
     Kind kind = Kind::Click;
     int x = 0;
     int y = 0;

@@ -83,10 +83,9 @@ std::string CommonCharacters(std::string_view answer, std::string_view solution)
     if (!answer.empty() && !solution.empty()) {
         const std::string answerBackwards = reversed(answer);
         const std::string solutionBackwards = reversed(solution);
-        for (std::string candidate :
-             {GreedyMatch(answer, solution), GreedyMatch(solution, answer),
-              reversed(GreedyMatch(answerBackwards, solutionBackwards)),
-              reversed(GreedyMatch(solutionBackwards, answerBackwards))})
+        for (std::string candidate : {GreedyMatch(answer, solution), GreedyMatch(solution, answer),
+                                      reversed(GreedyMatch(answerBackwards, solutionBackwards)),
+                                      reversed(GreedyMatch(solutionBackwards, answerBackwards))})
             if (candidate.size() > middle.size())
                 middle = std::move(candidate);
     }

@@ -40,8 +40,8 @@ void tDragAufgabenListe::Draw(QImage& buffer) {
             targets_.push_back({target.rect, target.word, target.item});
     blocks_.clear();
     for (const DragTrayBlock& block : page_.drawing().trayBlocks)
-        blocks_.push_back({block.word, block.rect, buffer.copy(toQRect(block.rect)),
-                           block.background});
+        blocks_.push_back(
+            {block.word, block.rect, buffer.copy(toQRect(block.rect)), block.background});
 
     // Words answered before sit on their targets again, and not in the tray.
     for (const DropTarget& target : page_.layoutResult().dropTargets) {

@@ -29,9 +29,9 @@ void PageButtons::Build() {
         const QRect pageRect(spec.rect.x, spec.rect.y, width, height);
         button->OnClick = [this, pageRect](QWidget* sender) {
             const std::string target = static_cast<tXColorButton*>(sender)->Befehl();
-            outlet_.ActivateTarget(target, PixelRect::fromSize(pageRect.x(), pageRect.y(),
-                                                               pageRect.width(),
-                                                               pageRect.height()));
+            outlet_.ActivateTarget(target,
+                                   PixelRect::fromSize(pageRect.x(), pageRect.y(), pageRect.width(),
+                                                       pageRect.height()));
         };
         buttons_.push_back({button, pageRect});
     }

@@ -9,8 +9,8 @@
 namespace qor {
 
 PageExercises::PageExercises(TXPage& page)
-    : page_(page), typing_(page, *this), drag_(page, *this), sentences_(page),
-      choice_(page, *this), input_(page, *this), buttons_(page, *this), recorder_(page) {
+    : page_(page), typing_(page, *this), drag_(page, *this), sentences_(page), choice_(page, *this),
+      input_(page, *this), buttons_(page, *this), recorder_(page) {
     page_.setExerciseHooks(this);
     Celebration = [this](const std::string& text, int milliseconds) {
         page_.Celebrate(text, milliseconds);

@@ -40,8 +40,8 @@ void PageRecorder::Draw() {
         const std::string target = record ? RecordTarget : PlayTarget;
         // Drawing again finds the name registered before.
         const auto known = std::find(names.begin(), names.end(), target);
-        const int name = known != names.end() ? static_cast<int>(known - names.begin())
-                                              : areas.AddName(target);
+        const int name =
+            known != names.end() ? static_cast<int>(known - names.begin()) : areas.AddName(target);
         areas.Add(name, -1, PixelRect::fromSize(rect.x(), rect.y(), rect.width(), rect.height()));
     }
     if (recorder_)
@@ -64,9 +64,8 @@ void PageRecorder::Prepare() {
     recorder->SetLengthLimit(spec->maxSeconds);
     // PICTURES names the folder of the button pictures, or a file in it.
     const std::string& pictures = spec->pictures;
-    recorder->SetPictureDirectory(pictures.empty() || directoryExists(pictures)
-                                      ? pictures
-                                      : extractFileDir(pictures));
+    recorder->SetPictureDirectory(
+        pictures.empty() || directoryExists(pictures) ? pictures : extractFileDir(pictures));
     recorder->SetVisible(true);
     recorder->Draw(true);
 }

@@ -58,8 +58,7 @@ void tSatzbauListe::lineUp(Sentence& sentence) {
 
 QRect tSatzbauListe::rowRect(const Sentence& sentence) const {
     const Part& last = sentence.parts.back();
-    return {sentence.left, sentence.top, last.left + last.width() - sentence.left,
-            sentence.height};
+    return {sentence.left, sentence.top, last.left + last.width() - sentence.left, sentence.height};
 }
 
 void tSatzbauListe::Draw(QImage& buffer) {

@@ -58,13 +58,17 @@ TPageEdit* tTippAufgabenListe::createField(std::size_t spec, const std::string& 
         edit->setToolTip(toQString(field.tip));
     const PageColors& colors = page_.model().page().colors;
     if (field.gap)
-        edit->setColor(ResolveColor(field.color == ColorValue::None ? colors.gap : field.color,
-                                    colors));
+        edit->setColor(
+            ResolveColor(field.color == ColorValue::None ? colors.gap : field.color, colors));
     else if (field.color != ColorValue::None)
         edit->setColor(ResolveColor(field.color, colors));
 
-    edit->OnRichtig = [this](QWidget* sender) { answeredRight(*static_cast<TPageEdit*>(sender)); };
-    edit->OnFalsch = [this](QWidget* sender) { answeredWrong(*static_cast<TPageEdit*>(sender)); };
+    edit->OnRichtig = [this](QWidget* sender) {
+        answeredRight(*static_cast<TPageEdit*>(sender));
+    };
+    edit->OnFalsch = [this](QWidget* sender) {
+        answeredWrong(*static_cast<TPageEdit*>(sender));
+    };
     return edit;
 }
 
@@ -80,8 +84,9 @@ void tTippAufgabenListe::Relayout() {
             if (!gap)
                 continue;
             field.pageRect = toQRect(gap->rect);
-            field.edit->setFont(
-                page_.fonts().fontFor(page.items[static_cast<std::size_t>(gap->item)].format).font());
+            field.edit->setFont(page_.fonts()
+                                    .fontFor(page.items[static_cast<std::size_t>(gap->item)].format)
+                                    .font());
         } else {
             // Without a size the field keeps its own.
             const PageRect& rect = spec.rect;
@@ -145,8 +150,7 @@ std::vector<TPageEdit*> tTippAufgabenListe::Fields() const {
 void tTippAufgabenListe::answeredRight(TPageEdit& edit) {
     const std::string& reaction = edit.Command();
     if (!reaction.empty()) {
-        outlet_.SendReaction(reaction,
-                             reaction + "#" + std::to_string(edit.Attempts()) + "+");
+        outlet_.SendReaction(reaction, reaction + "#" + std::to_string(edit.Attempts()) + "+");
         page_.setFocus(Qt::OtherFocusReason);
         return;
     }

@@ -2,6 +2,7 @@
 // wrong, and finally wrong; and the help mask.
 
 #include "page/exercises/AnswerCheck.h"
+
 #include "page/exercises/HelpMask.h"
 
 #include <gtest/gtest.h>
@@ -107,7 +108,9 @@ TEST(FirstDifferenceTest, IsOneAfterTheEqualBeginning) {
 }
 
 RandomSource always(int value) {
-    return [value](int) { return value; };
+    return [value](int) {
+        return value;
+    };
 }
 
 TEST(HelpMaskTest, HidesLettersButKeepsTheShapeOfTheAnswer) {

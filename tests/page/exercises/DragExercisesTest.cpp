@@ -25,8 +25,7 @@ QPoint blockGrip(ExercisePage& page, const std::string& word) {
     const std::vector<std::string> words = drag.TrayWords();
     const auto at = std::find(words.begin(), words.end(), word);
     EXPECT_NE(at, words.end()) << word;
-    return topLeft(drag.TrayBlocks()[static_cast<std::size_t>(at - words.begin())]) +
-           QPoint(5, 5);
+    return topLeft(drag.TrayBlocks()[static_cast<std::size_t>(at - words.begin())]) + QPoint(5, 5);
 }
 
 const DropTarget& target(ExercisePage& page, const std::string& word) {
@@ -78,8 +77,9 @@ TEST(DragExerciseTest, AWrongWordGlidesBackIntoTheTray) {
     ExercisePage page;
     page.show(DogPage);
     const QPoint grip = blockGrip(page, "pez");
-    const QRect tray(grip - QPoint(5, 5), QSize(page.exercises.DragExercise().TrayBlocks()[0].width(),
-                                               page.exercises.DragExercise().TrayBlocks()[0].height()));
+    const QRect tray(grip - QPoint(5, 5),
+                     QSize(page.exercises.DragExercise().TrayBlocks()[0].width(),
+                           page.exercises.DragExercise().TrayBlocks()[0].height()));
     const QImage trayBefore = page.page.buffer().copy(tray);
     page.drag(grip, topLeft(target(page, "perro").rect) + QPoint(5, 5));
     EXPECT_TRUE(page.exercises.Animating());

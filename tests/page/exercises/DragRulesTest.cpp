@@ -14,9 +14,9 @@ TEST(SnapToDropTargetTest, ABlockWithinEightPixelsOfATargetCornerJumpsOntoIt) {
         PixelPoint at;
         int target;
     };
-    for (const Case& c : {Case{{103, 50}, 0}, Case{{97, 47}, 0}, Case{{108, 58}, 0},
-                          Case{{92, 42}, 0}, Case{{109, 50}, -1}, Case{{100, 59}, -1},
-                          Case{{305, 45}, 1}, Case{{200, 50}, -1}})
+    for (const Case& c :
+         {Case{{103, 50}, 0}, Case{{97, 47}, 0}, Case{{108, 58}, 0}, Case{{92, 42}, 0},
+          Case{{109, 50}, -1}, Case{{100, 59}, -1}, Case{{305, 45}, 1}, Case{{200, 50}, -1}})
         EXPECT_EQ(SnapToDropTarget(c.at, targets), c.target) << c.at.x << "," << c.at.y;
     EXPECT_EQ(SnapToDropTarget({100, 50}, {}), -1);
 }

@@ -13,7 +13,9 @@ ExercisePage::ExercisePage(RandomSource random) {
     page.resize(800, 572);
     page.model().setRandomSource(std::move(random));
     page.model().setCurrentPage(folder.path(), "");
-    page.OnCommand = [this](const std::string& command) { commands.push_back(command); };
+    page.OnCommand = [this](const std::string& command) {
+        commands.push_back(command);
+    };
     exercises.Celebration = [this](const std::string& text, int milliseconds) {
         celebrations.push_back({text, milliseconds});
     };

@@ -61,7 +61,9 @@ TEST(TypingFieldTest, AnAlmostRightAnswerMarksTheWrongLetterAndStaysOpen) {
     page.show(CasaField);
     TPageEdit& field = onlyField(page);
     int beinahe = 0;
-    field.OnBeinahe = [&](QWidget*) { ++beinahe; };
+    field.OnBeinahe = [&](QWidget*) {
+        ++beinahe;
+    };
     answer(field, "la cosa");
     ExercisePage::settle();
     EXPECT_EQ(beinahe, 1);
