@@ -78,8 +78,7 @@ ExerciseCommand ParseExerciseCommand(std::string_view target) {
 bool ReportsAnkerChange(std::string_view target) {
     if (target.empty())
         return true;
-    if (target.front() == '@' || target == "+" || target == "%" || target == "-" ||
-        target == "ex")
+    if (target.front() == '@' || target == "+" || target == "%" || target == "-" || target == "ex")
         return false;
     return target.substr(0, 2) != "EX";
 }

@@ -29,13 +29,13 @@ QCursor makeHandCursor() {
     QPixmap pixmap = blankCursorPixmap();
     QPainter painter(&pixmap);
     QPainterPath hand;
-    hand.addRoundedRect(QRectF(6, 0, 5, 14), 2.5, 2.5);  // index finger
-    hand.addRoundedRect(QRectF(10, 6, 4, 8), 2, 2);      // middle finger
-    hand.addRoundedRect(QRectF(13, 7, 4, 7), 2, 2);      // ring finger
-    hand.addRoundedRect(QRectF(16, 8, 4, 7), 2, 2);      // little finger
-    hand.addRoundedRect(QRectF(6, 10, 14, 11), 3, 3);    // palm
-    hand.addRoundedRect(QRectF(1, 10, 7, 4), 2, 2);      // thumb
-    hand.addRect(QRectF(8, 20, 10, 3));                  // wrist
+    hand.addRoundedRect(QRectF(6, 0, 5, 14), 2.5, 2.5); // index finger
+    hand.addRoundedRect(QRectF(10, 6, 4, 8), 2, 2);     // middle finger
+    hand.addRoundedRect(QRectF(13, 7, 4, 7), 2, 2);     // ring finger
+    hand.addRoundedRect(QRectF(16, 8, 4, 7), 2, 2);     // little finger
+    hand.addRoundedRect(QRectF(6, 10, 14, 11), 3, 3);   // palm
+    hand.addRoundedRect(QRectF(1, 10, 7, 4), 2, 2);     // thumb
+    hand.addRect(QRectF(8, 20, 10, 3));                 // wrist
     drawOutlined(painter, hand);
     painter.setPen(Qt::black);
     painter.drawLine(10, 10, 10, 13);

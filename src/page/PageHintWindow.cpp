@@ -44,7 +44,6 @@ void PageHintWindow::appear() {
     resize(text.width() + 2 * Padding + 2, text.height() + 2 * Padding + 2);
     move(position_);
     show();
-    raise();
     hideTimer_.start(ShowTimeMs);
 }
 

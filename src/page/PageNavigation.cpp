@@ -3,7 +3,6 @@
 // which it is).
 
 #include "controls/XLabel.h"
-#include "page/PageFileNames.h"
 #include "page/PageMessages.h"
 #include "page/PageStream.h"
 #include "page/TXPage.h"
@@ -13,9 +12,9 @@
 #include "sound/MciSenders.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <QPainter>
 #include <QPointer>
+#include <algorithm>
 
 namespace qor {
 
@@ -66,8 +65,8 @@ bool TXPage::loadPage(const std::string& name) {
         ShowPageError("Die Datei \"" + path + "\" wurde nicht gefunden!");
         return false;
     }
-    const bool read = pageFileKind(path) == PageFileKind::Exercise ? readExerciseFile(path)
-                                                                   : readPageFile(path);
+    const bool read =
+        pageFileKind(path) == PageFileKind::Exercise ? readExerciseFile(path) : readPageFile(path);
     if (!read) {
         mouseEnabled_ = true;
         return false;
@@ -150,13 +149,12 @@ std::string TXPage::FirstBrokenLink() const {
     names.reserve(areas_.entries().size());
     for (const NamedRectangle& entry : areas_.entries())
         names.push_back(areas_.name(entry.nameIndex));
-    return FindBrokenLink(names, activationContext(),
-                          [this](const std::string& name, bool exerciseFile) {
-                              // The file-name rules read a name starting with
-                              // "ex" as an exercise command and take its file.
-                              return !fileExists(FullFileName(exerciseFile ? "ex file=" + name
-                                                                           : name));
-                          });
+    return FindBrokenLink(
+        names, activationContext(), [this](const std::string& name, bool exerciseFile) {
+            // The file-name rules read a name starting with
+            // "ex" as an exercise command and take its file.
+            return !fileExists(FullFileName(exerciseFile ? "ex file=" + name : name));
+        });
 }
 
 ActivationContext TXPage::activationContext() const {
@@ -254,10 +252,9 @@ void TXPage::handOver(const std::string& command) {
 // An unknown name toggles nothing and counts as off.
 void TXPage::toggleCheckBox(const std::string& name) {
     TCheckBoxList& boxes = model_.page().checkBoxes;
-    const auto box = std::find_if(boxes.begin(), boxes.end(),
-                                  [&name](const TCheckBox& candidate) {
-                                      return candidate.name == name;
-                                  });
+    const auto box = std::find_if(boxes.begin(), boxes.end(), [&name](const TCheckBox& candidate) {
+        return candidate.name == name;
+    });
     bool on = false;
     if (box != boxes.end()) {
         box->checked = !box->checked;

@@ -51,9 +51,8 @@ private:
 
 TXPage::TXPage(QWidget* parent)
     : QWidget(parent), SendMciCommand(SendPageMci), PlayHoverSound(PlaySoundSync),
-      measurer_(std::make_unique<Measurer>(fonts_)), areas_(model_),
-      note_(new TXLabel(this)), hintWindow_(new PageHintWindow(this)),
-      scrollBar_(new QScrollBar(Qt::Vertical, this)) {
+      measurer_(std::make_unique<Measurer>(fonts_)), areas_(model_), note_(new TXLabel(this)),
+      hintWindow_(new PageHintWindow(this)), scrollBar_(new QScrollBar(Qt::Vertical, this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -69,8 +68,10 @@ TXPage::TXPage(QWidget* parent)
     connect(scrollBar_, &QScrollBar::valueChanged, this, &TXPage::Scroll);
     waitTimer_.setSingleShot(true);
     connect(&waitTimer_, &QTimer::timeout, this, [this] {
-        if (model_.page().wait && autoJump_)
-            ActivateTarget(model_.page().wait->target);
+        if (!model_.page().wait || !autoJump_)
+            return;
+        const std::string target = model_.page().wait->target;
+        ActivateTarget(target);
     });
 }
 

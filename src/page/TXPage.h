@@ -136,9 +136,7 @@ public:
 
     // Page variables and conditions; they outlive the shown page.
     std::string GetDefine(std::string_view name) const { return model_.GetDefine(name); }
-    void SetDefine(std::string_view name, std::string_view value) {
-        model_.SetDefine(name, value);
-    }
+    void SetDefine(std::string_view name, std::string_view value) { model_.SetDefine(name, value); }
     ConditionList& Bedingung() { return model_.Bedingung(); }
     void SetCondition(std::string_view name, bool on) { model_.SetCondition(name, on); }
 

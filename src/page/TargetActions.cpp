@@ -124,8 +124,8 @@ bool needsMissingFile(std::string target, const ActivationContext& context,
 
 } // namespace
 
-std::string FindBrokenLink(const std::vector<std::string>& names,
-                           const ActivationContext& context, const FileMissingTest& fileMissing) {
+std::string FindBrokenLink(const std::vector<std::string>& names, const ActivationContext& context,
+                           const FileMissingTest& fileMissing) {
     for (const std::string& name : names) {
         if (name.empty())
             return "(leeres Ziel)";

@@ -70,7 +70,7 @@ TargetAction DecideRestAction(std::string_view rest, const ActivationContext& co
 // broken gives an empty string. Targets that lead to no file (commands,
 // notes, check boxes, web addresses, "-", "%") are passed over.
 using FileMissingTest = std::function<bool(const std::string& name, bool exerciseFile)>;
-std::string FindBrokenLink(const std::vector<std::string>& names,
-                           const ActivationContext& context, const FileMissingTest& fileMissing);
+std::string FindBrokenLink(const std::vector<std::string>& names, const ActivationContext& context,
+                           const FileMissingTest& fileMissing);
 
 } // namespace qor

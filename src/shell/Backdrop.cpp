@@ -15,8 +15,7 @@ const std::uint32_t TBackdrop::Colors[ColorCount] = {0xFFFFFF, 0xC0C0C0, 0x80808
 
 namespace {
 
-const char* const ColorNames[TBackdrop::ColorCount] = {"Weiß", "Hellgrau", "Dunkelgrau",
-                                                       "Schwarz"};
+const char* const ColorNames[TBackdrop::ColorCount] = {"Weiß", "Hellgrau", "Dunkelgrau", "Schwarz"};
 
 QColor toQColor(std::uint32_t color) {
     return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
@@ -97,6 +96,8 @@ void TBackdrop::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void TBackdrop::contextMenuEvent(QContextMenuEvent* event) { menu_->popup(event->globalPos()); }
+void TBackdrop::contextMenuEvent(QContextMenuEvent* event) {
+    menu_->popup(event->globalPos());
+}
 
 } // namespace qor

@@ -54,7 +54,9 @@ void TMain::FormCreate() {
     page_->setGeometry(0, 0, Width, Height);
     page_->setShell(&program.shell);
     page_->setProgramDir(program.config.ProgramDir);
-    page_->OnSpecialCode = [this](std::string& code) { XPageSpecialCode(code); };
+    page_->OnSpecialCode = [this](std::string& code) {
+        XPageSpecialCode(code);
+    };
     page_->setSonderzeichen(SpecialCharacters);
     page_->SetCondition("s", true);
     page_->SetCondition("cdrom", !program.config.WaveDir.empty());
@@ -76,7 +78,9 @@ void TMain::placeOnScreen() {
     move(area.x() + (area.width() - Width) / 2, area.y() + (area.height() - Height) / 2);
 }
 
-std::string TMain::pageFolder() const { return windows_.program().config.PageRoot + "hqor/"; }
+std::string TMain::pageFolder() const {
+    return windows_.program().config.PageRoot + "hqor/";
+}
 
 bool TMain::FormShow() {
     while (!fileExists(pageFolder() + "main.htx")) {
@@ -88,7 +92,9 @@ bool TMain::FormShow() {
         }
         QCoreApplication::processEvents();
     }
-    page_->OnCommand = [this](const std::string& command) { XPageCommand(command); };
+    page_->OnCommand = [this](const std::string& command) {
+        XPageCommand(command);
+    };
 
     MainWindowState& state = windows_.program().mainState;
     if (!state.PendingCommand.empty()) {
@@ -120,7 +126,9 @@ void TMain::runPendingCommand() {
     XPageCommand(command);
 }
 
-void TMain::XPageCommand(const std::string& commandList) { commands_.Run(commandList); }
+void TMain::XPageCommand(const std::string& commandList) {
+    commands_.Run(commandList);
+}
 
 void TMain::XPageSpecialCode(std::string& code) {
     SpecialCodeContext context;
@@ -137,11 +145,17 @@ void TMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TMain::ProcessMessages() { QCoreApplication::processEvents(); }
+void TMain::ProcessMessages() {
+    QCoreApplication::processEvents();
+}
 
-void TMain::LoadPage(const std::string& fileName) { page_->setXFile(fileName); }
+void TMain::LoadPage(const std::string& fileName) {
+    page_->setXFile(fileName);
+}
 
-std::string TMain::CurrentPageFile() const { return page_->XFile(); }
+std::string TMain::CurrentPageFile() const {
+    return page_->XFile();
+}
 
 void TMain::ReloadPage() {
     if (!page_->XFile().empty())
@@ -152,7 +166,9 @@ void TMain::SetPageDefine(const std::string& name, const std::string& value) {
     page_->SetDefine(name, value);
 }
 
-void TMain::SetPageCondition(const std::string& name, bool on) { page_->SetCondition(name, on); }
+void TMain::SetPageCondition(const std::string& name, bool on) {
+    page_->SetCondition(name, on);
+}
 
 void TMain::OpenUrl(const std::string& url) {
     if (!windows_.program().shell.openUrl(url))
@@ -202,6 +218,8 @@ bool TMain::StartAreaTraining() {
     return true;
 }
 
-void TMain::Beenden() { windows_.Beenden(); }
+void TMain::Beenden() {
+    windows_.Beenden();
+}
 
 } // namespace qor

@@ -42,7 +42,9 @@ struct TPageCommands::Row {
 
 // Tried from the top; the first row that matches runs. Rows of functions the
 // program does not have yet are listed in docs/ARCHITECTURE.md ("Page
-// commands"); each joins this table at its place.
+// commands"); each joins this table at its place. One row per line, so the
+// formatter leaves the table alone.
+// clang-format off
 const TPageCommands::Row TPageCommands::Rows[] = {
     {"lab", Match::PrefixAndPlus, [](auto& c, auto) { c.showLabResult("Sehr schön!"); }},
     {"lab-", Match::Exact, [](auto& c, auto) { c.showLabResult("Leider daneben!"); }},
@@ -52,38 +54,27 @@ const TPageCommands::Row TPageCommands::Rows[] = {
     {"s2", Match::Exact, [](auto& c, auto) { c.state_.TrainingLevel = 1; }},
     {"s3", Match::Exact, [](auto& c, auto) { c.state_.TrainingLevel = 2; }},
     {"s4", Match::Exact, [](auto& c, auto) { c.state_.TrainingLevel = 3; }},
-    {"gws", Match::Exact, [](auto& c, auto) { c.state_.TrainingArea = "Grundwortschatz/"; }},
-    {"aws", Match::Exact, [](auto& c, auto) { c.state_.TrainingArea = "Aufbauwortschatz/"; }},
-    {"reise", Match::Exact, [](auto& c, auto) { c.state_.TrainingArea = "Reisevokabular/"; }},
-    {"oberstufe", Match::Exact,
-     [](auto& c, auto) { c.state_.TrainingArea = "Oberstufenwortschatz/"; }},
-    {"recht", Match::Exact, [](auto& c, auto) { c.state_.TrainingArea = "Recht/"; }},
-    {"wirtschaft", Match::Exact, [](auto& c, auto) { c.state_.TrainingArea = "Wirtschaft/"; }},
-    {"pool", Match::Exact, [](auto& c, auto) { c.state_.TrainingArea = "Pool/"; }},
-    {"bereich_egal", Match::Exact, [](auto& c, auto) { c.state_.TrainingArea.clear(); }},
-    {"sm", Match::StartsWith,
-     [](auto& c, auto number) {
-         int mode = 0;
-         if (c.readNumber(number, mode))
-             c.setTrainingMode(mode);
-     }},
+    {"gws", Match::Exact, [](auto& c, auto) { c.setArea("Grundwortschatz/"); }},
+    {"aws", Match::Exact, [](auto& c, auto) { c.setArea("Aufbauwortschatz/"); }},
+    {"reise", Match::Exact, [](auto& c, auto) { c.setArea("Reisevokabular/"); }},
+    {"oberstufe", Match::Exact, [](auto& c, auto) { c.setArea("Oberstufenwortschatz/"); }},
+    {"recht", Match::Exact, [](auto& c, auto) { c.setArea("Recht/"); }},
+    {"wirtschaft", Match::Exact, [](auto& c, auto) { c.setArea("Wirtschaft/"); }},
+    {"pool", Match::Exact, [](auto& c, auto) { c.setArea("Pool/"); }},
+    {"bereich_egal", Match::Exact, [](auto& c, auto) { c.setArea(""); }},
+    {"sm", Match::StartsWith, [](auto& c, auto number) { c.setNumberedMode(number); }},
     {"klassisch", Match::Exact, [](auto& c, auto) { c.setTrainingMode(TrainingModes::Classic); }},
     {"abgedreht", Match::Exact, [](auto& c, auto) { c.setTrainingMode(TrainingModes::Abgedreht); }},
     {"abfrage", Match::Exact, [](auto& c, auto) { c.setTrainingMode(TrainingModes::Test); }},
     {"go", Match::Exact, [](auto& c, auto) { c.go(); }},
     {"www", Match::Exact, [](auto& c, auto) { c.host_.OpenHomePage(); }},
-    {"www.", Match::StartsWith,
-     [](auto& c, auto address) { c.host_.OpenUrl("http://www." + std::string(address)); }},
-    {"http://", Match::StartsWith,
-     [](auto& c, auto address) { c.host_.OpenUrl("http://" + std::string(address)); }},
-    {"seekcd", Match::Exact,
-     [](auto& c, auto) {
-         c.host_.SetPageCondition("cdrom", c.host_.SearchMedium());
-         c.host_.ReloadPage();
-     }},
+    {"www.", Match::StartsWith, [](auto& c, auto address) { c.openUrl("http://www.", address); }},
+    {"http://", Match::StartsWith, [](auto& c, auto address) { c.openUrl("http://", address); }},
+    {"seekcd", Match::Exact, [](auto& c, auto) { c.seekMedium(); }},
     {"paths", Match::Exact, [](auto& c, auto) { c.host_.ShowPaths(); }},
     {"end", Match::Exact, [](auto& c, auto) { c.host_.Beenden(); }},
 };
+// clang-format on
 
 void TPageCommands::Run(std::string_view commandList) {
     host_.ProcessMessages();
@@ -127,9 +118,28 @@ void TPageCommands::showLabResult(const char* text) {
     host_.LoadPage("laborergebnis.htx");
 }
 
+void TPageCommands::setArea(const char* folder) {
+    state_.TrainingArea = folder;
+}
+
 void TPageCommands::setTrainingMode(int mode) {
     state_.TrainingMode = mode;
     state_.ReturnTarget = "Main";
+}
+
+void TPageCommands::setNumberedMode(std::string_view number) {
+    int mode = 0;
+    if (readNumber(number, mode))
+        setTrainingMode(mode);
+}
+
+void TPageCommands::openUrl(const char* scheme, std::string_view address) {
+    host_.OpenUrl(scheme + std::string(address));
+}
+
+void TPageCommands::seekMedium() {
+    host_.SetPageCondition("cdrom", host_.SearchMedium());
+    host_.ReloadPage();
 }
 
 void TPageCommands::go() {

@@ -67,7 +67,11 @@ private:
     bool readNumber(std::string_view text, int& number);
     void abandonList() { abandoned_ = true; }
     void showLabResult(const char* text);
+    void setArea(const char* folder);
     void setTrainingMode(int mode);
+    void setNumberedMode(std::string_view number);
+    void openUrl(const char* scheme, std::string_view address);
+    void seekMedium();
     void go();
 
     MainWindowState& state_;

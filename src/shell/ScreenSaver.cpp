@@ -26,9 +26,8 @@ void ScreenSaverInhibitor::setInhibited(bool on) {
     if (!screenSaver.isValid())
         return;
     if (on) {
-        const QDBusReply<std::uint32_t> reply =
-            screenSaver.call("Inhibit", QStringLiteral("qor spanisch"),
-                             QStringLiteral("Präsentation läuft"));
+        const QDBusReply<std::uint32_t> reply = screenSaver.call(
+            "Inhibit", QStringLiteral("qor spanisch"), QStringLiteral("Präsentation läuft"));
         if (reply.isValid())
             cookie_ = reply.value();
     } else {

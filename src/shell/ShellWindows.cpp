@@ -8,7 +8,9 @@
 
 namespace qor {
 
-ShellWindows::ShellWindows(Program& program) : program_(program) { program_.windows = this; }
+ShellWindows::ShellWindows(Program& program) : program_(program) {
+    program_.windows = this;
+}
 
 ShellWindows::~ShellWindows() {
     delete main_;
@@ -39,7 +41,9 @@ TBackdrop* ShellWindows::CreateBackdrop(bool showIt) {
     return backdrop_;
 }
 
-bool ShellWindows::backdropVisible() const { return backdrop_ && backdrop_->isVisible(); }
+bool ShellWindows::backdropVisible() const {
+    return backdrop_ && backdrop_->isVisible();
+}
 
 bool ShellWindows::ScreenWantsBackdrop(int width, int height) {
     return width > 800 || height > 600;
@@ -76,6 +80,8 @@ void ShellWindows::terminate() {
         QCoreApplication::instance(), [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
 }
 
-void ShellWindows::processPendingMessages() { QCoreApplication::processEvents(); }
+void ShellWindows::processPendingMessages() {
+    QCoreApplication::processEvents();
+}
 
 } // namespace qor

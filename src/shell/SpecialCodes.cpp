@@ -12,9 +12,13 @@ namespace {
 
 constexpr std::int64_t MillisecondsPerDay = 24 * 60 * 60 * 1000;
 
-std::string plus(bool on) { return on ? "+" : ""; }
+std::string plus(bool on) {
+    return on ? "+" : "";
+}
 
-bool holdsLibraries(const std::string& dir) { return CountFilesWithExtension(dir, ".asc") > 0; }
+bool holdsLibraries(const std::string& dir) {
+    return CountFilesWithExtension(dir, ".asc") > 0;
+}
 
 std::string userValue(std::string_view code, const UserFigures& user, double timeOfDay) {
     if (code == "user")
@@ -27,10 +31,9 @@ std::string userValue(std::string_view code, const UserFigures& user, double tim
         return LearningTimeText(session + user.storedLearningTime);
     }
     const std::pair<std::string_view, int> figures[] = {
-        {"perfa", user.perfa}, {"perfr", user.perfr}, {"perfd", user.perfd},
-        {"perff", user.perff}, {"nr", user.nr},       {"nrd", user.nrd},
-        {"nrf", user.nrf},     {"pe", user.pe},       {"pm", user.pm},
-        {"pv", user.pv},
+        {"perfa", user.perfa}, {"perfr", user.perfr}, {"perfd", user.perfd}, {"perff", user.perff},
+        {"nr", user.nr},       {"nrd", user.nrd},     {"nrf", user.nrf},     {"pe", user.pe},
+        {"pm", user.pm},       {"pv", user.pv},
     };
     for (const auto& [name, value] : figures)
         if (code == name)

@@ -77,6 +77,7 @@ void TXPaths::createControls() {
     addRow(programGrid, row, "Installationsverzeichnis:", nullptr, eInstall, nullptr);
     addRow(programGrid, row, "Benutzerverzeichnis:", nullptr, eBenutzer, btnBenutzer);
     programGrid->setRowStretch(row, 1);
+    programGrid->setColumnStretch(1, 1);
 
     eWave = new QLineEdit(soundTab);
     eUser = new QLineEdit(soundTab);
@@ -93,6 +94,7 @@ void TXPaths::createControls() {
     addRow(soundGrid, row, "*qor Erweiterungen:", "XW:", eWi, nullptr);
     addRow(soundGrid, row, nullptr, "XR:", eRE, nullptr);
     soundGrid->setRowStretch(row, 1);
+    soundGrid->setColumnStretch(1, 1);
 
     auto* buttons = new QDialogButtonBox(this);
     btnOK = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);

@@ -23,7 +23,8 @@ config=$(mktemp -d)
 shots=$(mktemp -d)
 pid=
 cleanup() {
-    [[ -n "$pid" ]] && kill "$pid" 2>/dev/null || true
+    # SIGKILL: the sound library catches SIGTERM.
+    [[ -n "$pid" ]] && kill -KILL "$pid" 2>/dev/null || true
     rm -rf "$config" "$shots"
 }
 trap cleanup EXIT
@@ -94,7 +95,7 @@ for _ in $(seq 100); do
 done
 pid_left=$pid
 pid=
-[[ -n "$status" ]] || { kill "$pid_left"; fail "Beenden did not end the program"; }
+[[ -n "$status" ]] || { kill -KILL "$pid_left"; fail "Beenden did not end the program"; }
 [[ "$status" == 0 ]] || fail "the program ended with status $status"
 # The orderly end stores the general settings, the backdrop's colour among them.
 grep -q '"Hintergrund"=' "$config/registry.ini" || fail "the shutdown did not store the settings"

@@ -14,7 +14,7 @@ namespace {
 using namespace qor::literals;
 using Kind = TargetActionKind;
 
-const std::string S = "\xA7"; // §
+const std::string S = "\xA7";   // §
 const std::string Deg = "\xB0"; // °
 
 TEST(LinkTargetsTest, AreaNamesSplitAtTheFirstAt) {
@@ -48,12 +48,9 @@ TEST(LinkTargetsTest, SectionCommandsWithAndWithoutBrackets) {
     struct Case {
         std::string target, command, rest;
     } cases[] = {
-        {S + "[stop]next.htx", "stop", "next.htx"},
-        {S + "[stop]", "stop", ""},
-        {S + "[a,b]@Notiz", "a,b", "@Notiz"},
-        {S + "[ohne Ende", "ohne Ende", ""},
-        {S + "vabfrage", "vabfrage", ""},
-        {S, "", ""},
+        {S + "[stop]next.htx", "stop", "next.htx"}, {S + "[stop]", "stop", ""},
+        {S + "[a,b]@Notiz", "a,b", "@Notiz"},       {S + "[ohne Ende", "ohne Ende", ""},
+        {S + "vabfrage", "vabfrage", ""},           {S, "", ""},
     };
     for (const Case& c : cases) {
         const auto command = ParseSectionCommand(c.target);
@@ -221,8 +218,8 @@ TEST(BrokenLinkTest, TheFirstAreaWithAMissingFileIsReported) {
         {{"da.htx", "ton.wav@Hoer mal"}, ""},
         {{"da.htx", "fehlt.htx@Hinweis", "auch.htx"}, "fehlt.htx@Hinweis"},
         {{"da.htx", ""}, "(leeres Ziel)"},
-        {{"%", "@Notiz", S + "cmd", S + "[cmd]", "-", "+agb", "+", "?wort", "http://x.de",
-          "END", "EX", "ex"},
+        {{"%", "@Notiz", S + "cmd", S + "[cmd]", "-", "+agb", "+", "?wort", "http://x.de", "END",
+          "EX", "ex"},
          ""},
         {{S + "[stop]da.htx", S + "[stop]fort.htx"}, S + "[stop]fort.htx"},
         {{"#n"}, "#n"},
@@ -231,7 +228,8 @@ TEST(BrokenLinkTest, TheFirstAreaWithAMissingFileIsReported) {
         {{"a.HTX"}, "a.HTX"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(FindBrokenLink(c.names, context, missing), c.broken) << testing::PrintToString(c.names);
+        EXPECT_EQ(FindBrokenLink(c.names, context, missing), c.broken)
+            << testing::PrintToString(c.names);
 
     asked.clear();
     FindBrokenLink({"EX PICK=1 FILE=auf.qor"}, context, missing);

@@ -5,6 +5,8 @@
 
 #include "PageInteractionTesting.h"
 #include "controls/XLabel.h"
+#include "page/PageCursors.h"
+#include "page/PageExerciseHooks.h"
 #include "page/PageHintWindow.h"
 #include "platform/Shell.h"
 #include "platform/Text.h"
@@ -85,7 +87,9 @@ TEST(PageInteractionTest, ANoteShowsOnTheFirstClickAndHidesOnTheSecond) {
 
 TEST(PageInteractionTest, APageClickTargetComesBeforeTheLinkUnderTheMouse) {
     BrowsedPage b;
-    b.page.OnClick = [&](QWidget*) { b.events.push_back("click"); };
+    b.page.OnClick = [&](QWidget*) {
+        b.events.push_back("click");
+    };
     b.page.ShowText("<ONCLICK HREF=\"" + S + "klick\"><A HREF=\"" + S + "link\">Link</A>");
     b.take();
 
@@ -203,12 +207,17 @@ TEST(PageInteractionTest, HoveringSwapsTheImagesOfTheWholeLinkRun) {
 
 TEST(PageInteractionTest, TheHostHearsOfLinksAndHintsWhenTheyChange) {
     BrowsedPage b;
-    b.page.OnAnkerChange = [&](const std::string& anker) { b.events.push_back("anker " + anker); };
-    b.page.OnHintChange = [&](const std::string& hint) { b.events.push_back("hint " + hint); };
+    b.page.OnAnkerChange = [&](const std::string& anker) {
+        b.events.push_back("anker " + anker);
+    };
+    b.page.OnHintChange = [&](const std::string& hint) {
+        b.events.push_back("hint " + hint);
+    };
     b.write("ziel.htx", "Ziel");
     b.write("klick.wav", "RIFF");
     b.page.ShowText("<A HREF=\"ziel.htx@Zum Ziel\">Ziel</A><BR><A HREF=\"EX\">Aufgabe</A><BR>"
-                    "<A HREF=\"ziel.htx@" + Deg + "klick\">Ton</A>");
+                    "<A HREF=\"ziel.htx@" +
+                    Deg + "klick\">Ton</A>");
     b.take();
 
     b.moveTo(b.centre("ziel.htx@Zum Ziel"));
@@ -330,7 +339,9 @@ TEST(PageInteractionTest, AFailingCommandHandlerIsSwallowed) {
     b.write("next.htx", "<TITLE>Weiter</TITLE>");
     b.write("start.htx", "<A HREF=\"" + S + "[kaputt]next.htx\">Los</A>");
     ASSERT_TRUE(b.load("start.htx"));
-    b.page.OnCommand = [](const std::string&) { throw std::runtime_error("kaputt"); };
+    b.page.OnCommand = [](const std::string&) {
+        throw std::runtime_error("kaputt");
+    };
     b.click(S + "[kaputt]next.htx");
     EXPECT_EQ(b.page.model().title(), "Weiter");
     EXPECT_TRUE(b.page.mouseEnabled());
@@ -392,6 +403,139 @@ TEST(PageInteractionTest, TheScrollBarScrollsTheLinksWithThePage) {
 
     b.page.Scroll(0);
     EXPECT_EQ(bar.value(), 0);
+}
+
+// The exercise objects as the page sees them: where they take part in
+// mouse handling, check boxes and the recorder.
+class RecordingHooks : public PageExerciseHooks {
+public:
+    bool startDrag(TXPage&, QPoint at) override {
+        calls.push_back("start " + point(at));
+        dragging_ = grip.contains(at);
+        return dragging_;
+    }
+    bool dragging() const override { return dragging_; }
+    bool overDraggable(TXPage&, QPoint at) override { return grip.contains(at); }
+    void moveDrag(TXPage&, QPoint at) override { calls.push_back("move " + point(at)); }
+    void endDrag(TXPage&, QPoint at) override {
+        calls.push_back("end " + point(at));
+        dragging_ = false;
+    }
+    void checkBoxToggled(TXPage&, int index) override {
+        calls.push_back("checkbox " + std::to_string(index));
+    }
+    bool recorderCommand(TXPage&, bool record) override {
+        calls.push_back(record ? "record" : "play");
+        return hasRecorder;
+    }
+
+    static std::string point(QPoint at) {
+        return std::to_string(at.x()) + "," + std::to_string(at.y());
+    }
+
+    QRect grip{300, 200, 50, 30}; // page coordinates
+    bool hasRecorder = false;
+    std::vector<std::string> calls;
+
+private:
+    bool dragging_ = false;
+};
+
+TEST(PageExerciseHookTest, APressBesideTheLinksMayStartADragThatTheMouseThenMoves) {
+    BrowsedPage b;
+    RecordingHooks hooks;
+    b.page.setExerciseHooks(&hooks);
+    b.page.ShowText("<A HREF=\"" + S + "link\">Link</A>");
+    b.take();
+
+    b.moveTo(QPoint(310, 210));
+    EXPECT_EQ(b.page.cursor().pixmap().toImage(), DragCursor().pixmap().toImage());
+    QTest::mousePress(&b.page, Qt::LeftButton, {}, QPoint(310, 210));
+    QTest::mouseMove(&b.page, QPoint(320, 215));
+    QTest::mouseRelease(&b.page, Qt::LeftButton, {}, QPoint(320, 215));
+    EXPECT_EQ(hooks.calls, (Events{"start 310,210", "move 320,215", "end 320,215"}));
+    // The release ended the drag and activated nothing.
+    EXPECT_TRUE(b.take().empty());
+
+    // A press on a link starts no drag.
+    hooks.calls.clear();
+    b.click(S + "link");
+    EXPECT_TRUE(hooks.calls.empty());
+    EXPECT_EQ(b.take(), Events{"command link"});
+    b.page.setExerciseHooks(nullptr);
+}
+
+TEST(PageExerciseHookTest, CheckBoxesAndTheRecorderGoThroughTheExerciseObjects) {
+    BrowsedPage b;
+    RecordingHooks hooks;
+    b.page.setExerciseHooks(&hooks);
+    b.page.ShowText("<CHECKBOX NAME=\"a\"> a <CHECKBOX NAME=\"b\"> b");
+    b.take();
+
+    b.click("+b");
+    EXPECT_EQ(hooks.calls, Events{"checkbox 1"});
+    EXPECT_EQ(b.take(), Events{"command +b"});
+
+    // Without a recorder "§rec" is a command like any other, "§play" nothing.
+    hooks.calls.clear();
+    b.page.ActivateTarget(S + "rec");
+    b.page.ActivateTarget(S + "play");
+    EXPECT_EQ(hooks.calls, (Events{"record", "play"}));
+    EXPECT_EQ(b.take(), Events{"command rec"});
+
+    hooks.hasRecorder = true;
+    b.page.ActivateTarget(S + "rec");
+    EXPECT_TRUE(b.take().empty());
+    b.page.setExerciseHooks(nullptr);
+}
+
+TEST(PageInteractionTest, TheUsualControlEventsReachTheHost) {
+    BrowsedPage b;
+    b.page.OnMouseDown = [&](QWidget*, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
+                             int y) {
+        b.events.push_back("down " + std::to_string(button) + " " + std::to_string(shift.toInt()) +
+                           " " + std::to_string(x) + "," + std::to_string(y));
+    };
+    b.page.OnDblClick = [&](QWidget*) {
+        b.events.push_back("double");
+    };
+    b.page.OnEnter = [&](QWidget*) {
+        b.events.push_back("enter");
+    };
+    b.page.OnExit = [&](QWidget*) {
+        b.events.push_back("exit");
+    };
+    b.page.ShowText("Text");
+    b.take();
+
+    QTest::mousePress(&b.page, Qt::RightButton, Qt::ShiftModifier, QPoint(30, 40));
+    QTest::mouseRelease(&b.page, Qt::RightButton, Qt::ShiftModifier, QPoint(30, 40));
+    QTest::mouseDClick(&b.page, Qt::LeftButton, {}, QPoint(5, 6));
+    QFocusEvent in(QEvent::FocusIn);
+    QCoreApplication::sendEvent(&b.page, &in);
+    QFocusEvent out(QEvent::FocusOut);
+    QCoreApplication::sendEvent(&b.page, &out);
+    EXPECT_EQ(b.take(), (Events{"down 2 " + std::to_string(Qt::ShiftModifier) + " 30,40",
+                                "down 1 0 5,6", "double", "enter", "exit"}));
+}
+
+TEST(NamedRectanglesTest, ARunEndsWhereTheNameOrTheItemNumbersChange) {
+    PageModel model;
+    tNamed_rectangle_list areas(model);
+    const int a = areas.AddName("a.htx");
+    const int b = areas.AddName("b.htx");
+    const int again = areas.AddName("a.htx"); // the same target written twice
+    areas.Add(a, 4, {0, 0, 10, 10});
+    areas.Add(a, 5, {10, 0, 20, 10});
+    areas.Add(again, 6, {0, 20, 10, 30});
+    areas.Add(b, 7, {10, 20, 20, 30});
+    areas.Add(b, 9, {20, 20, 30, 30});
+    using Run = tNamed_rectangle_list::Run;
+    EXPECT_EQ(areas.RunOf(1), (Run{0, 2}));
+    EXPECT_EQ(areas.RunOf(3), (Run{3, 3}));
+    EXPECT_EQ(areas.RunOf(4), (Run{4, 4}));
+    EXPECT_EQ(areas.RunOf(-1), Run{});
+    EXPECT_EQ(areas.RunOf(5), Run{});
 }
 
 } // namespace

@@ -28,8 +28,12 @@ public:
         page.resize(width, height);
         page.setProgramDir(folder.path());
         page.setXPath(folder.path());
-        page.OnFileChange = [this] { events.push_back("file " + page.XFile()); };
-        page.OnBadLink = [this](const std::string& link) { events.push_back("badlink " + link); };
+        page.OnFileChange = [this] {
+            events.push_back("file " + page.XFile());
+        };
+        page.OnBadLink = [this](const std::string& link) {
+            events.push_back("badlink " + link);
+        };
         page.OnCommand = [this](const std::string& command) {
             events.push_back("command " + command);
         };

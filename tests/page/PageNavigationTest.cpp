@@ -16,7 +16,9 @@ const std::string S = "\xA7"; // §
 
 TEST(PageNavigationTest, ALoadReportsTheFileThenDrawsThenReportsBrokenLinks) {
     BrowsedPage b;
-    b.page.OnTitleChange = [&](const std::string& title) { b.events.push_back("title " + title); };
+    b.page.OnTitleChange = [&](const std::string& title) {
+        b.events.push_back("title " + title);
+    };
     b.write("start.htx", "<TITLE>Start</TITLE><A HREF=\"fehlt.htx\">Weg</A>");
     ASSERT_TRUE(b.load("start.htx"));
     EXPECT_EQ(b.take(), (Events{"mci close welle (quiet)", "file start.htx", "title Start",
@@ -129,7 +131,9 @@ TEST(PageNavigationTest, AnEmptyFileNameClearsThePage) {
 TEST(PageNavigationTest, TheMouseOnALinkOfTheNewPageCountsAtOnce) {
     BrowsedPage b;
     std::vector<std::string> ankers;
-    b.page.OnAnkerChange = [&](const std::string& anker) { ankers.push_back(anker); };
+    b.page.OnAnkerChange = [&](const std::string& anker) {
+        ankers.push_back(anker);
+    };
     b.write("a.htx", "<A HREF=\"b.htx\">Weiter</A>");
     b.write("b.htx", "<A HREF=\"c.htx\">Noch weiter</A>");
     ASSERT_TRUE(b.load("a.htx"));
@@ -172,7 +176,8 @@ TEST(PageNavigationTest, AnExerciseCommandRunsTheFileAndPlusContinues) {
     BrowsedPage b;
     b.write("a.qor", exerciseFile());
     b.write("ende.htx", "<TITLE>Ende</TITLE>");
-    b.write("start.htx", "<TITLE>Start</TITLE><A HREF=\"EX PICK=2 FILE=a.qor WEITER=ende.htx\">Los</A>");
+    b.write("start.htx",
+            "<TITLE>Start</TITLE><A HREF=\"EX PICK=2 FILE=a.qor WEITER=ende.htx\">Los</A>");
     ASSERT_TRUE(b.load("start.htx"));
 
     b.click("EX PICK=2 FILE=a.qor WEITER=ende.htx");

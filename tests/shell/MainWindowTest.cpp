@@ -146,6 +146,19 @@ TEST_F(MainWindowTest, WebCommandsOpenTheBrowser) {
     EXPECT_EQ(shell.opened.back(), "https://qor.example/");
 }
 
+TEST_F(MainWindowTest, APresentationKeepsTheScreenSaverAwayWhileItRuns) {
+    windows.ShowMainWindow();
+    windows.setPresentationRunning(true);
+    EXPECT_TRUE(state().PresentationRunning);
+    windows.setPresentationRunning(false);
+    EXPECT_FALSE(state().PresentationRunning);
+    // A new main window starts without a presentation.
+    state().PresentationRunning = true;
+    delete windows.mainWindow();
+    windows.ShowMainWindow();
+    EXPECT_FALSE(state().PresentationRunning);
+}
+
 TEST_F(MainWindowTest, SpecialCodesAnswerTitleVersionAndAreas) {
     TMain* main = windows.ShowMainWindow();
     std::string code = "programm";

@@ -72,10 +72,14 @@ TEST_F(PageCommandsTest, AreaAndLevelAreSetBeforeTheTrainingStarts) {
 
 TEST_F(PageCommandsTest, EveryAreaAndLevelCommandSetsItsValue) {
     const std::pair<const char*, const char*> areas[] = {
-        {"gws", "Grundwortschatz/"}, {"aws", "Aufbauwortschatz/"},
-        {"reise", "Reisevokabular/"}, {"oberstufe", "Oberstufenwortschatz/"},
-        {"recht", "Recht/"},         {"wirtschaft", "Wirtschaft/"},
-        {"pool", "Pool/"},           {"bereich_egal", ""},
+        {"gws", "Grundwortschatz/"},
+        {"aws", "Aufbauwortschatz/"},
+        {"reise", "Reisevokabular/"},
+        {"oberstufe", "Oberstufenwortschatz/"},
+        {"recht", "Recht/"},
+        {"wirtschaft", "Wirtschaft/"},
+        {"pool", "Pool/"},
+        {"bereich_egal", ""},
     };
     for (const auto& [command, area] : areas) {
         state.TrainingArea = "vorher/";
@@ -141,8 +145,8 @@ TEST_F(PageCommandsTest, CancelInGoAbandonsTheRestOfTheList) {
 
 TEST_F(PageCommandsTest, TrainingModesSetTheReturnTarget) {
     const std::pair<const char*, int> modes[] = {
-        {"klassisch", 0}, {"abgedreht", 1}, {"abfrage", 100}, {"sm7", 7}, {"sm+12", 12},
-        {"sm-3", -3},
+        {"klassisch", 0}, {"abgedreht", 1}, {"abfrage", 100},
+        {"sm7", 7},       {"sm+12", 12},    {"sm-3", -3},
     };
     for (const auto& [command, mode] : modes) {
         state.TrainingMode = 55;
@@ -154,8 +158,8 @@ TEST_F(PageCommandsTest, TrainingModesSetTheReturnTarget) {
 }
 
 TEST_F(PageCommandsTest, ANumberThatIsNoneEndsTheList) {
-    for (const char* list : {"smx,s4", "sm,s4", "sm1x,s4", "sm 1,s4", "sm+,s4", "sm+-1,s4",
-                             "sm99999999999,s4"}) {
+    for (const char* list :
+         {"smx,s4", "sm,s4", "sm1x,s4", "sm 1,s4", "sm+,s4", "sm+-1,s4", "sm99999999999,s4"}) {
         state.TrainingMode = 55;
         state.ReturnTarget.clear();
         state.TrainingLevel = 0;
@@ -180,8 +184,7 @@ TEST_F(PageCommandsTest, SeekcdSetsTheConditionFromTheSearchAndShowsThePageAgain
 }
 
 TEST_F(PageCommandsTest, WindowsAndTheEnd) {
-    EXPECT_EQ(run("recsetup,wavebase,paths,end"),
-              (Calls{"recsetup", "wavebase", "paths", "end"}));
+    EXPECT_EQ(run("recsetup,wavebase,paths,end"), (Calls{"recsetup", "wavebase", "paths", "end"}));
     // Only whole words open them.
     EXPECT_EQ(run("recsetupx,pathsx,endx,ende"), Calls{});
 }

@@ -1,9 +1,8 @@
-#include "shell/StartUp.h"
-
 #include "Installation.h"
 #include "platform/Registry.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Shell.h"
+#include "shell/StartUp.h"
 
 #include <gtest/gtest.h>
 

@@ -42,7 +42,9 @@ BrowseHost::BrowseHost(TXPage& page, const BrowseOptions& options, std::ostream&
     for (const auto& [name, value] : options.codes)
         codes[upperCase(name)] = value;
 
-    page.OnFileChange = [this] { report("file " + page_.XPath() + page_.XFile()); };
+    page.OnFileChange = [this] {
+        report("file " + page_.XPath() + page_.XFile());
+    };
     page.OnTitleChange = [this](const std::string& title) {
         report("title " + title);
         page_.setWindowTitle(QString::fromStdString("qor-browse: " + cp1252ToUtf8(title)));
@@ -50,7 +52,9 @@ BrowseHost::BrowseHost(TXPage& page, const BrowseOptions& options, std::ostream&
     page.OnBadLink = [this](const std::string& link) {
         report("bad-link " + (link.empty() ? std::string("(none)") : link));
     };
-    page.OnCommand = [this](const std::string& command) { report("command " + command); };
+    page.OnCommand = [this](const std::string& command) {
+        report("command " + command);
+    };
     page.OnSpecialCode = [this, codes](std::string& code) {
         const auto found = codes.find(upperCase(code));
         const std::string value = found == codes.end() ? std::string() : found->second;
@@ -62,13 +66,19 @@ BrowseHost::BrowseHost(TXPage& page, const BrowseOptions& options, std::ostream&
                std::to_string(bitmap.height()));
         drawPlaceholder(bitmap, code);
     };
-    page.OnAnkerChange = [this](const std::string& anker) { report("anker " + anker); };
-    page.OnHintChange = [this](const std::string& hint) { report("hint " + hint); };
+    page.OnAnkerChange = [this](const std::string& anker) {
+        report("anker " + anker);
+    };
+    page.OnHintChange = [this](const std::string& hint) {
+        report("hint " + hint);
+    };
     page.OnRightClick = [this](TXPage& sender, const QRect& rect, const std::string& text) {
         report("right-click \"" + text + "\" " + rectText(rect) +
                (&sender == &page_ ? "" : " (child page)"));
     };
-    page.OnClick = [this](QWidget*) { report("click"); };
+    page.OnClick = [this](QWidget*) {
+        report("click");
+    };
     page.OnKeyDown = [this](QWidget*, int& key, Qt::KeyboardModifiers) {
         report("key " + std::to_string(key));
     };
@@ -145,8 +155,7 @@ void BrowseHost::press(QPoint at, Qt::MouseButton button) {
     const QPointF global = page_.mapToGlobal(at);
     QMouseEvent down(QEvent::MouseButtonPress, local, global, button, button, Qt::NoModifier);
     QApplication::sendEvent(target, &down);
-    QMouseEvent up(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton,
-                   Qt::NoModifier);
+    QMouseEvent up(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(target, &up);
 }
 
@@ -170,17 +179,17 @@ bool BrowseHost::clickLink(const std::string& name) {
 
 bool BrowseHost::key(const std::string& name) {
     static const std::map<std::string, Qt::Key> named = {
-        {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter},   {"Escape", Qt::Key_Escape},
+        {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter},         {"Escape", Qt::Key_Escape},
         {"Tab", Qt::Key_Tab},       {"Backspace", Qt::Key_Backspace}, {"Delete", Qt::Key_Delete},
-        {"Left", Qt::Key_Left},     {"Right", Qt::Key_Right},   {"Up", Qt::Key_Up},
-        {"Down", Qt::Key_Down},     {"Home", Qt::Key_Home},     {"End", Qt::Key_End},
+        {"Left", Qt::Key_Left},     {"Right", Qt::Key_Right},         {"Up", Qt::Key_Up},
+        {"Down", Qt::Key_Down},     {"Home", Qt::Key_Home},           {"End", Qt::Key_End},
     };
     int code = 0;
     QString text;
     if (const auto found = named.find(name); found != named.end()) {
         code = found->second;
-    } else if (name.size() >= 2 && name[0] == 'F' && name.find_first_not_of("0123456789", 1) ==
-                                                         std::string::npos) {
+    } else if (name.size() >= 2 && name[0] == 'F' &&
+               name.find_first_not_of("0123456789", 1) == std::string::npos) {
         const int number = std::stoi(name.substr(1));
         if (number < 1 || number > 12)
             return false;

@@ -34,11 +34,6 @@ void DragSprite::Drop() {
     under_ = {};
 }
 
-void DragSprite::Redraw(QImage& buffer) {
-    if (active_)
-        drawAt(buffer, position_);
-}
-
 void DragSprite::drawAt(QImage& buffer, QPoint topLeft) {
     position_ = topLeft;
     // Parts outside the buffer come back transparent and are put back as such.

@@ -19,8 +19,6 @@ public:
     QRect Lift(QImage& buffer);
     // Leaves it drawn where it is and forgets it.
     void Drop();
-    // The page under it changed (it was drawn again): draws it anew on top.
-    void Redraw(QImage& buffer);
 
     bool active() const { return active_; }
     QPoint position() const { return position_; }

@@ -4,7 +4,7 @@
 // buttons and the recorder. They are built from the page model when the
 // page is first drawn, take part in drawing, scrolling and clearing through
 // the page's exercise hooks, and hand their results on after the current
-// input event.
+// input event. It must not outlive the page (declare it after the page).
 //
 //   TXPage page;
 //   PageExercises exercises(page);     // attaches itself to the page

@@ -23,11 +23,6 @@ void StepAnimation::Stop() {
     done_ = nullptr;
 }
 
-void StepAnimation::Finish() {
-    while (timer_.isActive())
-        tick();
-}
-
 void StepAnimation::tick() {
     ++current_;
     // A step may stop the animation, which must not destroy the step it runs.

@@ -17,8 +17,6 @@ public:
                std::function<void()> done = nullptr);
     // Stops without calling done.
     void Stop();
-    // Runs the remaining steps at once and calls done.
-    void Finish();
     bool running() const { return timer_.isActive(); }
 
 private:

@@ -61,8 +61,4 @@ QPoint centre(const QRect& rect) {
     return rect.center();
 }
 
-QPoint centre(const PixelRect& rect) {
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
 } // namespace qor::test

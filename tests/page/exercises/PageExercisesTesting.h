@@ -51,6 +51,5 @@ public:
 };
 
 QPoint centre(const QRect& rect);
-QPoint centre(const PixelRect& rect);
 
 } // namespace qor::test
