@@ -8,7 +8,18 @@
 
 namespace qor {
 
-SdlAudioBackend::SdlAudioBackend() : available_(SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {}
+namespace {
+
+// The program keeps its own handling of SIGINT and SIGTERM: SDL must not
+// swallow them, or the program could not be stopped from outside.
+bool initAudio() {
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+}
+
+} // namespace
+
+SdlAudioBackend::SdlAudioBackend() : available_(initAudio()) {}
 
 SdlAudioBackend::~SdlAudioBackend() {
     if (available_)
