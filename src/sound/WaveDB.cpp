@@ -2,12 +2,12 @@
 
 #include "controls/AccentKey.h"
 #include "platform/AppMessage.h"
+#include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
 #include "shell/Configuration.h"
 #include "sound/WaveBase.h"
-#include "platform/FileDialogs.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

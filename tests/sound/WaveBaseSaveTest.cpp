@@ -1,3 +1,4 @@
+#include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 #include "platform/ScriptedMessages.h"
@@ -5,7 +6,6 @@
 #include "platform/Zlib.h"
 #include "shell/Configuration.h"
 #include "sound/WaveBase.h"
-#include "platform/FileDialogs.h"
 #include "support/TempDir.h"
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+#include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/QtText.h"
 #include "platform/Registry.h"
@@ -5,7 +6,6 @@
 #include "platform/Text.h"
 #include "shell/Configuration.h"
 #include "sound/WaveBase.h"
-#include "platform/FileDialogs.h"
 #include "sound/WaveDB.h"
 #include "support/TempDir.h"
 
