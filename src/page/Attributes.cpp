@@ -14,14 +14,6 @@ std::string StripQuotes(std::string_view value) {
     return std::string(value);
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= 32)
-        text.remove_prefix(1);
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= 32)
-        text.remove_suffix(1);
-    return text;
-}
-
 std::optional<int> ParseInteger(std::string_view text) {
     text = TrimBlanks(text);
     const bool plus = !text.empty() && text.front() == '+';

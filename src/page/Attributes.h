@@ -3,6 +3,7 @@
 
 #include "page/SideTables.h"
 #include "page/TagScanner.h"
+#include "platform/Text.h"
 
 #include <optional>
 #include <string>
@@ -13,9 +14,6 @@ namespace qor {
 
 // Removes one leading and one trailing double quote.
 std::string StripQuotes(std::string_view value);
-
-// Removes characters of codes 0-32 at both ends.
-std::string_view TrimBlanks(std::string_view text);
 
 // A decimal integer with an optional sign, blanks around it allowed.
 // Nothing when the text is no number or does not fit into an int.

@@ -218,4 +218,15 @@ int compareIgnoreCase(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+    const auto blank = [](char c) {
+        return static_cast<unsigned char>(c) <= ' ';
+    };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 } // namespace qor

@@ -30,6 +30,9 @@ char lowerChar(char c);
 std::string upperCase(std::string_view text);
 std::string lowerCase(std::string_view text);
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
+
+// Without the characters of code 32 and below at either end.
+std::string_view TrimBlanks(std::string_view text);
 // <0, 0 or >0 like strcmp, comparing the upper-case forms byte by byte.
 int compareIgnoreCase(std::string_view a, std::string_view b);
 

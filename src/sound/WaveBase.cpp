@@ -14,17 +14,6 @@ using namespace literals;
 
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-    const auto blank = [](char c) {
-        return static_cast<unsigned char>(c) <= ' ';
-    };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool startsWithIgnoreCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && equalsIgnoreCase(text.substr(0, prefix.size()), prefix);
 }
@@ -176,7 +165,7 @@ void TXWaveBase::SetDatei(std::string_view reference) {
 }
 
 void TXWaveBase::AddEntry(std::string_view text, std::string_view reference) {
-    entries_.push_back({std::string(trimmed(text)), std::string(reference)});
+    entries_.push_back({std::string(TrimBlanks(text)), std::string(reference)});
     modified_ = true;
 }
 

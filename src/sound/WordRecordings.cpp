@@ -13,17 +13,6 @@ namespace qor {
 
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-    const auto blank = [](char c) {
-        return static_cast<unsigned char>(c) <= ' ';
-    };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The word without its first bracketed comment ("[fam.] tío" -> "tío"): the
 // "[...]" span must hold at least one character; the doubled blank it may
 // leave behind is reduced.
@@ -39,7 +28,7 @@ std::string withoutComment(std::string_view word) {
                 result.erase(doubled, 1);
         }
     }
-    return std::string(trimmed(result));
+    return std::string(TrimBlanks(result));
 }
 
 // The meanings of "a; b; c", each trimmed.
@@ -48,7 +37,7 @@ std::vector<std::string_view> meanings(std::string_view text) {
     std::size_t start = 0;
     for (;;) {
         const std::size_t semicolon = text.find(';', start);
-        parts.push_back(trimmed(text.substr(start, semicolon - start)));
+        parts.push_back(TrimBlanks(text.substr(start, semicolon - start)));
         if (semicolon == std::string_view::npos)
             return parts;
         start = semicolon + 1;
@@ -132,7 +121,7 @@ void PlayRecordingAt(const TXWaveBase& base, std::string_view text, int caret,
     std::string reference = base.LookUp(range(start, end - start), false);
 
     if (reference.empty() && selectionLength > 0) {
-        const std::string_view selection = trimmed(range(p + 1, selectionLength));
+        const std::string_view selection = TrimBlanks(range(p + 1, selectionLength));
         reference = base.LookUp(selection, false);
         // A selection from the very start of the text: p stands for caret 0.
         if (reference.empty() && start == p &&
