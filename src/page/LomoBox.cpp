@@ -21,16 +21,16 @@ PixelRect zoneOf(const PageRect& rect) {
 
 } // namespace
 
-TLomoBox::TLomoBox(const MosaicSpec& spec, const TBox& box, RandomSource random)
-    : speed_(spec.speed), random_(std::move(random)) {
-    for (const std::string& file : spec.files) {
+TLomoBox::TLomoBox(const MosaicSpec& markup, const TBox& box, RandomSource random)
+    : speed_(markup.speed), random_(std::move(random)) {
+    for (const std::string& file : markup.files) {
         QImageReader reader(QString::fromStdString(toNativePath(file)));
         QImage image = reader.read();
         if (!image.isNull())
             pictures_.push_back(image.convertToFormat(QImage::Format_RGB32));
     }
     std::vector<PixelRect> zones = {PixelRect::fromSize(box.left, box.top, box.width, box.height)};
-    const PixelRect second = zoneOf(spec.zone2);
+    const PixelRect second = zoneOf(markup.zone2);
     if (second.width() > 0 && second.height() > 0)
         zones.push_back(second);
     cut(zones);

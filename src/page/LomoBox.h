@@ -15,7 +15,7 @@ class TLomoBox {
 public:
     // Reads the pictures of the mosaic; pictures that cannot be read are
     // left out without a message (the mosaic is decoration).
-    TLomoBox(const MosaicSpec& spec, const TBox& box, RandomSource random);
+    TLomoBox(const MosaicSpec& markup, const TBox& box, RandomSource random);
     // With pictures already at hand (tests).
     TLomoBox(std::vector<QImage> pictures, std::vector<PixelRect> zones, int speed,
              RandomSource random);

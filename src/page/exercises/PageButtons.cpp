@@ -13,20 +13,20 @@ PageButtons::~PageButtons() {
 void PageButtons::Build() {
     Clear();
     const PageColors& colors = page_.model().page().colors;
-    for (const ButtonSpec& spec : page_.model().page().buttons) {
+    for (const ButtonSpec& markup : page_.model().page().buttons) {
         auto* button = new tXColorButton(&page_);
         button->hide();
-        button->setCaption(spec.caption);
-        button->setBefehl(spec.href);
-        if (spec.color != ColorValue::None)
-            button->setColor(ResolveColor(spec.color, colors));
-        if (spec.flashColor != ColorValue::None)
-            button->setFlashColor(ResolveColor(spec.flashColor, colors));
-        button->setDDD(spec.threeD);
+        button->setCaption(markup.caption);
+        button->setBefehl(markup.href);
+        if (markup.color != ColorValue::None)
+            button->setColor(ResolveColor(markup.color, colors));
+        if (markup.flashColor != ColorValue::None)
+            button->setFlashColor(ResolveColor(markup.flashColor, colors));
+        button->setDDD(markup.threeD);
         // Without a size the button keeps its own.
-        const int width = spec.rect.w == PageRect::NotGiven ? button->width() : spec.rect.w;
-        const int height = spec.rect.h == PageRect::NotGiven ? button->height() : spec.rect.h;
-        const QRect pageRect(spec.rect.x, spec.rect.y, width, height);
+        const int width = markup.rect.w == PageRect::NotGiven ? button->width() : markup.rect.w;
+        const int height = markup.rect.h == PageRect::NotGiven ? button->height() : markup.rect.h;
+        const QRect pageRect(markup.rect.x, markup.rect.y, width, height);
         button->OnClick = [this, pageRect](QWidget* sender) {
             const std::string target = static_cast<tXColorButton*>(sender)->Befehl();
             outlet_.ActivateTarget(target,

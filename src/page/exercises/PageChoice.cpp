@@ -18,28 +18,28 @@ PageChoice::~PageChoice() {
 
 void PageChoice::Build() {
     Clear();
-    const std::optional<MultipleChoiceSpec>& spec = page_.model().page().multipleChoice;
-    if (!spec)
+    const std::optional<MultipleChoiceSpec>& markup = page_.model().page().multipleChoice;
+    if (!markup)
         return;
     const PageColors& colors = page_.model().page().colors;
     control_ = new TXMultipleChoice(&page_);
     control_->hide();
     // A single item is the right one: the parser leaves it unshuffled (a
     // shuffle needs two places), and choosing it answers right.
-    control_->setItems(spec->items);
-    control_->setLsg(spec->rightIndex);
-    control_->setZeilen(spec->rows);
-    control_->setSpalten(spec->columns);
-    if (spec->rect.w != PageRect::NotGiven)
-        control_->setCellWidth(spec->rect.w);
-    if (spec->rect.h != PageRect::NotGiven)
-        control_->setCellHeight(spec->rect.h);
-    control_->setActiveColor(ResolveColor(spec->activeColor, colors));
-    control_->setInActiveColor(ResolveColor(spec->inactiveColor, colors));
-    control_->setHighlightColor(ResolveColor(spec->highlightColor, colors));
-    control_->setFont(page_.fonts().fontFor(spec->format).font());
-    reaction_ = spec->reaction;
-    pageRect_ = QRect(spec->rect.x, spec->rect.y, control_->CellWidth() * control_->Spalten(),
+    control_->setItems(markup->items);
+    control_->setLsg(markup->rightIndex);
+    control_->setZeilen(markup->rows);
+    control_->setSpalten(markup->columns);
+    if (markup->rect.w != PageRect::NotGiven)
+        control_->setCellWidth(markup->rect.w);
+    if (markup->rect.h != PageRect::NotGiven)
+        control_->setCellHeight(markup->rect.h);
+    control_->setActiveColor(ResolveColor(markup->activeColor, colors));
+    control_->setInActiveColor(ResolveColor(markup->inactiveColor, colors));
+    control_->setHighlightColor(ResolveColor(markup->highlightColor, colors));
+    control_->setFont(page_.fonts().fontFor(markup->format).font());
+    reaction_ = markup->reaction;
+    pageRect_ = QRect(markup->rect.x, markup->rect.y, control_->CellWidth() * control_->Spalten(),
                       control_->CellHeight() * control_->Zeilen());
     control_->OnSelect = [this](QWidget*, int cell, Qt::MouseButton button) {
         selected(cell, button);

@@ -30,20 +30,20 @@ PageInput::~PageInput() {
 
 void PageInput::Build() {
     Clear();
-    const std::optional<LineEditSpec>& spec = page_.model().page().lineEdit;
-    if (!spec)
+    const std::optional<LineEditSpec>& markup = page_.model().page().lineEdit;
+    if (!markup)
         return;
     edit_ = new PageInputEdit(&page_);
     edit_->hide();
-    edit_->setFont(page_.fonts().fontFor(spec->format).font());
-    edit_->setFrame(spec->border);
-    if (spec->color != ColorValue::None) {
+    edit_->setFont(page_.fonts().fontFor(markup->format).font());
+    edit_->setFrame(markup->border);
+    if (markup->color != ColorValue::None) {
         QPalette palette = edit_->palette();
         palette.setColor(QPalette::Base,
-                         toQColor(ResolveColor(spec->color, page_.model().page().colors)));
+                         toQColor(ResolveColor(markup->color, page_.model().page().colors)));
         edit_->setPalette(palette);
     }
-    const std::string name = spec->name;
+    const std::string name = markup->name;
     edit_->setText(toQString(page_.model().GetDefine(name)));
     QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this, name](const QString& text) {
         page_.model().SetDefine(name, fromQString(text));
@@ -52,8 +52,8 @@ void PageInput::Build() {
         page_.model().SetDefine(name, fromQString(edit_->text()));
         outlet_.SendCommand(name);
     };
-    const int width = spec->rect.w == PageRect::NotGiven ? DefaultWidth : spec->rect.w;
-    pageRect_ = QRect(spec->rect.x, spec->rect.y, width, edit_->sizeHint().height());
+    const int width = markup->rect.w == PageRect::NotGiven ? DefaultWidth : markup->rect.w;
+    pageRect_ = QRect(markup->rect.x, markup->rect.y, width, edit_->sizeHint().height());
     Place();
 }
 

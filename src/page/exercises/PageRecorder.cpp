@@ -20,8 +20,8 @@ PageRecorder::~PageRecorder() {
 }
 
 QRect PageRecorder::buttonRect(bool record) const {
-    const RecorderSpec& spec = *page_.model().page().recorder;
-    const PageRect& rect = record ? spec.recordButton : spec.playButton;
+    const RecorderSpec& markup = *page_.model().page().recorder;
+    const PageRect& rect = record ? markup.recordButton : markup.playButton;
     if (rect.x == PageRect::NotGiven || rect.y == PageRect::NotGiven)
         return {};
     return {rect.x, rect.y, rect.w == PageRect::NotGiven ? DefaultButtonSize : rect.w,
@@ -49,8 +49,8 @@ void PageRecorder::Draw() {
 }
 
 void PageRecorder::Prepare() {
-    const std::optional<RecorderSpec>& spec = page_.model().page().recorder;
-    if (!spec || !source_)
+    const std::optional<RecorderSpec>& markup = page_.model().page().recorder;
+    if (!markup || !source_)
         return;
     tWaveRec* recorder = source_();
     if (!recorder)
@@ -59,11 +59,11 @@ void PageRecorder::Prepare() {
     const PageColors& colors = page_.model().page().colors;
     recorder->SetCanvas(this);
     recorder->SetAreas(buttonRect(true), buttonRect(false));
-    recorder->SetBackgroundColor(static_cast<std::uint32_t>(
-        ResolveColor(spec->color == ColorValue::None ? colors.background : spec->color, colors)));
-    recorder->SetLengthLimit(spec->maxSeconds);
+    recorder->SetBackgroundColor(static_cast<std::uint32_t>(ResolveColor(
+        markup->color == ColorValue::None ? colors.background : markup->color, colors)));
+    recorder->SetLengthLimit(markup->maxSeconds);
     // PICTURES names the folder of the button pictures, or a file in it.
-    const std::string& pictures = spec->pictures;
+    const std::string& pictures = markup->pictures;
     recorder->SetPictureDirectory(
         pictures.empty() || directoryExists(pictures) ? pictures : extractFileDir(pictures));
     recorder->SetVisible(true);

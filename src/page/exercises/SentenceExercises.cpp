@@ -20,15 +20,15 @@ constexpr Color PageBackgroundMarker = rgbColor(0x00, 0xFF, 0x00);
 void tSatzbauListe::build() {
     built_ = true;
     const PageFont& font = page_.fonts().fontFor(TextFormat{});
-    for (const SentenceExerciseSpec& spec : page_.model().page().sentences) {
+    for (const SentenceExerciseSpec& markup : page_.model().page().sentences) {
         Sentence sentence;
-        sentence.solution = spec.solution;
-        sentence.left = spec.rect.x;
-        sentence.top = spec.rect.y;
-        sentence.height = spec.rect.h != PageRect::NotGiven && spec.rect.h > 0
-                              ? spec.rect.h
+        sentence.solution = markup.solution;
+        sentence.left = markup.rect.x;
+        sentence.top = markup.rect.y;
+        sentence.height = markup.rect.h != PageRect::NotGiven && markup.rect.h > 0
+                              ? markup.rect.h
                               : font.ascent() + font.descent() + PartExtraHeight;
-        for (const std::string& text : spec.parts)
+        for (const std::string& text : markup.parts)
             sentence.parts.push_back({text, partPicture(text, sentence.height), 0});
         sentences_.push_back(std::move(sentence));
     }

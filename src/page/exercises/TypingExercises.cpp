@@ -15,9 +15,9 @@ QRect toQRect(const PixelRect& rect) {
     return {rect.left, rect.top, rect.width(), rect.height()};
 }
 
-const GapPlacement* placementOf(const PageLayoutResult& layout, std::size_t spec) {
+const GapPlacement* placementOf(const PageLayoutResult& layout, std::size_t markup) {
     for (const GapPlacement& gap : layout.gaps)
-        if (gap.field == static_cast<int>(spec))
+        if (gap.field == static_cast<int>(markup))
             return &gap;
     return nullptr;
 }
@@ -30,18 +30,18 @@ tTippAufgabenListe::~tTippAufgabenListe() {
 
 void tTippAufgabenListe::Build(const std::string& specialChars) {
     Clear();
-    const std::vector<TypingFieldSpec>& specs = page_.model().page().typingFields;
-    for (std::size_t i = 0; i < specs.size(); ++i) {
+    const std::vector<TypingFieldSpec>& fields = page_.model().page().typingFields;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
         // A gap without placeholder text has no place on the page.
-        if (specs[i].gap && !placementOf(page_.layoutResult(), i))
+        if (fields[i].gap && !placementOf(page_.layoutResult(), i))
             continue;
         fields_.push_back({createField(i, specialChars), i, {}});
     }
     Relayout();
 }
 
-TPageEdit* tTippAufgabenListe::createField(std::size_t spec, const std::string& specialChars) {
-    const TypingFieldSpec& field = page_.model().page().typingFields[spec];
+TPageEdit* tTippAufgabenListe::createField(std::size_t markup, const std::string& specialChars) {
+    const TypingFieldSpec& field = page_.model().page().typingFields[markup];
     auto* edit = new TPageEdit(&page_);
     edit->hide();
     edit->setLsg(field.solutions);
@@ -77,10 +77,10 @@ void tTippAufgabenListe::Relayout() {
     for (Field& field : fields_) {
         if (!field.edit)
             continue;
-        const TypingFieldSpec& spec = page.typingFields[field.spec];
-        if (spec.gap) {
+        const TypingFieldSpec& markup = page.typingFields[field.markup];
+        if (markup.gap) {
             // The field covers its placeholder in the placeholder's font.
-            const GapPlacement* gap = placementOf(page_.layoutResult(), field.spec);
+            const GapPlacement* gap = placementOf(page_.layoutResult(), field.markup);
             if (!gap)
                 continue;
             field.pageRect = toQRect(gap->rect);
@@ -89,7 +89,7 @@ void tTippAufgabenListe::Relayout() {
                                     .font());
         } else {
             // Without a size the field keeps its own.
-            const PageRect& rect = spec.rect;
+            const PageRect& rect = markup.rect;
             const int width = rect.w == PageRect::NotGiven ? field.edit->width() : rect.w;
             const int height = rect.h == PageRect::NotGiven ? field.edit->height() : rect.h;
             field.pageRect = QRect(rect.x, rect.y, width, height);

@@ -42,11 +42,11 @@ public:
 private:
     struct Field {
         QPointer<TPageEdit> edit;
-        std::size_t spec = 0; // the page's typing field
+        std::size_t markup = 0; // the page's typing field
         QRect pageRect;
     };
 
-    TPageEdit* createField(std::size_t spec, const std::string& specialChars);
+    TPageEdit* createField(std::size_t markup, const std::string& specialChars);
     void answeredRight(TPageEdit& edit);
     void answeredWrong(TPageEdit& edit);
     void focusNextOpen();
