@@ -266,6 +266,13 @@ QImage* TXPage::pictureBitmap(int index) {
     return bitmap ? &bitmap->image() : nullptr;
 }
 
+void TXPage::setColorBGR(Color color) {
+    model_.page().colors.background = color;
+    update();
+}
+
+void TXPage::setColorTXT(Color color) { model_.page().colors.text = color; }
+
 void TXPage::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect();

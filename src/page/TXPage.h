@@ -124,6 +124,13 @@ public:
     bool HTMLChild() const { return htmlChild_; }
     void setHTMLChild(bool on) { htmlChild_ = on; }
     // Special characters offered by the typing fields, separated by ";".
+    // The page's background and text colours; every page load resets them
+    // to white and black, so a host sets them for what it shows before one.
+    Color ColorBGR() const { return model_.page().colors.background; }
+    void setColorBGR(Color color);
+    Color ColorTXT() const { return model_.page().colors.text; }
+    void setColorTXT(Color color);
+
     const std::string& Sonderzeichen() const { return sonderzeichen_; }
     void setSonderzeichen(std::string characters) { sonderzeichen_ = std::move(characters); }
     // Opened by a right click where there is neither a word nor a

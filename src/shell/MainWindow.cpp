@@ -98,14 +98,8 @@ bool TMain::FormShow() {
 
     MainWindowState& state = windows_.program().mainState;
     if (!state.PendingCommand.empty()) {
-        if (windows_.backdropVisible()) {
-            QPalette colors = page_->palette();
-            const std::uint32_t color = windows_.backdrop()->color();
-            colors.setColor(QPalette::Window, QColor(static_cast<int>(color & 0xFF),
-                                                     static_cast<int>((color >> 8) & 0xFF),
-                                                     static_cast<int>((color >> 16) & 0xFF)));
-            page_->setPalette(colors);
-        }
+        if (windows_.backdropVisible())
+            page_->setColorBGR(windows_.backdrop()->color());
         // Run once the window is on the screen, after the events of showing.
         QMetaObject::invokeMethod(this, &TMain::runPendingCommand, Qt::QueuedConnection);
     } else if (!state.ReturnPage.empty()) {

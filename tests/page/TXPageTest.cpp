@@ -138,6 +138,18 @@ TEST(TXPageTest, PaintingCopiesTheBufferFromTheScrollPosition) {
     EXPECT_EQ(page.page.scrollPosition(), 0);
 }
 
+TEST(TXPageTest, AHostColourShowsUntilAPageBringsItsOwn) {
+    TXPage page;
+    page.resize(120, 80);
+    page.setColorBGR(rgbColor(0x12, 0x34, 0x56));
+    const QImage empty = page.grab().toImage();
+    EXPECT_EQ(empty.pixelColor(10, 10), QColor(0x12, 0x34, 0x56));
+
+    page.ShowText("Text");
+    EXPECT_EQ(page.ColorBGR(), ColorValue::White) << "a page starts in its own colours";
+    EXPECT_EQ(page.ColorTXT(), ColorValue::Black);
+}
+
 TEST(TXPageTest, ANewWidthLaysThePageOutAgain) {
     RenderedPage page(400, 300);
     page.page.setAttribute(Qt::WA_DontShowOnScreen);
