@@ -6,12 +6,15 @@
 
 #include "page/PageStream.h"
 #include "page/TXPage.h"
+#include "page/exercises/PageExercises.h"
 #include "platform/FileSystem.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
+#include <QScrollBar>
 #include <iostream>
 #include <iterator>
 #include <optional>
@@ -114,6 +117,21 @@ std::string currentDirectory() {
         qor::fromNativePath(QDir::currentPath().toStdString()).value_or(""));
 }
 
+// The page buffer with the page's controls (typing fields, multiple choice,
+// buttons) drawn where they sit, as the screen shows them; the scroll bar
+// is left out.
+QImage withControls(qor::TXPage& page) {
+    QImage picture = page.buffer().copy();
+    QPainter painter(&picture);
+    for (QWidget* child : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isHidden() || qobject_cast<QScrollBar*>(child))
+            continue;
+        child->render(&painter, child->pos() + QPoint(0, page.scrollPosition()), QRegion(),
+                      QWidget::DrawChildren);
+    }
+    return picture;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -127,6 +145,7 @@ int main(int argc, char** argv) {
 
     qor::ScriptedMessages messages;
     qor::TXPage page;
+    qor::PageExercises exercises(page);
     page.resize(options->width, options->height);
     for (const auto& [name, value] : options->definitions)
         page.model().SetDefine(name, value);
@@ -159,7 +178,7 @@ int main(int argc, char** argv) {
     page.ShowText(text);
     for (const std::string& message : messages.texts())
         std::cerr << qor::cp1252ToUtf8(message) << '\n';
-    if (!page.buffer().save(QString::fromStdString(options->output), "PNG")) {
+    if (!withControls(page).save(QString::fromStdString(options->output), "PNG")) {
         std::cerr << "qor-render: cannot write " << options->output << '\n';
         return 1;
     }
