@@ -4,7 +4,7 @@
 function(qor_warnings target)
     target_compile_options(${target} PRIVATE
         -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
-        -Wcast-align -Woverloaded-virtual -Wnull-dereference -Wimplicit-fallthrough)
+        -Wcast-align -Woverloaded-virtual -Wimplicit-fallthrough)
 endfunction()
 
 # A library of one subsystem: sources below src/, included as "subsystem/File.h".
