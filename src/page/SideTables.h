@@ -98,6 +98,7 @@ struct SentenceExerciseSpec {
     PageRect rect;
     std::vector<std::string> parts; // in their right order
     std::string solution;           // the parts joined
+    TextFormat format;              // the font of its parts: the text's at the tag
 };
 
 // The drag exercise's settings from <KLOTZ>; its drop targets are the

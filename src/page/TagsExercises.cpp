@@ -279,6 +279,7 @@ void PageParser::tagSentence(TParser& parser) {
         return;
     for (const std::string& part : sentence.parts)
         sentence.solution += part;
+    sentence.format = format_;
     page_.sentences.push_back(std::move(sentence));
 }
 

@@ -204,5 +204,15 @@ TEST(ParserExercises, SentencesNeedPartsAndAPlace) {
     EXPECT_EQ(sentence.rect.y, 300);
 }
 
+TEST(ParserExercises, SentencePartsTakeTheFontOfTheTextAtTheTag) {
+    PageModel model;
+    model.Parse("<FONT SIZE=5 FACE=\"Arial\"><B><SATZ TEILE=\"a/b\" COORDS=\"20,300\">", false);
+    ASSERT_EQ(model.page().sentences.size(), 1u);
+    const TextFormat& format = model.page().sentences[0].format;
+    EXPECT_EQ(format.size, 5);
+    EXPECT_EQ(format.face, "Arial");
+    EXPECT_EQ(format.styleBits & 1, 1);
+}
+
 } // namespace
 } // namespace qor

@@ -19,8 +19,8 @@ constexpr Color PageBackgroundMarker = rgbColor(0x00, 0xFF, 0x00);
 
 void tSatzbauListe::build() {
     built_ = true;
-    const PageFont& font = page_.fonts().fontFor(TextFormat{});
     for (const SentenceExerciseSpec& markup : page_.model().page().sentences) {
+        const PageFont& font = page_.fonts().fontFor(markup.format);
         Sentence sentence;
         sentence.solution = markup.solution;
         sentence.left = markup.rect.x;
@@ -29,14 +29,13 @@ void tSatzbauListe::build() {
                               ? markup.rect.h
                               : font.ascent() + font.descent() + PartExtraHeight;
         for (const std::string& text : markup.parts)
-            sentence.parts.push_back({text, partPicture(text, sentence.height), 0});
+            sentence.parts.push_back({text, partPicture(text, font, sentence.height), 0});
         sentences_.push_back(std::move(sentence));
     }
 }
 
 // A block in the drag-block colour with the part's text in the middle.
-QImage tSatzbauListe::partPicture(const std::string& text, int height) const {
-    const PageFont& font = page_.fonts().fontFor(TextFormat{});
+QImage tSatzbauListe::partPicture(const std::string& text, const PageFont& font, int height) const {
     const PageColors& colors = page_.model().page().colors;
     QImage picture(font.textWidth(text, 0) + 2 * PartPadding, height, QImage::Format_RGB32);
     picture.fill(toQColor(ResolveColor(colors.dragBlock, colors)));

@@ -5,6 +5,7 @@
 // glides back to its place. When the parts read the sentence (equal parts
 // may stand either way round), the row closes up and the exercise is done.
 
+#include "page/PageFonts.h"
 #include "page/exercises/DragSprite.h"
 #include "page/exercises/StepAnimation.h"
 
@@ -67,7 +68,7 @@ private:
     };
 
     void build();
-    QImage partPicture(const std::string& text, int height) const;
+    QImage partPicture(const std::string& text, const PageFont& font, int height) const;
     void lineUp(Sentence& sentence);
     QRect rowRect(const Sentence& sentence) const;
     void drawRow(QImage& buffer, const Sentence& sentence, int emptySlot, int slide);
