@@ -17,18 +17,13 @@ namespace {
 
 using test::countPixels;
 using test::renderControl;
+using test::testFont;
 
 // Moves the mouse over a control that is not on a screen.
 void hover(QWidget& control, QPoint at) {
     QMouseEvent move(QEvent::MouseMove, at, control.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(&control, &move);
-}
-
-QFont testFont() {
-    QFont font("Liberation Sans");
-    font.setPixelSize(13);
-    return font;
 }
 
 TEST(GridCells, CellsCountColumnByColumn) {

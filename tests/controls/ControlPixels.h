@@ -2,6 +2,7 @@
 // Reading the drawn controls back as pixels: render a control off the screen
 // and count the pixels of a region that match a colour test.
 
+#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QWidget>
@@ -43,6 +44,19 @@ inline PixelTest isNear(QRgb color, int tolerance = 60) {
                std::abs(qGreen(p) - qGreen(color)) <= tolerance &&
                std::abs(qBlue(p) - qBlue(color)) <= tolerance;
     };
+}
+
+// The font the control tests draw with: metric-compatible and always installed.
+inline QFont testFont(int pixelSize = 13) {
+    QFont font("Liberation Sans");
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+inline QImage filled(int width, int height, QRgb color) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
 }
 
 } // namespace qor::test

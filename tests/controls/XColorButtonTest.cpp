@@ -11,18 +11,11 @@ namespace qor {
 namespace {
 
 using test::countPixels;
+using test::filled;
 using test::renderControl;
 
 QFont testFont() {
-    QFont font("Liberation Sans");
-    font.setPixelSize(14);
-    return font;
-}
-
-QImage filled(int width, int height, QRgb color) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(color);
-    return image;
+    return test::testFont(14);
 }
 
 void enter(QWidget& control) {

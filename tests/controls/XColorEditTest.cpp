@@ -20,9 +20,7 @@ using test::countPixels;
 using test::renderControl;
 
 QFont testFont() {
-    QFont font("Liberation Sans");
-    font.setPixelSize(16);
-    return font;
+    return test::testFont(16);
 }
 
 // Types text that QTest cannot spell as keys, as an input method delivers it.

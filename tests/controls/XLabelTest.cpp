@@ -10,12 +10,7 @@ namespace {
 
 using test::countPixels;
 using test::renderControl;
-
-QFont testFont() {
-    QFont font("Liberation Sans");
-    font.setPixelSize(13);
-    return font;
-}
+using test::testFont;
 
 TEST(NotePosition, BelowTheAnchorUnlessThePageEdgesAreNear) {
     const QSize page(800, 572);

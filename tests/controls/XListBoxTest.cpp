@@ -12,19 +12,9 @@ namespace qor {
 namespace {
 
 using test::countPixels;
+using test::filled;
 using test::renderControl;
-
-QFont testFont() {
-    QFont font("Liberation Sans");
-    font.setPixelSize(13);
-    return font;
-}
-
-QImage filled(int width, int height, QRgb color) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(color);
-    return image;
-}
+using test::testFont;
 
 void wheel(QWidget& control, int delta) {
     QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, delta), Qt::NoButton,
