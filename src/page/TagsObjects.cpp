@@ -230,7 +230,8 @@ void PageParser::tagImage(TParser& parser) {
             std::string percent;
             parser.ReadUntil("%", percent);
             const std::optional<int> scale = ParseInteger(percent);
-            // A picture cannot shrink to nothing or turn over.
+            // SCALE=0% (or less) reads as 100: a picture cannot shrink to
+            // nothing or turn over.
             fields.scale = scale && *scale > 0 ? *scale : 100;
             break;
         }
@@ -276,8 +277,9 @@ void PageParser::tagImage(TParser& parser) {
     }
     if (source.empty())
         return;
-    // FLASH names the picture shown under the mouse, which is the second
-    // one of a "normal|hover" source.
+    // FLASH names the picture shown under the mouse, as its name says, so it
+    // goes second in the "normal|hover" source; putting it first would show
+    // it until the mouse comes and the SRC picture while hovered.
     if (!hoverPicture.empty())
         source += "|" + hoverPicture;
     if (fields.radius > 0 || fields.alpha < 255 || fields.mode != 0)

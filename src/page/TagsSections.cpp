@@ -1,7 +1,6 @@
 // Conditional sections (IF, ELSE, /IF) and the page title. Sections do not
 // nest: the first /IF ends whatever is open.
 
-#include "page/Attributes.h"
 #include "page/PageParser.h"
 
 namespace qor {
@@ -9,14 +8,6 @@ namespace qor {
 namespace {
 
 constexpr std::string_view ExerciseCondition = "#ex";
-
-bool isAliasCondition(std::string_view condition) {
-    return !condition.empty() && condition.front() == '#' && condition != ExerciseCondition;
-}
-
-bool isPlainCondition(std::string_view condition) {
-    return condition.front() != '$' && condition.front() != '?' && condition.front() != '#';
-}
 
 } // namespace
 
@@ -42,29 +33,26 @@ bool PageParser::sectionShown(const std::string& condition) {
     }
 }
 
+// The condition is the rest of the tag as written: "<IF abc >" asks for
+// "abc ", which no page sets.
 void PageParser::tagIf(TParser& parser) {
-    // Blanks before ">" are no part of the condition's name.
-    condition_ = TrimBlanks(parser.Rest());
-    conditionShown_ = sectionShown(condition_);
-    skip_ = conditionShown_ ? Skip::None : Skip::Condition;
+    condition_ = parser.Rest();
+    skip_ = sectionShown(condition_) ? Skip::None : Skip::Condition;
 }
 
-// ELSE asks alias and plain conditions again. For "$", "?" and "#ex"
-// conditions it takes the opposite of the IF's answer: asking again would
-// show both branches (and call the host a second time).
+// ELSE does not invert the IF's answer: it asks again, and only the alias
+// table or the condition list. So a "$", "?" or "#ex" condition that was
+// shown shows its ELSE branch as well, and an ELSE with no IF before it
+// asks for the empty condition, which ends a hidden section or a title.
 void PageParser::tagElse(TParser&) {
-    if (condition_.empty())
-        return; // no IF to turn round
-    bool shown;
-    if (isAliasCondition(condition_)) {
+    bool hidden;
+    if (!condition_.empty() && condition_.front() == '#') {
         const std::string* alias = page_.aliases.find(condition_);
-        shown = !alias || alias->empty();
-    } else if (isPlainCondition(condition_)) {
-        shown = !model_.HasCondition(condition_);
+        hidden = alias && !alias->empty();
     } else {
-        shown = !conditionShown_;
+        hidden = model_.HasCondition(condition_);
     }
-    skip_ = shown ? Skip::None : Skip::Condition;
+    skip_ = hidden ? Skip::Condition : Skip::None;
 }
 
 void PageParser::tagEndIf(TParser&) {

@@ -34,15 +34,23 @@ TEST(LineBreakingTest, WordsFollowEachOtherWithTheirBlanks) {
     EXPECT_EQ(page.result.contentHeight, FirstBaseline);
 }
 
-TEST(LineBreakingTest, AWordThatDoesNotFitStartsTheNextLine) {
-    LaidOutPage page;
-    // 39 characters and a blank fill 400 pixels; "ab" no longer fits.
-    const std::string first(38, 'x');
-    page.layout(first + " ab");
-    EXPECT_EQ(page.at("ab").x, Margin);
-    EXPECT_EQ(page.at("ab").baseline, FirstBaseline + LinePitch);
-    // The blank left at the end of the first line is emptied.
-    EXPECT_EQ(page.result.items[1].width, 0);
+TEST(LineBreakingTest, AWordWrapsOnlyWhenItOverflowsTheColumn) {
+    struct Case {
+        int before; // characters in front of " ab"
+        bool wraps;
+    };
+    const Case cases[] = {
+        {38, true},  // 380 + blank + "ab" make 410 pixels
+        {37, false}, // exactly 400: the column is full, not overflowing
+    };
+    for (const Case& c : cases) {
+        LaidOutPage page;
+        page.layout(std::string(c.before, 'x') + " ab");
+        EXPECT_EQ(page.at("ab").x, c.wraps ? Margin : Margin + 10 * c.before + 10) << c.before;
+        EXPECT_EQ(page.at("ab").baseline, FirstBaseline + (c.wraps ? LinePitch : 0)) << c.before;
+        // A blank left at the end of a line is emptied.
+        EXPECT_EQ(page.result.items[1].width, c.wraps ? 0 : 10) << c.before;
+    }
 }
 
 TEST(LineBreakingTest, ALongWordStandsAloneOnItsLineUnsplit) {

@@ -5,6 +5,7 @@
 #include "page/PageModel.h"
 
 #include <cstddef>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,14 @@ inline const tFormatted_text* findWord(const PageModel& model, const std::string
             return &item;
     }
     return nullptr;
+}
+
+// The first word item with this text. A missing word throws, which fails the
+// test where it happens instead of crashing the test program.
+inline const tFormatted_text& wordItem(const PageModel& model, const std::string& text) {
+    if (const tFormatted_text* item = findWord(model, text))
+        return *item;
+    throw std::runtime_error("no word \"" + text + "\"");
 }
 
 } // namespace qor::test

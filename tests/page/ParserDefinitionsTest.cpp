@@ -14,6 +14,7 @@ namespace {
 
 using test::describeItems;
 using test::findWord;
+using test::wordItem;
 
 TEST(ParserDefinitions, DefineReadsPairsAndMarkup) {
     PageModel model;
@@ -24,7 +25,7 @@ TEST(ParserDefinitions, DefineReadsPairsAndMarkup) {
     EXPECT_EQ(model.GetDefine("b"), "zwei drei");
     EXPECT_EQ(model.definitions().size(), 3u); // the empty name is skipped
     EXPECT_EQ(model.GetDefine("fett"), "<b class=\"x\">F</b>");
-    EXPECT_EQ(findWord(model, "F")->format.styleBits, TextStyle::Bold);
+    EXPECT_EQ(wordItem(model, "F").format.styleBits, TextStyle::Bold);
 }
 
 TEST(ParserDefinitions, DefinitionsOutliveThePageAliasesDoNot) {
@@ -49,7 +50,7 @@ TEST(ParserDefinitions, AliasesAreStoredWithTheirHash) {
 TEST(ParserDefinitions, ColorNamesMayReferToEachOther) {
     PageModel model;
     model.Parse("<COLORS c1=c2 c2=#ff0000 =#00ff00 leer=><font color=c1>w", false);
-    EXPECT_EQ(findWord(model, "w")->format.textColor, rgbColor(0xFF, 0, 0));
+    EXPECT_EQ(wordItem(model, "w").format.textColor, rgbColor(0xFF, 0, 0));
     EXPECT_EQ(model.page().colorNames.size(), 3u);
     EXPECT_EQ(model.page().colorNames.get("leer", "x"), "");
 }
@@ -58,6 +59,7 @@ TEST(ParserDefinitions, ConditionsShowOrSkipSections) {
     const struct {
         const char* text;
         const char* items;
+        const char* title = "ohne Titel";
     } cases[] = {
         {"a<IF abc>b</IF>c", "a|b|c"}, // ABC is a condition, any case
         {"a<IF xyz>b</IF>c", "a|c"},
@@ -65,16 +67,19 @@ TEST(ParserDefinitions, ConditionsShowOrSkipSections) {
         {"a<IF abc>b<ELSE>c</IF>d", "a|b|d"},
         {"<IF $voll>v</IF><IF $leer>l</IF><IF $fehlt>f</IF>", "v"},
         {"<IF $leer>l<ELSE>nicht</IF>", "nicht"},
+        {"<IF $voll>v<ELSE>w</IF>", "v|w"}, // ELSE asks the condition list
         {"<IF #da>d</IF><IF #weg>w<ELSE>x</IF>", "d|x"},
-        {"<IF ?quiz>q<ELSE>nq</IF><IF ?andere>a<ELSE>na</IF>", "q|na"},
+        {"<IF ?quiz>q<ELSE>nq</IF><IF ?andere>a<ELSE>na</IF>", "q|nq|na"},
         {"<IF #ex>e<ELSE>keine</IF>", "keine"},
         {"<IF xyz>b<IF abc>c</IF>d", "d"}, // sections do not nest
         {"<IF xyz>b<b>c</b><font size=7>d</IF>e", "e"},
-        {"<IF abc  >b</IF>", "b"},
+        {"<IF abc  >b</IF>c", "c"}, // the condition is "abc  "
         {"<IF xyz>nie bis zum Ende", ""},
-        {"<ELSE>a", "a"},                       // no IF to turn round
-        {"<IF xyz><TITLE>x</TITLE>b</IF>", ""}, // </TITLE> reveals nothing
-        {"<IF xyz>$[zaehler]</IF>", ""},        // the host is not asked for hidden text
+        {"<ELSE>a", "a"},
+        {"<IF abc>a</IF><ELSE>b", "a|b"},
+        {"<TITLE>abc<ELSE>def</TITLE>ghi", "def|ghi", "abc"}, // ELSE ends the title
+        {"<IF xyz><TITLE>x</TITLE>b</IF>", ""},               // </TITLE> reveals nothing
+        {"<IF xyz>$[zaehler]</IF>", ""}, // the host is not asked for hidden text
     };
     for (const auto& c : cases) {
         PageModel model;
@@ -89,7 +94,7 @@ TEST(ParserDefinitions, ConditionsShowOrSkipSections) {
         model.Parse("<alias #da=\"1\">" + std::string(c.text), false);
         EXPECT_EQ(describeItems(model), c.items) << c.text;
         EXPECT_LE(asked, 2) << c.text;
-        EXPECT_EQ(model.title(), "ohne Titel") << c.text;
+        EXPECT_EQ(model.title(), c.title) << c.text;
     }
 }
 
@@ -97,7 +102,7 @@ TEST(ParserDefinitions, ExerciseConditionHoldsWhileAnExerciseIsParsed) {
     PageModel model;
     model.setExerciseActive(true);
     model.Parse("<IF #ex>e<ELSE>keine</IF>", false);
-    EXPECT_EQ(describeItems(model), "e");
+    EXPECT_EQ(describeItems(model), "e|keine"); // ELSE asks the alias table
 }
 
 TEST(ParserDefinitions, HiddenSectionsChangeNothing) {
@@ -105,7 +110,7 @@ TEST(ParserDefinitions, HiddenSectionsChangeNothing) {
     model.Parse("<IF nein><b><define $x=\"1\"><body bgcolor=#000000><box coords=\"1,1,1,1\">"
                 "</IF>w",
                 false);
-    EXPECT_EQ(findWord(model, "w")->format.styleBits, 0);
+    EXPECT_EQ(wordItem(model, "w").format.styleBits, 0);
     EXPECT_EQ(model.GetDefine("x"), "");
     EXPECT_EQ(model.page().colors.background, ColorValue::White);
     EXPECT_TRUE(model.page().boxes.empty());
@@ -154,7 +159,7 @@ TEST_F(PageFolder, IncludeParsesInPlaceAndContinuesTheFormat) {
     dir.file("teil.html", "<b>fett <i>kursiv\r\n");
     model.Parse("vor <INCLUDE HREF=\"teil.html\"> nach", false);
     EXPECT_EQ(describeItems(model), "vor|_|fett|_|kursiv|_|nach");
-    EXPECT_EQ(findWord(model, "nach")->format.styleBits, TextStyle::Bold | TextStyle::Italic);
+    EXPECT_EQ(wordItem(model, "nach").format.styleBits, TextStyle::Bold | TextStyle::Italic);
     EXPECT_TRUE(messages.shown().empty());
 }
 

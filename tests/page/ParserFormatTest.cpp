@@ -14,13 +14,13 @@ namespace {
 using namespace qor::literals;
 using test::describeItems;
 using test::findWord;
+using test::wordItem;
 
 // The format of the word "w" after the markup, on a fresh page.
 TextFormat formatOf(const std::string& markup, PageModel& model) {
     model.Clear();
     model.Parse(markup + "w", false);
-    const tFormatted_text* word = findWord(model, "w");
-    return word ? word->format : TextFormat{};
+    return wordItem(model, "w").format;
 }
 
 TEST(ParserFormat, TagsChangeTheFormat) {
@@ -238,7 +238,7 @@ TEST(ParserFormat, TabsBecomePendingOnTheNextWord) {
         ASSERT_NE(word, nullptr) << c.markup;
         EXPECT_EQ(word->tab, c.tab) << c.markup;
         EXPECT_EQ(word->format.alignment, c.alignment) << c.markup;
-        EXPECT_EQ(findWord(model, "v")->tab, 0) << c.markup; // taken once
+        EXPECT_EQ(wordItem(model, "v").tab, 0) << c.markup; // taken once
     }
 }
 

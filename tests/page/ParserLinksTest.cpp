@@ -10,19 +10,19 @@ namespace qor {
 namespace {
 
 using test::describeItems;
-using test::findWord;
+using test::wordItem;
 
 TEST(ParserLinks, LinkTextGetsAreaColourAndUnderline) {
     PageModel model;
     model.Parse("<b>vor <a href=\"seite.htx\">Link</a> nach</b>", false);
-    const TextFormat& link = findWord(model, "Link")->format;
+    const TextFormat& link = wordItem(model, "Link").format;
     ASSERT_EQ(model.page().areaNames, std::vector<std::string>{"seite.htx"});
     EXPECT_EQ(link.areaIndex, 0);
     EXPECT_EQ(link.textColor, ColorValue::PageLink);
     EXPECT_EQ(link.styleBits, TextStyle::Bold | TextStyle::Underline);
     EXPECT_FALSE(link.flash);
 
-    const TextFormat& after = findWord(model, "nach")->format;
+    const TextFormat& after = wordItem(model, "nach").format;
     EXPECT_EQ(after.areaIndex, -1);
     EXPECT_EQ(after.textColor, ColorValue::PageText);
     EXPECT_EQ(after.styleBits, TextStyle::Bold);
@@ -42,7 +42,7 @@ TEST(ParserLinks, FlashSearchAndReturnFollowTheirOrder) {
     for (const auto& c : cases) {
         PageModel model;
         model.Parse(std::string(c.tag) + "w</a>", false);
-        const TextFormat& f = findWord(model, "w")->format;
+        const TextFormat& f = wordItem(model, "w").format;
         EXPECT_EQ(f.flash, c.flash) << c.tag;
         EXPECT_EQ(f.styleBits & TextStyle::Underline, c.flash ? 0 : TextStyle::Underline) << c.tag;
         EXPECT_EQ(model.page().enterTarget, c.enterTarget) << c.tag;
@@ -59,15 +59,15 @@ TEST(ParserLinks, TargetsAreResolvedForTheirAreaNames) {
     EXPECT_EQ(model.page().areaNames,
               (std::vector<std::string>{"#menu", "verben.htx", "c.htx", "%@Hallo", "@Tipp",
                                         "\xa7[stop]x.htx"}));
-    EXPECT_TRUE(findWord(model, "a")->format.focus); // the alias value's "*"
-    EXPECT_FALSE(findWord(model, "b")->format.focus);
-    EXPECT_TRUE(findWord(model, "c")->format.focus);
-    EXPECT_EQ(findWord(model, "c")->format.textColor, rgbColor(0, 0, 0xFF));
+    EXPECT_TRUE(wordItem(model, "a").format.focus); // the alias value's "*"
+    EXPECT_FALSE(wordItem(model, "b").format.focus);
+    EXPECT_TRUE(wordItem(model, "c").format.focus);
+    EXPECT_EQ(wordItem(model, "c").format.textColor, rgbColor(0, 0, 0xFF));
 
-    const TextFormat& note = findWord(model, "d")->format;
+    const TextFormat& note = wordItem(model, "d").format;
     EXPECT_TRUE(note.hot);
     EXPECT_EQ(note.textColor, ColorValue::PageText);
-    EXPECT_TRUE(findWord(model, "e")->format.hot);
+    EXPECT_TRUE(wordItem(model, "e").format.hot);
 }
 
 TEST(ParserLinks, LinkToThePageItselfIsPlainText) {
@@ -75,10 +75,10 @@ TEST(ParserLinks, LinkToThePageItselfIsPlainText) {
     PageModel model;
     model.setCurrentPage(dir.path(), "menu.htx");
     model.Parse("<a href=\"menu.htx\" return>selbst</a> <a href=\"andere.htx\">weg</a>", false);
-    EXPECT_EQ(findWord(model, "selbst")->format.areaIndex, -1);
-    EXPECT_EQ(findWord(model, "selbst")->format.styleBits, 0);
+    EXPECT_EQ(wordItem(model, "selbst").format.areaIndex, -1);
+    EXPECT_EQ(wordItem(model, "selbst").format.styleBits, 0);
     EXPECT_EQ(model.page().enterTarget, "");
-    EXPECT_EQ(findWord(model, "weg")->format.areaIndex, 0);
+    EXPECT_EQ(wordItem(model, "weg").format.areaIndex, 0);
 }
 
 TEST(ParserLinks, GapsAndDragWordsAreExercises) {
@@ -96,10 +96,10 @@ TEST(ParserLinks, GapsAndDragWordsAreExercises) {
     EXPECT_EQ(model.page().typingFields[1].tip, "Tier");
     EXPECT_EQ(model.page().typingFields[1].reaction, "t1");
 
-    EXPECT_EQ(findWord(model, "xxxxx")->format.exerciseIndex, 0);
-    EXPECT_EQ(findWord(model, "yyy")->format.exerciseIndex, 1);
-    EXPECT_EQ(findWord(model, "Wort")->format.exerciseIndex, DragExerciseIndex);
-    EXPECT_EQ(findWord(model, "frei")->format.exerciseIndex, -1);
+    EXPECT_EQ(wordItem(model, "xxxxx").format.exerciseIndex, 0);
+    EXPECT_EQ(wordItem(model, "yyy").format.exerciseIndex, 1);
+    EXPECT_EQ(wordItem(model, "Wort").format.exerciseIndex, DragExerciseIndex);
+    EXPECT_EQ(wordItem(model, "frei").format.exerciseIndex, -1);
 }
 
 TEST(ParserLinks, GapsStopBeforeTheDragIndex) {
@@ -116,7 +116,7 @@ TEST(ParserLinks, GapsStopBeforeTheDragIndex) {
 TEST(ParserLinks, EndOfLinkWithoutLinkChangesNothing) {
     PageModel model;
     model.Parse("<font color=#ff0000></a>w", false);
-    EXPECT_EQ(findWord(model, "w")->format.textColor, rgbColor(0xFF, 0, 0));
+    EXPECT_EQ(wordItem(model, "w").format.textColor, rgbColor(0xFF, 0, 0));
 }
 
 TEST(ParserLinks, ImageMapsCollectRectangularAreas) {

@@ -175,6 +175,10 @@ TEST(ParserObjects, PictureAttributeRules) {
          [](auto& p) {
              return p.scale == 100;
          }},
+        {"SCALE=-50%",
+         [](auto& p) {
+             return p.scale == 100;
+         }},
         {"ALIGN=x",
          [](auto& p) {
              return p.alignment == PictureAlign::Over;

@@ -11,7 +11,7 @@ namespace qor {
 namespace {
 
 using test::describeItems;
-using test::findWord;
+using test::wordItem;
 
 std::string parsed(std::string_view text) {
     PageModel model;
@@ -80,9 +80,9 @@ TEST(ParserText, SubstitutionsComeFromDefinitionsThenTheHost) {
     model.Parse("Hallo $[name]! $[fehlt] x$[name]", false);
     EXPECT_EQ(describeItems(model), "Hallo|_|Ana|_|Garc\xed"
                                     "a|!|_|[undefined]|_|x$[name]");
-    EXPECT_EQ(findWord(model, "Garc\xed"
+    EXPECT_EQ(wordItem(model, "Garc\xed"
                               "a")
-                  ->format.styleBits,
+                  .format.styleBits,
               TextStyle::Bold);
 
     PageModel hosted;

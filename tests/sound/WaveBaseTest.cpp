@@ -40,6 +40,7 @@ TEST_F(WaveBaseTest, LookUpFollowsItsStepsInOrder) {
     add({{"casa (f)", "XS:\\casa_f.wav"},
          {"perro, el", "XS:\\perro_el.wav"},
          {"perro (m)", "XS:\\perro_m.wav"},
+         {"toro, el", "XS:\\toro_el.wav"},
          {"(agua)", "XS:\\agua_paren.wav"},
          {"Árbol", "XS:\\arbol.wav"},
          {"tener que", "XS:\\tener.wav"},
@@ -58,6 +59,7 @@ TEST_F(WaveBaseTest, LookUpFollowsItsStepsInOrder) {
         {"casa", false, "XS:\\casa_f.wav"},      // gender mark
         {"casa", true, ""},                      // not when exact
         {"perro", false, "XS:\\perro_m.wav"},    // " (" before ", " whatever the order
+        {"toro", false, "XS:\\toro_el.wav"},     // ", " alone
         {"Perro", false, ""},                    // the continuation is case-sensitive
         {"casa grande", false, "XS:\\casa_grande.wav"},
         {"gato", false, ""},
