@@ -70,8 +70,7 @@ int main(int argc, char* argv[]) {
     }
 
     qor::ShellWindows windows(program);
-    if (!windows.ShowMainWindow())
-        return 0; // the start page is missing and the user gave up; ShutDown has run
-    windows.CreateBackdrop(qor::ShellWindows::ScreenWantsBackdrop(screen.width, screen.height));
+    windows.OpenAtStart(qor::ShellWindows::ScreenWantsBackdrop(screen.width, screen.height));
+    // Ends with "end", or when the user gives up looking for the start page.
     return QApplication::exec();
 }

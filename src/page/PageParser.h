@@ -157,6 +157,7 @@ private:
     std::string tagName_; // upper-cased, of the tag being handled
     Skip skip_ = Skip::None;
     std::string condition_; // of the last <IF>
+    bool conditionShown_ = false;
 };
 
 } // namespace qor

@@ -14,6 +14,7 @@
 #include <QEventLoop>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 
 namespace qor {
@@ -271,7 +272,9 @@ void TXPage::setColorBGR(Color color) {
     update();
 }
 
-void TXPage::setColorTXT(Color color) { model_.page().colors.text = color; }
+void TXPage::setColorTXT(Color color) {
+    model_.page().colors.text = color;
+}
 
 void TXPage::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
@@ -330,6 +333,15 @@ void TXPage::Celebrate(const std::string& text, int milliseconds) {
     if (animating_)
         return;
     animating_ = true;
+    // The page's own controls (typing fields, choices) would stand on top of
+    // the animation: they step aside while it runs.
+    std::vector<QPointer<QWidget>> hidden;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != scrollBar_ && child->isVisible()) {
+            hidden.emplace_back(child);
+            child->hide();
+        }
+    }
     Celebration celebration(size(), text, model_.randomSource());
     QImage frame = celebration.blankFrame();
     overlay_ = &frame;
@@ -345,6 +357,10 @@ void TXPage::Celebrate(const std::string& text, int milliseconds) {
     } while (clock.elapsed() < milliseconds);
     overlay_ = nullptr;
     animating_ = false;
+    for (const QPointer<QWidget>& child : hidden) {
+        if (child)
+            child->show();
+    }
     update();
 }
 

@@ -9,6 +9,14 @@ namespace {
 
 constexpr std::string_view ExerciseCondition = "#ex";
 
+bool isAliasCondition(std::string_view condition) {
+    return !condition.empty() && condition.front() == '#' && condition != ExerciseCondition;
+}
+
+bool isPlainCondition(std::string_view condition) {
+    return condition.front() != '$' && condition.front() != '?' && condition.front() != '#';
+}
+
 } // namespace
 
 bool PageParser::sectionShown(const std::string& condition) {
@@ -37,22 +45,26 @@ bool PageParser::sectionShown(const std::string& condition) {
 // "abc ", which no page sets.
 void PageParser::tagIf(TParser& parser) {
     condition_ = parser.Rest();
-    skip_ = sectionShown(condition_) ? Skip::None : Skip::Condition;
+    conditionShown_ = sectionShown(condition_);
+    skip_ = conditionShown_ ? Skip::None : Skip::Condition;
 }
 
-// ELSE does not invert the IF's answer: it asks again, and only the alias
-// table or the condition list. So a "$", "?" or "#ex" condition that was
-// shown shows its ELSE branch as well, and an ELSE with no IF before it
-// asks for the empty condition, which ends a hidden section or a title.
+// ELSE asks alias and plain conditions again, and so does an ELSE with no
+// IF before it: the empty condition is never set, so it ends a hidden
+// section or a title. For "$", "?" and "#ex" conditions it takes the
+// opposite of the IF's answer: asking again would show both branches (and
+// call the host a second time).
 void PageParser::tagElse(TParser&) {
-    bool hidden;
-    if (!condition_.empty() && condition_.front() == '#') {
+    bool shown;
+    if (isAliasCondition(condition_)) {
         const std::string* alias = page_.aliases.find(condition_);
-        hidden = alias && !alias->empty();
+        shown = !alias || alias->empty();
+    } else if (condition_.empty() || isPlainCondition(condition_)) {
+        shown = !model_.HasCondition(condition_);
     } else {
-        hidden = model_.HasCondition(condition_);
+        shown = !conditionShown_;
     }
-    skip_ = hidden ? Skip::Condition : Skip::None;
+    skip_ = shown ? Skip::None : Skip::Condition;
 }
 
 void PageParser::tagEndIf(TParser&) {

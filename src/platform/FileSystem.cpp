@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <random>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,6 +30,31 @@ std::size_t lastSeparator(std::string_view path) {
 
 fs::path nativePath(std::string_view path) {
     return fs::path(toNativePath(path));
+}
+
+// The files found existing but unreadable, by their absolute native names.
+std::set<std::string>& unreadableFiles() {
+    static std::set<std::string> files;
+    return files;
+}
+
+std::string unreadableKey(std::string_view path) {
+    std::error_code error;
+    const fs::path absolute = fs::absolute(nativePath(path), error);
+    return (error ? nativePath(path) : absolute).lexically_normal().string();
+}
+
+void markUnreadable(std::string_view path, bool unreadable) {
+    if (unreadable)
+        unreadableFiles().insert(unreadableKey(path));
+    else if (!unreadableFiles().empty())
+        unreadableFiles().erase(unreadableKey(path));
+}
+
+// Whether a failed open means the file is there (and so holds data).
+bool existsDespite(int openError) {
+    return openError != ENOENT && openError != ENOTDIR && openError != ENAMETOOLONG &&
+           openError != ELOOP;
 }
 
 // Closes a descriptor when it goes out of scope.
@@ -180,8 +206,12 @@ std::vector<DirectoryEntry> listDirectory(std::string_view dir) {
 
 std::optional<std::string> readFile(std::string_view path) {
     FileDescriptor file(::open(toNativePath(path).c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0) {
+        markUnreadable(path, existsDespite(errno));
+        return std::nullopt;
+    }
     struct stat info {};
-    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
 
     std::string data;
@@ -194,15 +224,21 @@ std::optional<std::string> readFile(std::string_view path) {
         if (count < 0) {
             if (errno == EINTR)
                 continue;
+            markUnreadable(path, true);
             return std::nullopt;
         }
         data.append(buffer, static_cast<std::size_t>(count));
     }
+    markUnreadable(path, false);
     return data;
 }
 
+bool isUnreadableFile(std::string_view path) {
+    return unreadableFiles().count(unreadableKey(path)) != 0;
+}
+
 bool writeFileAtomic(std::string_view path, std::string_view data) {
-    if (path.empty() || isSeparator(path.back()))
+    if (path.empty() || isSeparator(path.back()) || isUnreadableFile(path))
         return false;
     const std::string target = toNativePath(path);
     std::string temporary;

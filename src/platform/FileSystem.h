@@ -42,13 +42,20 @@ struct DirectoryEntry {
 // that cannot be represented are skipped.
 std::vector<DirectoryEntry> listDirectory(std::string_view dir);
 
-// The whole content; nothing when path is no readable regular file.
+// The whole content; nothing when path is no readable regular file. A file
+// that exists but cannot be read (no permission, a read error) is remembered
+// as unreadable until a later read succeeds.
 std::optional<std::string> readFile(std::string_view path);
+
+// Whether readFile last found path existing but unreadable.
+bool isUnreadableFile(std::string_view path);
 
 // Writes to a temporary file in the same directory, flushes it to disk and
 // renames it over the target only then: a full disk or a crash never leaves a
 // half-written file. False (and the old file untouched) on any failure; a
 // missing directory is a failure too. A replaced file keeps its permissions.
+// A file that could not be read is never replaced: what it holds was not
+// loaded, so writing over it would lose it.
 bool writeFileAtomic(std::string_view path, std::string_view data);
 
 bool createDirectories(std::string_view dir); // true when the directory exists afterwards

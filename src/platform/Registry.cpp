@@ -1,5 +1,6 @@
 #include "platform/Registry.h"
 
+#include "platform/AppMessage.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 
@@ -287,8 +288,17 @@ bool FileRegistry::commit() {
 }
 
 void FileRegistry::load() {
-    if (const auto text = readFile(path_))
+    if (const auto text = readFile(path_)) {
         keys_ = parseText(*text);
+        return;
+    }
+    // The run goes on with the defaults; the file is left as it is (nothing
+    // is written over a file that could not be read).
+    if (isUnreadableFile(path_))
+        AppMessage("Die Einstellungen in "_cp + path_ +
+                   " konnten nicht gelesen werden.\rDas Programm startet mit den "
+                   "Voreinstellungen und speichert keine Einstellungen, damit die Datei "
+                   "erhalten bleibt."_cp);
 }
 
 } // namespace qor

@@ -1,6 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include "page/TXPage.h"
+#include "page/exercises/PageExercises.h"
 #include "platform/AppMessage.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
@@ -9,6 +10,7 @@
 #include "shell/SpecialCodes.h"
 #include "shell/XPaths.h"
 #include "sound/RecSetup.h"
+#include "sound/Recorder.h"
 #include "sound/WaveDB.h"
 
 #include <QCloseEvent>
@@ -35,7 +37,8 @@ double timeOfDay() {
 
 TMain::TMain(ShellWindows& windows)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), windows_(windows),
-      page_(new TXPage(this)), commands_(windows.program().mainState, *this) {
+      page_(new TXPage(this)), exercises_(std::make_unique<PageExercises>(*page_)),
+      commands_(windows.program().mainState, *this) {
     FormCreate();
 }
 
@@ -58,6 +61,9 @@ void TMain::FormCreate() {
         XPageSpecialCode(code);
     };
     page_->setSonderzeichen(SpecialCharacters);
+    // Pages with a recorder share the program's one recorder.
+    exercises_->setRecorderSource(
+        [&registry = program.registry] { return &SharedRecorder(registry); });
     page_->SetCondition("s", true);
     page_->SetCondition("cdrom", !program.config.WaveDir.empty());
     // No user base yet: nobody is ever logged in.

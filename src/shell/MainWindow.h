@@ -1,16 +1,18 @@
 #pragma once
 // The main window: borderless, 800 x 572, all of it one page control that
-// shows the start page and the menus. It is the pages' host: it runs the
+// shows the start page, the menus and their exercises. It is the pages' host: it runs the
 // commands their links send, answers their special codes and keeps the
 // conditions "s", "cdrom" and "login".
 
 #include "shell/PageCommands.h"
 
 #include <QWidget>
+#include <memory>
 #include <string>
 
 namespace qor {
 
+class PageExercises;
 class ShellWindows;
 class TXPage;
 
@@ -27,6 +29,7 @@ public:
     ~TMain() override;
 
     TXPage& XPage() { return *page_; }
+    PageExercises& Exercises() { return *exercises_; }
 
     // Showing: checks for the start page (asking to retry while it is
     // missing), connects the command handler and shows what the state asks
@@ -64,6 +67,8 @@ private:
 
     ShellWindows& windows_;
     TXPage* page_;
+    // The typing fields, choices, drag words and the recorder of the shown page.
+    std::unique_ptr<PageExercises> exercises_;
     TPageCommands commands_;
 };
 

@@ -18,10 +18,22 @@ ShellWindows::~ShellWindows() {
     program_.windows = nullptr;
 }
 
-TMain* ShellWindows::ShowMainWindow() {
+void ShellWindows::OpenAtStart(bool showBackdrop) {
+    createMainWindow();
+    CreateBackdrop(showBackdrop);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [this] { ShowMainWindow(); }, Qt::QueuedConnection);
+}
+
+TMain* ShellWindows::createMainWindow() {
     auto* window = new TMain(*this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     main_ = window;
+    return window;
+}
+
+TMain* ShellWindows::ShowMainWindow() {
+    TMain* window = main_ ? main_.data() : createMainWindow();
     window->show();
     window->raise();
     window->activateWindow();

@@ -5,8 +5,7 @@
 // the end of the run ask of them.
 //
 //   ShellWindows windows(program);      // program.windows points here
-//   windows.ShowMainWindow();
-//   windows.CreateBackdrop();
+//   windows.OpenAtStart(showBackdrop);
 //   return application.exec();          // "end" runs ShutDown, which quits
 
 #include "shell/Backdrop.h"
@@ -28,9 +27,14 @@ public:
 
     Program& program() { return program_; }
 
-    // Creates a main window and shows it; it runs PendingCommand or shows
-    // ReturnPage or the start page. Null when the start page is missing and
-    // the user gave up (the program then ends).
+    // The windows of a normal start: the main window and the backdrop are
+    // created now; the main window shows itself, and with it the start page
+    // and the start page's commands, once the event loop runs.
+    void OpenAtStart(bool showBackdrop);
+
+    // Shows the main window, creating one when there is none; it runs
+    // PendingCommand or shows ReturnPage or the start page. Null when the
+    // start page is missing and the user gave up (the program then ends).
     TMain* ShowMainWindow();
     TMain* mainWindow() const { return main_; }
 
@@ -58,6 +62,8 @@ public:
     void processPendingMessages() override;
 
 private:
+    TMain* createMainWindow();
+
     Program& program_;
     QPointer<TMain> main_;
     QPointer<TBackdrop> backdrop_;

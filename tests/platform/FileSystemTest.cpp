@@ -87,6 +87,24 @@ TEST(FileSystem, ReadFileFailsOnMissingFilesAndDirectories) {
     EXPECT_EQ(readFile(temp.file("bin", binary)), binary);
 }
 
+TEST(WriteFileAtomic, NeverReplacesAFileThatCouldNotBeRead) {
+    test::TempDir temp;
+    const std::string unreadable = temp.unreadableFile("s_w.qor");
+    ASSERT_EQ(readFile(unreadable), std::nullopt);
+    EXPECT_TRUE(isUnreadableFile(unreadable));
+    EXPECT_FALSE(writeFileAtomic(unreadable, "empty"));
+    EXPECT_FALSE(writeFileAtomic(temp.path() + "./s_w.qor", "empty"));
+    EXPECT_TRUE(std::filesystem::is_symlink(toNativePath(unreadable)));
+
+    // Missing files may be written, also one that was unreadable before.
+    const std::string missing = temp.path() + "missing.qor";
+    EXPECT_EQ(readFile(missing), std::nullopt);
+    EXPECT_TRUE(writeFileAtomic(missing, "new"));
+    std::filesystem::remove(toNativePath(unreadable));
+    EXPECT_EQ(readFile(unreadable), std::nullopt);
+    EXPECT_TRUE(writeFileAtomic(unreadable, "new"));
+}
+
 TEST(WriteFileAtomic, ReplacesTheFileAndLeavesNoTemporary) {
     test::TempDir temp;
     const std::string path = temp.file("data.qor", "old");

@@ -1,9 +1,11 @@
 #include "platform/Registry.h"
 
 #include "platform/FileSystem.h"
+#include "platform/ScriptedMessages.h"
 #include "platform/Text.h"
 #include "support/TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace qor {
@@ -115,6 +117,17 @@ TEST(FileRegistry, FailedWriteReportsAndKeepsTheStoreUnchanged) {
     EXPECT_FALSE(registry.valueExists(kDirs, "Programm"));
     EXPECT_FALSE(registry.createKey(kDirs));
     EXPECT_FALSE(registry.keyExists(kDirs));
+}
+
+TEST(FileRegistry, AFileThatCannotBeReadIsReportedAndNeverReplaced) {
+    test::TempDir temp;
+    ScriptedMessages messages;
+    const std::string path = temp.unreadableFile("registry.ini");
+    FileRegistry registry(path);
+    ASSERT_EQ(messages.texts().size(), 1u);
+    EXPECT_NE(messages.texts()[0].find(path), std::string::npos);
+    EXPECT_FALSE(registry.writeInteger("SOFTWARE\\QOR\\qor spanisch", "Hintergrund", 0));
+    EXPECT_TRUE(std::filesystem::is_symlink(toNativePath(path)));
 }
 
 TEST(FileRegistry, DefaultDirectoryFollowsTheEnvironment) {

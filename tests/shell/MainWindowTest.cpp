@@ -2,6 +2,7 @@
 
 #include "Installation.h"
 #include "page/TXPage.h"
+#include "page/exercises/PageExercises.h"
 #include "platform/AppMessage.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
@@ -13,6 +14,7 @@
 #include "shell/ShellWindows.h"
 #include "shell/SpecialCodes.h"
 #include "shell/StartUp.h"
+#include "sound/Recorder.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
@@ -48,6 +50,9 @@ protected:
             StartUp(program, {}, {1024, 768, 24}, [] { return std::vector<std::string>(); }));
     }
 
+    // The program's one recorder keeps the settings store of the test that made it.
+    ~MainWindowTest() override { FreeSharedRecorder(); }
+
     MainWindowState& state() { return program.mainState; }
     TXPage& page() { return windows.mainWindow()->XPage(); }
 
@@ -73,6 +78,38 @@ TEST_F(MainWindowTest, ShowsTheStartPageWithTheEditionsConditions) {
     EXPECT_FALSE(page().Bedingung().contains("cdrom"));
     EXPECT_EQ(page().Sonderzeichen(), "á;é;í;ó;ú;ñ;¿;¡;-;Á;É;Í;Ó;Ú;Ñ"_cp);
     EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(MainWindowTest, TheStartPageRunsOnceTheBackdropExistsAndTheEventLoopRuns) {
+    // A start page that ends the program at once still ends it in order,
+    // storing the backdrop's colour.
+    install.dir.file("hqor/main.htx", deflateZlib("<BODY ONSHOW=\"end\"><TITLE>Start</TITLE>"));
+    windows.OpenAtStart(false);
+    ASSERT_NE(windows.backdrop(), nullptr);
+    EXPECT_TRUE(page().XFile().empty());
+    EXPECT_FALSE(windows.terminating());
+
+    windows.backdrop()->setColor(0xC0C0C0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(page().XFile(), "main.htx");
+    EXPECT_TRUE(windows.terminating());
+    EXPECT_EQ(registry.readInteger("SOFTWARE\\QOR\\qor spanisch", "Hintergrund"), 0xC0C0C0);
+}
+
+TEST_F(MainWindowTest, PagesShowTheirExercisesAndGetTheProgramsRecorder) {
+    install.dir.file("hqor/uebung.htx",
+                     deflateZlib("<A GAP lsg=\"leche\">xxxxx</A> <MULTIPLE COORDS=10,40,100,20 "
+                                 "DIM=1,2 TXT=\"a|b\"><RECORDER C-REC=10,80 C-PLAY=50,80 MAX=2>"));
+    TMain* main = windows.ShowMainWindow();
+    main->XPage().setXFile(install.programDir() + "hqor/uebung.htx");
+    PageExercises& exercises = main->Exercises();
+    const std::vector<TPageEdit*> fields = exercises.TypingFields().Fields();
+    ASSERT_EQ(fields.size(), 1u);
+    EXPECT_TRUE(fields[0]->isVisible());
+    ASSERT_NE(exercises.Choice().Control(), nullptr);
+    EXPECT_TRUE(exercises.Choice().Control()->isVisible());
+    EXPECT_EQ(exercises.Recorder().Recorder(), ExistingSharedRecorder());
+    EXPECT_NE(ExistingSharedRecorder(), nullptr);
 }
 
 TEST_F(MainWindowTest, ALinkOnThePageReachesTheCommandHandler) {

@@ -157,6 +157,21 @@ TEST_F(WaveBaseSaveTest, APlainFileIsNotOverwrittenWithPackedData) {
     EXPECT_EQ(savedDatabaseSetting(), plain + ".qor");
 }
 
+TEST_F(WaveBaseSaveTest, AFileThatCouldNotBeReadIsNeverSavedOver) {
+    const std::string unreadable = dir.unreadableFile("s_w_alt.qor");
+    loadAndChange(unreadable);
+    EXPECT_EQ(base->Count(), 2);
+    messages.answer(MessageResult::Yes);
+    messages.answer(MessageResult::Yes);
+    const std::string elsewhere = dir.path() + "gerettet.qor";
+    dialogs.answer(elsewhere);
+    base->SaveIfChanged();
+    EXPECT_EQ(messages.texts(),
+              (std::vector<std::string>{ChangedQuestion, FailedQuestion, SavedMessage}));
+    EXPECT_TRUE(std::filesystem::is_symlink(toNativePath(unreadable)));
+    EXPECT_EQ(textsIn(elsewhere), (std::vector<std::string>{"agua", "zapato"}));
+}
+
 TEST_F(WaveBaseSaveTest, SavingOverADamagedFileKeepsItsBytes) {
     const std::string whole = packedPair("perro", "XS:\\perro.wav");
     const std::string damaged = whole.substr(0, whole.size() - 3); // checksum cut off

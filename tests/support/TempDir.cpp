@@ -35,4 +35,12 @@ std::string TempDir::dir(std::string_view relative) const {
     return path;
 }
 
+std::string TempDir::unreadableFile(std::string_view relative) const {
+    const std::string path = path_ + std::string(relative);
+    createDirectories(extractFileDir(path));
+    // Reading this process's memory from address 0 fails with an I/O error.
+    std::filesystem::create_symlink("/proc/self/mem", toNativePath(path));
+    return path;
+}
+
 } // namespace qor::test

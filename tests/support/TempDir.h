@@ -19,6 +19,9 @@ public:
     // path() + relative; creates the parent directories of a file.
     std::string file(std::string_view relative, std::string_view content) const;
     std::string dir(std::string_view relative) const;
+    // path() + relative, a name that exists but cannot be read, not even by
+    // root: it leads to a file whose first read fails.
+    std::string unreadableFile(std::string_view relative) const;
 
 private:
     std::string path_;
