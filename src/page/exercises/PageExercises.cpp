@@ -48,6 +48,7 @@ void PageExercises::drawExercises(TXPage&, QImage& buffer) {
         build();
     else
         typing_.Relayout();
+    typing_.Draw(buffer);
     drag_.Draw(buffer);
     sentences_.Draw(buffer);
     recorder_.Draw();

@@ -1,9 +1,13 @@
 #include "page/exercises/TypingExercises.h"
 
+#include "controls/ControlPainting.h"
 #include "page/PageColorValues.h"
 #include "page/TXPage.h"
 #include "page/exercises/HelpMask.h"
 #include "platform/QtText.h"
+
+#include <QFontMetrics>
+#include <QPainter>
 
 namespace qor {
 
@@ -35,7 +39,7 @@ void tTippAufgabenListe::Build(const std::string& specialChars) {
         // A gap without placeholder text has no place on the page.
         if (fields[i].gap && !placementOf(page_.layoutResult(), i))
             continue;
-        fields_.push_back({createField(i, specialChars), i, {}});
+        fields_.push_back({createField(i, specialChars), i, {}, 0, {}});
     }
     Relayout();
 }
@@ -84,9 +88,9 @@ void tTippAufgabenListe::Relayout() {
             if (!gap)
                 continue;
             field.pageRect = toQRect(gap->rect);
-            field.edit->setFont(page_.fonts()
-                                    .fontFor(page.items[static_cast<std::size_t>(gap->item)].format)
-                                    .font());
+            const TextFormat& format = page.items[static_cast<std::size_t>(gap->item)].format;
+            field.edit->setFont(page_.fonts().fontFor(format).font());
+            field.textColor = ResolveColor(format.textColor, page.colors);
         } else {
             // Without a size the field keeps its own.
             const PageRect& rect = markup.rect;
@@ -94,9 +98,44 @@ void tTippAufgabenListe::Relayout() {
             const int height = rect.h == PageRect::NotGiven ? field.edit->height() : rect.h;
             field.pageRect = QRect(rect.x, rect.y, width, height);
             field.edit->setFont(page_.fonts().fontFor(TextFormat{}).font());
+            field.textColor = ResolveColor(page.colors.text, page.colors);
         }
     }
     Place();
+}
+
+void tTippAufgabenListe::Draw(QImage& buffer) {
+    for (const Field& field : fields_)
+        if (!field.closedText.empty())
+            drawClosed(buffer, field);
+}
+
+// The answer stands on the placeholder's baseline, in its font and colour.
+void tTippAufgabenListe::drawClosed(QImage& buffer, const Field& field) const {
+    if (!field.edit)
+        return;
+    QPainter painter(&buffer);
+    painter.setFont(field.edit->font());
+    painter.setPen(toQColor(field.textColor));
+    const QFontMetrics metrics(field.edit->font());
+    painter.drawText(field.pageRect.left(), field.pageRect.top() + metrics.ascent(),
+                     toQString(field.closedText));
+}
+
+tTippAufgabenListe::Field* tTippAufgabenListe::fieldOf(const TPageEdit& edit) {
+    for (Field& field : fields_)
+        if (field.edit == &edit)
+            return &field;
+    return nullptr;
+}
+
+void tTippAufgabenListe::close(TPageEdit& edit, std::string text) {
+    Field* field = fieldOf(edit);
+    if (!field || text.empty())
+        return;
+    field->closedText = std::move(text);
+    drawClosed(page_.buffer(), *field);
+    page_.showBufferRect(field->pageRect);
 }
 
 void tTippAufgabenListe::Place() {
@@ -148,6 +187,7 @@ std::vector<TPageEdit*> tTippAufgabenListe::Fields() const {
 }
 
 void tTippAufgabenListe::answeredRight(TPageEdit& edit) {
+    close(edit, edit.Text());
     const std::string& reaction = edit.Command();
     if (!reaction.empty()) {
         outlet_.SendReaction(reaction, reaction + "#" + std::to_string(edit.Attempts()) + "+");
@@ -161,6 +201,7 @@ void tTippAufgabenListe::answeredRight(TPageEdit& edit) {
 }
 
 void tTippAufgabenListe::answeredWrong(TPageEdit& edit) {
+    close(edit, edit.Lsg().empty() ? std::string() : edit.Lsg().front());
     const std::string& reaction = edit.Command();
     outlet_.SendReaction(reaction, reaction + "-");
     page_.setFocus(Qt::OtherFocusReason);

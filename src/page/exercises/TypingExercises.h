@@ -4,10 +4,14 @@
 // answer sends reaction + "#" + attempts + "+" (or, without a reaction,
 // celebrates a page with nothing left to answer); a final failure sends
 // reaction + "-". A reaction with a file extension is loaded as a page.
+// A closed field leaves its answer in the text: what was typed when right,
+// the solution when finally wrong.
 
+#include "page/Color.h"
 #include "page/exercises/ExerciseOutlet.h"
 #include "page/exercises/PageEdit.h"
 
+#include <QImage>
 #include <QPointer>
 #include <QRect>
 #include <string>
@@ -29,6 +33,8 @@ public:
     void Build(const std::string& specialChars);
     // Follows a new layout: gaps stand over their placeholders again.
     void Relayout();
+    // Writes the answers of closed fields into the page picture.
+    void Draw(QImage& buffer);
     // Puts the fields where the page shows their places.
     void Place();
     // Shows the open fields; the first gets the focus when the page is visible.
@@ -44,12 +50,17 @@ private:
         QPointer<TPageEdit> edit;
         std::size_t markup = 0; // the page's typing field
         QRect pageRect;
+        Color textColor = 0;    // of the placeholder, or of the page
+        std::string closedText; // shown in the text once the field closed
     };
 
     TPageEdit* createField(std::size_t markup, const std::string& specialChars);
     void answeredRight(TPageEdit& edit);
     void answeredWrong(TPageEdit& edit);
     void focusNextOpen();
+    Field* fieldOf(const TPageEdit& edit);
+    void drawClosed(QImage& buffer, const Field& field) const;
+    void close(TPageEdit& edit, std::string text);
 
     TXPage& page_;
     ExerciseOutlet& outlet_;

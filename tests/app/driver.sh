@@ -1,0 +1,145 @@
+# Drives the real program on a virtual X display as a user would: sourced by
+# the end-to-end tests after they set $program (the executable) and
+# $screen_probe (qor-screen); they call start_program with the environment
+# the run needs.
+#
+# The tests run themselves again inside their own X server. A display they
+# cannot have is a failure, not a skip: the set-up installs what they need.
+
+for tool in xvfb-run xdotool; do
+    command -v "$tool" >/dev/null || { echo "FAILED: $tool is not installed"; exit 1; }
+done
+if [[ -z "${QOR_TEST_ON_XVFB:-}" ]]; then
+    QOR_TEST_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+# The test suite runs headless; the program and the probe see this display.
+export QT_QPA_PLATFORM=xcb
+pages=$(dirname "$program")/hqor
+work=$(mktemp -d)
+config=$work/config
+mkdir -p "$config"
+pid=
+window=
+
+stop_program() {
+    # SIGKILL: the sound library catches SIGTERM.
+    [[ -n "$pid" ]] || return 0
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    pid=
+}
+cleanup() {
+    stop_program
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    local shot=${QOR_TEST_SHOTS:-}
+    if [[ -n "$shot" && -n "$window" ]]; then
+        "$screen_probe" shot "$window" "$shot/failed.png" 2>/dev/null || true
+    fi
+    echo "FAILED: $*"
+    exit 1
+}
+
+# Starts the program with a fresh settings store and the extra environment
+# given as NAME=VALUE arguments, and waits for its 800 x 572 main window.
+start_program() {
+    window=
+    env -u QOR_HOME QOR_CONFIG_DIR="$config" "$@" \
+        "$program" 2>"$work/stderr" &
+    pid=$!
+    local id
+    for _ in $(seq 100); do
+        for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+            if xdotool getwindowgeometry "$id" | grep -q "Geometry: 800x572"; then
+                window=$id
+            fi
+        done
+        [[ -n "$window" ]] && break
+        kill -0 "$pid" 2>/dev/null || fail "the program ended at start: $(cat "$work/stderr")"
+        sleep 0.2
+    done
+    [[ -n "$window" ]] || fail "no main window appeared"
+    settled >/dev/null
+}
+
+# A fingerprint of the window or of an area (x y w h), the mouse resting on
+# the backdrop so that nothing is highlighted.
+snapshot() {
+    xdotool mousemove 5 5
+    sleep 0.3
+    "$screen_probe" hash "$window" "$@"
+}
+
+# Waits until the window stops changing; prints its fingerprint.
+settled() {
+    local before now
+    before=$(snapshot)
+    for _ in $(seq 20); do
+        now=$(snapshot)
+        [[ "$now" == "$before" ]] && { echo "$now"; return 0; }
+        before=$now
+    done
+    echo "$now"
+}
+
+# Waits until the window (or the area given after $1) shows something other
+# than $1; prints it.
+changed_from() {
+    local old=$1 now
+    shift
+    for _ in $(seq 50); do
+        now=$(snapshot "$@")
+        [[ "$now" != "$old" ]] && { echo "$now"; return 0; }
+    done
+    return 1
+}
+
+click_at() { # x y, in the window
+    xdotool mousemove --window "$window" "$1" "$2" click 1
+}
+
+# Clicks the link to a target on a page; where it lies comes from laying the
+# page out, as links flow with their text.
+click_link() { # page, link target
+    local x y
+    read -r x y < <("$link_position" "$pages/$1" "$2") || fail "no link to $2 on $1"
+    click_at "$x" "$y"
+}
+
+drag() { # from x y, to x y, in the window
+    xdotool mousemove --window "$window" "$1" "$2" mousedown 1
+    sleep 0.2
+    xdotool mousemove --window "$window" $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 ))
+    sleep 0.2
+    xdotool mousemove --window "$window" "$3" "$4"
+    sleep 0.2
+    xdotool mouseup 1
+}
+
+# Patches of one colour (RRGGBB) in an area, one "x y w h" a line.
+patches() { # colour x y w h
+    "$screen_probe" find "$window" "$@"
+}
+
+pixels() { # colour x y w h
+    "$screen_probe" count "$window" "$@"
+}
+
+# Waits for the program to end and checks that it ended well.
+expect_orderly_end() {
+    local status
+    for _ in $(seq 100); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid" && status=0 || status=$?
+            pid=
+            [[ "$status" == 0 ]] || fail "the program ended with status $status"
+            return 0
+        fi
+        sleep 0.2
+    done
+    fail "the program did not end"
+}
