@@ -3,6 +3,7 @@
 #include "page/exercises/DragRules.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 namespace qor {
 namespace {
@@ -31,38 +32,41 @@ std::vector<PartSlot> threeParts() {
     return {{40, 50}, {93, 30}, {126, 70}};
 }
 
-TEST(SnapSentencePartTest, APartBeforeOrItselfTakesTheLeftEdge) {
-    const std::vector<PartSlot> places = threeParts();
-    // Dragging the last part (70 wide) left: onto the first from 36 to 40 + 4 + 50.
-    EXPECT_EQ(SnapSentencePart(places, 2, 36)->slot, 0);
-    EXPECT_EQ(SnapSentencePart(places, 2, 36)->left, 40);
-    EXPECT_EQ(SnapSentencePart(places, 2, 94)->slot, 0);
-    // Past that, the second (w = 30): from 89 ...
-    EXPECT_EQ(SnapSentencePart(places, 2, 95)->slot, 1);
-    EXPECT_EQ(SnapSentencePart(places, 2, 95)->left, 93);
-    // ... to 93 + 4 + 30; then its own place from 122.
-    EXPECT_EQ(SnapSentencePart(places, 2, 127)->slot, 1);
-    EXPECT_EQ(SnapSentencePart(places, 2, 128)->slot, 2);
-    EXPECT_EQ(SnapSentencePart(places, 2, 128)->left, 126);
-    EXPECT_EQ(SnapSentencePart(places, 2, 200)->slot, 2);
-    EXPECT_FALSE(SnapSentencePart(places, 2, 201));
-    EXPECT_FALSE(SnapSentencePart(places, 2, 35));
+// "slot@left", or "-" where the part does not snap.
+std::string snapOf(int dragged, int draggedLeft) {
+    const std::optional<SentenceSnap> snap = SnapSentencePart(threeParts(), dragged, draggedLeft);
+    return snap ? std::to_string(snap->slot) + "@" + std::to_string(snap->left) : "-";
 }
 
-TEST(SnapSentencePartTest, APartAfterItTakesTheRightEdge) {
-    const std::vector<PartSlot> places = threeParts();
-    // The first part (50 wide) dragged right: its own place up to 40 + 4 + 50 ...
-    EXPECT_EQ(SnapSentencePart(places, 0, 94)->slot, 0);
-    // ... then the second, ending at 123: from 123 - 30 - 4 to 127.
-    EXPECT_EQ(SnapSentencePart(places, 0, 95)->slot, 1);
-    EXPECT_EQ(SnapSentencePart(places, 0, 95)->left, 73);
-    EXPECT_EQ(SnapSentencePart(places, 0, 127)->slot, 1);
-    // The third ends at 196: from 196 - 50 - 4 = 142 to 200, the left edge at 146.
-    EXPECT_FALSE(SnapSentencePart(places, 0, 128));
-    EXPECT_EQ(SnapSentencePart(places, 0, 142)->slot, 2);
-    EXPECT_EQ(SnapSentencePart(places, 0, 142)->left, 146);
-    EXPECT_EQ(SnapSentencePart(places, 0, 200)->slot, 2);
-    EXPECT_FALSE(SnapSentencePart(places, 0, 201));
+TEST(SnapSentencePartTest, APartSnapsToTheLeftEdgeBeforeItAndTheRightEdgeAfterIt) {
+    const struct {
+        int dragged;
+        int left;
+        const char* snap;
+    } cases[] = {
+        // The last part (70 wide) dragged left: onto the first from 36 to 40 + 4 + 50,
+        {2, 35, "-"},
+        {2, 36, "0@40"},
+        {2, 94, "0@40"},
+        // past that onto the second (w = 30) up to 93 + 4 + 30, then its own place.
+        {2, 95, "1@93"},
+        {2, 127, "1@93"},
+        {2, 128, "2@126"},
+        {2, 200, "2@126"},
+        {2, 201, "-"},
+        // The first part (50 wide) dragged right: its own place up to 40 + 4 + 50,
+        {0, 94, "0@40"},
+        // then the second, ending at 123: from 123 - 30 - 4 to 127,
+        {0, 95, "1@73"},
+        {0, 127, "1@73"},
+        {0, 128, "-"},
+        // the third, ending at 196: from 196 - 50 - 4 = 142 to 200.
+        {0, 142, "2@146"},
+        {0, 200, "2@146"},
+        {0, 201, "-"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(snapOf(c.dragged, c.left), c.snap) << c.dragged << " at " << c.left;
 }
 
 TEST(SnapSentencePartTest, SwappingIntoTheSnappedPlaceKeepsTheOtherPartsWhereTheyStand) {
