@@ -1,6 +1,7 @@
 // Program entry: start mode, start-up checks and settings, the windows and
 // the event loop. The page command "end" ends the run through ShutDown.
 
+#include "core/ProgramLocation.h"
 #include "platform/AppMessage.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessagePresenter.h"
@@ -8,7 +9,6 @@
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/Text.h"
-#include "shell/ProgramLocation.h"
 #include "shell/ShellWindows.h"
 #include "shell/StartUp.h"
 

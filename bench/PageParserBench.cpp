@@ -1,8 +1,8 @@
 // The page parser on a typical menu page and on a large generated page with
 // many tags, and reading a large packed page file: time per page and MB/s.
 
-#include "page/PageModel.h"
-#include "page/PageStream.h"
+#include "page/model/PageModel.h"
+#include "page/model/PageStream.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "platform/Zlib.h"

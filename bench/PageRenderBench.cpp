@@ -5,7 +5,7 @@
 // same width, drawContents into an image of the same size). Prints both
 // times and the ratio of each pair.
 
-#include "page/TXPage.h"
+#include "page/view/TXPage.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 

@@ -2,7 +2,7 @@
 // control would, checking that the pieces stay within the file.
 
 #include "FuzzCheck.h"
-#include "page/ExerciseFile.h"
+#include "page/model/ExerciseFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,7 +5,7 @@
 // into its table, as layout relies on that.
 
 #include "FuzzCheck.h"
-#include "page/PageModel.h"
+#include "page/model/PageModel.h"
 
 #include <cstddef>
 #include <cstdint>

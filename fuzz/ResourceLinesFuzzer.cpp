@@ -2,7 +2,7 @@
 // packed one (so that the line reader sees more than failing streams).
 
 #include "FuzzCheck.h"
-#include "page/ZipResource.h"
+#include "page/model/ZipResource.h"
 #include "platform/Zlib.h"
 
 #include <cstddef>

@@ -3,9 +3,9 @@
 // database built from it must look up, sort and search without harm.
 
 #include "FuzzCheck.h"
+#include "core/Configuration.h"
 #include "platform/Registry.h"
 #include "platform/Zlib.h"
-#include "shell/Configuration.h"
 #include "sound/WaveBase.h"
 #include "sound/WaveBaseFormat.h"
 

@@ -1,7 +1,7 @@
 #include "controls/AccentKey.h"
 
+#include "core/SharedRoutines.h"
 #include "platform/Text.h"
-#include "shell/SharedRoutines.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,5 +1,6 @@
 #include "controls/ControlPainting.h"
 
+#include "graphics/QtGraphics.h"
 #include "platform/QtText.h"
 
 #include <QFontMetrics>
@@ -7,10 +8,6 @@
 #include <QWidget>
 
 namespace qor {
-
-QColor toQColor(Color color) {
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
 
 QImage controlImage(const QWidget& control) {
     QImage image(control.size(), QImage::Format_RGB32);

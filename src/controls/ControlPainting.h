@@ -3,7 +3,8 @@
 // off-screen image each control draws into, text placement, and the pictures
 // a control can show through its background.
 
-#include "page/Color.h"
+#include "graphics/Color.h"
+#include "graphics/QtGraphics.h"
 
 #include <QColor>
 #include <QImage>
@@ -18,7 +19,6 @@ class QWidget;
 namespace qor {
 
 // A 0x00BBGGRR colour value as a QColor.
-QColor toQColor(Color color);
 
 // An image of the control's size and resolution to draw into before copying to the screen.
 QImage controlImage(const QWidget& control);

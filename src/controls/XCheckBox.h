@@ -2,7 +2,7 @@
 // tXCheckBox: a check box drawn as a white square with a tick and its caption.
 
 #include "controls/ControlEvents.h"
-#include "page/Color.h"
+#include "graphics/Color.h"
 
 #include <QWidget>
 #include <string>

@@ -5,8 +5,8 @@
 
 #include "controls/ControlEvents.h"
 #include "controls/ControlPainting.h"
-#include "page/Blend.h"
-#include "page/Color.h"
+#include "graphics/Blend.h"
+#include "graphics/Color.h"
 
 #include <QImage>
 #include <QWidget>

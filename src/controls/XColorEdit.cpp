@@ -1,9 +1,9 @@
 #include "controls/XColorEdit.h"
 
 #include "controls/ControlPainting.h"
+#include "core/SharedRoutines.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
-#include "shell/SharedRoutines.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

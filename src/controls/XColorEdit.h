@@ -5,7 +5,7 @@
 // F1. The page's typing exercise derives from it and checks answers on Enter.
 
 #include "controls/ControlEvents.h"
-#include "page/Color.h"
+#include "graphics/Color.h"
 
 #include <QFontMetrics>
 #include <QTimer>

@@ -2,7 +2,7 @@
 // TXLabel: a note label, a framed coloured rectangle with its caption inside
 // an 8-pixel margin. Pages show notes with it next to the text they explain.
 
-#include "page/Color.h"
+#include "graphics/Color.h"
 
 #include <QWidget>
 #include <string>

@@ -6,7 +6,7 @@
 
 #include "controls/ControlEvents.h"
 #include "controls/ControlPainting.h"
-#include "page/Color.h"
+#include "graphics/Color.h"
 
 #include <QImage>
 #include <QWidget>

@@ -5,7 +5,7 @@
 
 #include "controls/ControlEvents.h"
 #include "controls/ControlPainting.h"
-#include "page/Color.h"
+#include "graphics/Color.h"
 
 #include <QWidget>
 #include <string>

@@ -3,7 +3,7 @@
 // the grid column by column.
 
 #include "controls/ControlEvents.h"
-#include "page/Color.h"
+#include "graphics/Color.h"
 
 #include <QWidget>
 #include <string>

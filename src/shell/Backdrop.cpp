@@ -1,5 +1,6 @@
 #include "shell/Backdrop.h"
 
+#include "graphics/QtGraphics.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
 
@@ -16,11 +17,6 @@ const std::uint32_t TBackdrop::Colors[ColorCount] = {0xFFFFFF, 0xC0C0C0, 0x80808
 namespace {
 
 const char* const ColorNames[TBackdrop::ColorCount] = {"Weiß", "Hellgrau", "Dunkelgrau", "Schwarz"};
-
-QColor toQColor(std::uint32_t color) {
-    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                  static_cast<int>((color >> 16) & 0xFF));
-}
 
 // The program's window the user was working in, or any shown one.
 QWidget* frontWindow(const QWidget* backdrop) {

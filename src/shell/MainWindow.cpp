@@ -1,7 +1,7 @@
 #include "shell/MainWindow.h"
 
-#include "page/TXPage.h"
 #include "page/exercises/PageExercises.h"
+#include "page/view/TXPage.h"
 #include "platform/AppMessage.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"

@@ -2,9 +2,9 @@
 // The process-wide objects of one run of the program, created by StartUp and
 // freed by ShutDown in their fixed order.
 
+#include "core/Configuration.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
-#include "shell/Configuration.h"
 #include "shell/MainWindowState.h"
 #include "sound/WaveBase.h"
 #include "vocabulary/LastFiles.h"

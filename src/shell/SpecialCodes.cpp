@@ -1,7 +1,7 @@
 #include "shell/SpecialCodes.h"
 
+#include "core/SharedRoutines.h"
 #include "platform/FileSystem.h"
-#include "shell/SharedRoutines.h"
 
 #include <cmath>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // Start and end of a run: the start mode, the display checks, the settings,
 // the shared objects and the shortcuts; and the orderly shutdown.
 
-#include "shell/Configuration.h"
+#include "core/Configuration.h"
 #include "shell/Program.h"
 
 #include <string>

@@ -1,5 +1,6 @@
 #include "sound/Recorder.h"
 
+#include "graphics/QtGraphics.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "sound/MciSenders.h"
@@ -34,11 +35,6 @@ int answerNumber(const std::string& answer) {
     int value = 0;
     std::from_chars(answer.data(), answer.data() + answer.size(), value);
     return value;
-}
-
-QColor toQColor(std::uint32_t color) {
-    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                  static_cast<int>((color >> 16) & 0xFF));
 }
 
 // Centred in the area, the right and bottom edges counted as in the page's

@@ -1,10 +1,10 @@
 #include "sound/WaveBase.h"
 
+#include "core/Configuration.h"
 #include "platform/AppMessage.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
-#include "shell/Configuration.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,7 +1,7 @@
 #include "sound/WaveBaseResolve.h"
 
+#include "core/Configuration.h"
 #include "platform/FileSystem.h"
-#include "shell/Configuration.h"
 
 namespace qor {
 

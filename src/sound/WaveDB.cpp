@@ -1,12 +1,12 @@
 #include "sound/WaveDB.h"
 
 #include "controls/AccentKey.h"
+#include "core/Configuration.h"
 #include "platform/AppMessage.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
-#include "shell/Configuration.h"
 #include "sound/WaveBase.h"
 
 #include <QGridLayout>

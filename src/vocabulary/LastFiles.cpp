@@ -1,6 +1,6 @@
 #include "vocabulary/LastFiles.h"
 
-#include "shell/Configuration.h"
+#include "core/Configuration.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 // interactive area whose name is TARGET (UTF-8, e.g. "§end"), as "x y" in
 // the control's coordinates. Exit status 1 when the page has no such link.
 
-#include "page/TXPage.h"
+#include "page/view/TXPage.h"
 #include "platform/FileSystem.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"

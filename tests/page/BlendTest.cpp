@@ -1,6 +1,6 @@
 // The integer arithmetic of the nine transition modes, pixel by pixel.
 
-#include "page/Blend.h"
+#include "graphics/Blend.h"
 
 #include <array>
 #include <gtest/gtest.h>

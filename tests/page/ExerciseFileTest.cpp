@@ -1,6 +1,6 @@
-#include "page/ExerciseFile.h"
+#include "page/model/ExerciseFile.h"
 
-#include "page/PageModel.h"
+#include "page/model/PageModel.h"
 #include "platform/AppMessage.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"

@@ -1,4 +1,4 @@
-#include "page/ExpectedPages.h"
+#include "page/model/ExpectedPages.h"
 
 #include "platform/FileSystem.h"
 #include "platform/Text.h"

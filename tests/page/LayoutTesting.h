@@ -3,8 +3,8 @@
 // ascent 12 and descent 4, other sizes ascent 4 x size and descent size.
 // Pictures take their size from a table by file name (their last path part).
 
-#include "page/PageLayout.h"
-#include "page/PageModel.h"
+#include "page/layout/PageLayout.h"
+#include "page/model/PageModel.h"
 #include "platform/FileSystem.h"
 
 #include <map>

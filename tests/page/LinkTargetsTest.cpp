@@ -2,7 +2,7 @@
 // without a page: split at "@" and "°", "§" commands, exercise commands,
 // the order of the activation rules and the broken-link check.
 
-#include "page/TargetActions.h"
+#include "page/layout/TargetActions.h"
 #include "platform/Text.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The word list, the mosaic's tiles, the drag tray and colour values.
 
-#include "page/DragTray.h"
-#include "page/MosaicTiles.h"
-#include "page/PageColorValues.h"
-#include "page/WordList.h"
+#include "page/layout/DragTray.h"
+#include "page/layout/MosaicTiles.h"
+#include "page/layout/PageColorValues.h"
+#include "page/layout/WordList.h"
 #include "platform/Text.h"
 
 #include <gtest/gtest.h>

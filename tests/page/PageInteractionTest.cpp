@@ -5,9 +5,9 @@
 
 #include "PageInteractionTesting.h"
 #include "controls/XLabel.h"
-#include "page/PageCursors.h"
-#include "page/PageExerciseHooks.h"
-#include "page/PageHintWindow.h"
+#include "page/view/PageCursors.h"
+#include "page/view/PageExerciseHooks.h"
+#include "page/view/PageHintWindow.h"
 #include "platform/Shell.h"
 #include "platform/Text.h"
 

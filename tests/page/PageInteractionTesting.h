@@ -5,8 +5,8 @@
 // "mci CMD", "sound NAME". Messages it shows are recorded, nothing is
 // played.
 
-#include "page/PageStream.h"
-#include "page/TXPage.h"
+#include "page/model/PageStream.h"
+#include "page/view/TXPage.h"
 #include "platform/FileSystem.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Zlib.h"

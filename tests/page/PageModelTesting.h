@@ -2,7 +2,7 @@
 // Helpers for the page-model tests: a compact picture of the item list and
 // a random source that answers from a script.
 
-#include "page/PageModel.h"
+#include "page/model/PageModel.h"
 
 #include <cstddef>
 #include <stdexcept>

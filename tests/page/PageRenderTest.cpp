@@ -3,7 +3,7 @@
 // rules fix them.
 
 #include "PageRenderTesting.h"
-#include "page/PageBitmap.h"
+#include "page/view/PageBitmap.h"
 #include "platform/Text.h"
 
 #include <gtest/gtest.h>

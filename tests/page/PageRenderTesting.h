@@ -2,7 +2,7 @@
 // A page control of 400 x 300 pixels for drawing tests, with the messages
 // it shows recorded and a folder for the pictures a test writes.
 
-#include "page/TXPage.h"
+#include "page/view/TXPage.h"
 #include "platform/ScriptedMessages.h"
 #include "support/TempDir.h"
 

@@ -1,4 +1,4 @@
-#include "page/PageStream.h"
+#include "page/model/PageStream.h"
 
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"

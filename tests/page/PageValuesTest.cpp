@@ -2,10 +2,11 @@
 // entities, file names and page numbering.
 
 #include "PageModelTesting.h"
-#include "page/AliasList.h"
-#include "page/Attributes.h"
-#include "page/Entities.h"
-#include "page/PageFileNames.h"
+#include "page/model/AliasList.h"
+#include "page/model/Attributes.h"
+#include "page/model/ColorAttribute.h"
+#include "page/model/Entities.h"
+#include "page/model/PageFileNames.h"
 
 #include <gtest/gtest.h>
 

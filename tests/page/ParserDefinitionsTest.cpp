@@ -2,7 +2,7 @@
 // arithmetic and included files.
 
 #include "PageModelTesting.h"
-#include "page/PageModel.h"
+#include "page/model/PageModel.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Zlib.h"
 #include "support/TempDir.h"

@@ -1,7 +1,7 @@
 // Exercise objects and controls set up from the markup.
 
 #include "PageModelTesting.h"
-#include "page/PageModel.h"
+#include "page/model/PageModel.h"
 #include "platform/ScriptedMessages.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Character and paragraph formatting tags, fonts and styles.
 
 #include "PageModelTesting.h"
-#include "page/PageModel.h"
+#include "page/model/PageModel.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"
 

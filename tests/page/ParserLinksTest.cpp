@@ -1,7 +1,7 @@
 // Links, notes, hot spots, image maps and the click and Enter targets.
 
 #include "PageModelTesting.h"
-#include "page/PageModel.h"
+#include "page/model/PageModel.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Boxes, ellipses, pictures and the page settings of <BODY>.
 
 #include "PageModelTesting.h"
-#include "page/PageModel.h"
+#include "page/model/PageModel.h"
 #include "support/TempDir.h"
 
 #include <functional>

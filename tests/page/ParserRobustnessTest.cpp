@@ -1,7 +1,7 @@
 // Damaged and hostile page text: every byte sequence parses without harm.
 
 #include "PageModelTesting.h"
-#include "page/PageModel.h"
+#include "page/model/PageModel.h"
 #include "platform/ScriptedMessages.h"
 
 #include <gtest/gtest.h>

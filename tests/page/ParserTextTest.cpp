@@ -2,7 +2,7 @@
 // sections and the title.
 
 #include "PageModelTesting.h"
-#include "page/PageModel.h"
+#include "page/model/PageModel.h"
 #include "platform/ScriptedMessages.h"
 
 #include <gtest/gtest.h>

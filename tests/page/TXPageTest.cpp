@@ -2,10 +2,10 @@
 // painting, the picture mosaic and the celebration.
 
 #include "PageRenderTesting.h"
-#include "page/Celebration.h"
-#include "page/FontSize.h"
-#include "page/LomoBox.h"
-#include "page/TXBitmap.h"
+#include "page/model/FontSize.h"
+#include "page/view/Celebration.h"
+#include "page/view/LomoBox.h"
+#include "page/view/TXBitmap.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 

@@ -1,4 +1,4 @@
-#include "page/TagScanner.h"
+#include "page/model/TagScanner.h"
 
 #include <functional>
 #include <gtest/gtest.h>

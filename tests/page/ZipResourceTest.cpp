@@ -1,4 +1,4 @@
-#include "page/ZipResource.h"
+#include "page/model/ZipResource.h"
 
 #include "platform/Text.h"
 #include "platform/Zlib.h"

@@ -1,4 +1,4 @@
-#include "shell/Configuration.h"
+#include "core/Configuration.h"
 
 #include "Installation.h"
 #include "platform/FileSystem.h"

@@ -1,8 +1,8 @@
 #include "shell/MainWindow.h"
 
 #include "Installation.h"
-#include "page/TXPage.h"
 #include "page/exercises/PageExercises.h"
+#include "page/view/TXPage.h"
 #include "platform/AppMessage.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"

@@ -1,8 +1,8 @@
-#include "shell/SharedRoutines.h"
+#include "core/SharedRoutines.h"
 
+#include "core/ProgramLocation.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
-#include "shell/ProgramLocation.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

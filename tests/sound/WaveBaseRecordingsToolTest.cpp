@@ -1,11 +1,11 @@
 // The recordings tool as the build runs it, with a stand-in for espeak-ng
 // that writes a small file and notes what it was asked to say.
 
+#include "core/Configuration.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"
-#include "shell/Configuration.h"
 #include "sound/WaveBase.h"
 #include "support/TempDir.h"
 

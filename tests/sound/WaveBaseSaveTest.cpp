@@ -1,10 +1,10 @@
+#include "core/Configuration.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"
 #include "platform/Zlib.h"
-#include "shell/Configuration.h"
 #include "sound/WaveBase.h"
 #include "support/TempDir.h"
 

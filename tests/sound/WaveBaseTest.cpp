@@ -1,9 +1,9 @@
 #include "sound/WaveBase.h"
 
+#include "core/Configuration.h"
 #include "platform/Registry.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"
-#include "shell/Configuration.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,13 +1,13 @@
 #include "sound/WordRecordings.h"
 
 #include "FakeMci.h"
+#include "core/Configuration.h"
 #include "platform/AppMessage.h"
 #include "platform/Random.h"
 #include "platform/Registry.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"
 #include "platform/mci/MciErrors.h"
-#include "shell/Configuration.h"
 #include "sound/WaveBase.h"
 #include "support/TempDir.h"
 

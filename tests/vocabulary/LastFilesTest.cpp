@@ -1,7 +1,7 @@
 #include "vocabulary/LastFiles.h"
 
+#include "core/Configuration.h"
 #include "platform/Registry.h"
-#include "shell/Configuration.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "BrowseHost.h"
 
-#include "page/TXPage.h"
+#include "page/view/TXPage.h"
 #include "platform/QtMessagePresenter.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"

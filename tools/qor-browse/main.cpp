@@ -6,8 +6,8 @@
 
 #include "BrowseHost.h"
 #include "BrowseOptions.h"
-#include "page/TXPage.h"
 #include "page/exercises/PageExercises.h"
+#include "page/view/TXPage.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 

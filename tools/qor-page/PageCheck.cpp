@@ -1,6 +1,6 @@
 #include "qor-page/PageCheck.h"
 
-#include "page/ExpectedPages.h"
+#include "page/model/ExpectedPages.h"
 #include "platform/Text.h"
 
 namespace qor::pagetool {

@@ -1,8 +1,8 @@
 #include "qor-page/PageDump.h"
 
-#include "page/ExerciseFile.h"
-#include "page/PageModel.h"
-#include "page/PageStream.h"
+#include "page/model/ExerciseFile.h"
+#include "page/model/PageModel.h"
+#include "page/model/PageStream.h"
 #include "platform/FileSystem.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"

@@ -4,9 +4,9 @@
 //   qor-render [--size 800x572] [--define NAME=VALUE]... [--condition NAME]...
 //              [--page-dir DIR] PAGE OUT.png
 
-#include "page/PageStream.h"
-#include "page/TXPage.h"
 #include "page/exercises/PageExercises.h"
+#include "page/model/PageStream.h"
+#include "page/view/TXPage.h"
 #include "platform/FileSystem.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"

@@ -1,7 +1,8 @@
 #include "page/exercises/DragExercise.h"
 
-#include "page/TXPage.h"
+#include "graphics/QtGraphics.h"
 #include "page/exercises/DragRules.h"
+#include "page/view/TXPage.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -11,10 +12,6 @@ namespace qor {
 namespace {
 
 const char* const CelebrationText = "Unglaublich!";
-
-QRect toQRect(const PixelRect& rect) {
-    return {rect.left, rect.top, rect.width(), rect.height()};
-}
 
 QPoint topLeft(const PixelRect& rect) {
     return {rect.left, rect.top};

@@ -4,8 +4,9 @@
 // line up and where a dragged part snaps in, and the steps of the glide
 // back and of the closing slide of a solved sentence.
 
-#include "page/Color.h"
-#include "page/PixelRect.h"
+#include "graphics/Color.h"
+#include "graphics/PixelRect.h"
+#include "platform/Random.h"
 
 #include <optional>
 #include <utility>

@@ -5,7 +5,7 @@
 // control may answer from inside its own key or mouse handler even when
 // the result replaces the page.
 
-#include "page/PixelRect.h"
+#include "graphics/PixelRect.h"
 
 #include <functional>
 #include <string>

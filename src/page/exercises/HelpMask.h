@@ -3,7 +3,8 @@
 // hidden behind underscores, so that F2 shows the learner how the answer is
 // built without giving it away.
 
-#include "page/Color.h"
+#include "graphics/Color.h"
+#include "platform/Random.h"
 
 #include <string>
 #include <string_view>

@@ -1,8 +1,8 @@
 #include "page/exercises/PageButtons.h"
 
 #include "controls/XColorButton.h"
-#include "page/PageColorValues.h"
-#include "page/TXPage.h"
+#include "page/layout/PageColorValues.h"
+#include "page/view/TXPage.h"
 
 namespace qor {
 

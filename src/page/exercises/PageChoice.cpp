@@ -1,7 +1,7 @@
 #include "page/exercises/PageChoice.h"
 
-#include "page/PageColorValues.h"
-#include "page/TXPage.h"
+#include "page/layout/PageColorValues.h"
+#include "page/view/TXPage.h"
 
 namespace qor {
 

@@ -1,6 +1,6 @@
 #include "page/exercises/PageExercises.h"
 
-#include "page/TXPage.h"
+#include "page/view/TXPage.h"
 #include "platform/FileSystem.h"
 
 #include <QMetaObject>

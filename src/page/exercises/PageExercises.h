@@ -11,7 +11,6 @@
 //   exercises.setRecorderSource([&] { return &SharedRecorder(registry); });
 //   page.setXFile("uebung.htx");
 
-#include "page/PageExerciseHooks.h"
 #include "page/exercises/DragExercise.h"
 #include "page/exercises/ExerciseOutlet.h"
 #include "page/exercises/PageButtons.h"
@@ -20,6 +19,7 @@
 #include "page/exercises/PageRecorder.h"
 #include "page/exercises/SentenceExercises.h"
 #include "page/exercises/TypingExercises.h"
+#include "page/view/PageExerciseHooks.h"
 
 #include <QObject>
 #include <functional>

@@ -2,8 +2,8 @@
 
 #include "controls/AccentKey.h"
 #include "controls/ControlPainting.h"
-#include "page/PageColorValues.h"
-#include "page/TXPage.h"
+#include "page/layout/PageColorValues.h"
+#include "page/view/TXPage.h"
 #include "platform/QtText.h"
 
 #include <QKeyEvent>

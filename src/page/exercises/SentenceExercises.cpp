@@ -1,9 +1,9 @@
 #include "page/exercises/SentenceExercises.h"
 
 #include "controls/ControlPainting.h"
-#include "page/PageColorValues.h"
-#include "page/TXPage.h"
 #include "page/exercises/DragRules.h"
+#include "page/layout/PageColorValues.h"
+#include "page/view/TXPage.h"
 #include "platform/QtText.h"
 
 #include <QPainter>

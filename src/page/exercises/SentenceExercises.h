@@ -5,9 +5,9 @@
 // glides back to its place. When the parts read the sentence (equal parts
 // may stand either way round), the row closes up and the exercise is done.
 
-#include "page/PageFonts.h"
 #include "page/exercises/DragSprite.h"
 #include "page/exercises/StepAnimation.h"
+#include "page/view/PageFonts.h"
 
 #include <QImage>
 #include <QPoint>

@@ -1,9 +1,10 @@
 #include "page/exercises/TypingExercises.h"
 
 #include "controls/ControlPainting.h"
-#include "page/PageColorValues.h"
-#include "page/TXPage.h"
+#include "graphics/QtGraphics.h"
 #include "page/exercises/HelpMask.h"
+#include "page/layout/PageColorValues.h"
+#include "page/view/TXPage.h"
 #include "platform/QtText.h"
 
 #include <QFontMetrics>
@@ -14,10 +15,6 @@ namespace qor {
 namespace {
 
 const char* const CelebrationText = "Unglaublich!";
-
-QRect toQRect(const PixelRect& rect) {
-    return {rect.left, rect.top, rect.width(), rect.height()};
-}
 
 const GapPlacement* placementOf(const PageLayoutResult& layout, std::size_t markup) {
     for (const GapPlacement& gap : layout.gaps)

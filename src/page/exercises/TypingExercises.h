@@ -7,7 +7,7 @@
 // A closed field leaves its answer in the text: what was typed when right,
 // the solution when finally wrong.
 
-#include "page/Color.h"
+#include "graphics/Color.h"
 #include "page/exercises/ExerciseOutlet.h"
 #include "page/exercises/PageEdit.h"
 

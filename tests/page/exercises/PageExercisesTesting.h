@@ -3,8 +3,8 @@
 // commands it hands to the host and the celebrations it would show
 // recorded, and a folder for page files.
 
-#include "page/TXPage.h"
 #include "page/exercises/PageExercises.h"
+#include "page/view/TXPage.h"
 #include "platform/ScriptedMessages.h"
 #include "support/TempDir.h"
 

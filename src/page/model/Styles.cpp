@@ -1,0 +1,45 @@
+#include "page/model/Styles.h"
+
+namespace qor {
+
+TXStyle TXStyle::capture(std::string name, const TextFormat& format) {
+    TXStyle style;
+    style.name = std::move(name);
+    style.styleBits = format.styleBits;
+    style.face = format.face;
+    style.size = format.size;
+    style.textColor = format.textColor;
+    style.linkColor = format.linkColor;
+    style.backgroundColor = format.backgroundColor;
+    style.transparent = format.transparent;
+    style.flashColor = format.flashColor;
+    style.hot = format.hot;
+    style.lineSpacing = format.lineSpacing;
+    style.tracking = format.tracking;
+    return style;
+}
+
+void TXStyle::applyTo(TextFormat& format) const {
+    format.tracking = tracking;
+    format.styleBits = styleBits;
+    format.face = face;
+    format.size = size;
+    format.textColor = textColor;
+    format.linkColor = linkColor;
+    format.backgroundColor = backgroundColor;
+    format.transparent = transparent;
+    format.flashColor = flashColor;
+    format.hot = hot;
+    if (format.lineSpacing < ExplicitLineSpacing)
+        format.lineSpacing = lineSpacing;
+}
+
+const TXStyle* TXStyleList::find(std::string_view name) const {
+    for (auto style = styles_.rbegin(); style != styles_.rend(); ++style) {
+        if (style->name == name)
+            return &*style;
+    }
+    return nullptr;
+}
+
+} // namespace qor
