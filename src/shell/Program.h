@@ -24,6 +24,8 @@ public:
     virtual ~ProgramWindows() = default;
     // The backdrop's colour, while the backdrop window exists.
     virtual std::optional<std::uint32_t> backdropColor() const = 0;
+    // Frees the program's recorder if one was made.
+    virtual void freeRecorder() = 0;
     // Frees the backdrop window if it is shown.
     virtual void freeBackdrop() = 0;
     // Asks the application to end once the running event has been handled.

@@ -3,6 +3,7 @@
 #include "shell/Backdrop.h"
 #include "shell/MainWindow.h"
 #include "shell/StartUp.h"
+#include "sound/Recorder.h"
 
 #include <QApplication>
 
@@ -76,6 +77,10 @@ std::optional<std::uint32_t> ShellWindows::backdropColor() const {
     if (!backdrop_)
         return std::nullopt;
     return backdrop_->color();
+}
+
+void ShellWindows::freeRecorder() {
+    FreeSharedRecorder();
 }
 
 void ShellWindows::freeBackdrop() {

@@ -56,6 +56,7 @@ public:
 
     // ProgramWindows
     std::optional<std::uint32_t> backdropColor() const override;
+    void freeRecorder() override;
     void freeBackdrop() override;
     void terminate() override;
     bool terminating() const override { return terminating_; }

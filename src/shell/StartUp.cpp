@@ -4,7 +4,6 @@
 #include "platform/FileSystem.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
-#include "sound/Recorder.h"
 
 namespace qor {
 using namespace literals;
@@ -111,9 +110,9 @@ void ShutDown(Program& program) {
         program.config.SaveGeneralSettings(backdrop ? &*backdrop : nullptr);
     });
     step([&] { program.waveBase.reset(); });
-    step([] { FreeSharedRecorder(); });
     if (!windows)
         return;
+    step([&] { windows->freeRecorder(); });
     step([&] { windows->freeBackdrop(); });
     if (failed && !windows->terminating())
         step([&] { windows->processPendingMessages(); });

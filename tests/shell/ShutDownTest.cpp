@@ -20,6 +20,7 @@ public:
 class RecordingWindows : public ProgramWindows {
 public:
     std::optional<std::uint32_t> backdropColor() const override { return color; }
+    void freeRecorder() override { steps.push_back("free recorder"); }
     void freeBackdrop() override { steps.push_back("free backdrop"); }
     void terminate() override {
         steps.push_back("terminate");
@@ -54,7 +55,8 @@ TEST_F(ShutDownTest, StoresTheBackdropColourThenFreesTheBackdropAndEnds) {
     ShutDown(program);
     EXPECT_EQ(registry.readInteger("SOFTWARE\\QOR\\qor spanisch", "Hintergrund"), 0xC0C0C0);
     EXPECT_EQ(registry.readString("SOFTWARE\\QOR\\qor spanisch", "Online-Hilfe"), "AN");
-    EXPECT_EQ(windows.steps, (std::vector<std::string>{"free backdrop", "terminate"}));
+    EXPECT_EQ(windows.steps,
+              (std::vector<std::string>{"free recorder", "free backdrop", "terminate"}));
     EXPECT_EQ(program.waveBase, nullptr);
     EXPECT_EQ(program.lastFiles, nullptr);
 }
