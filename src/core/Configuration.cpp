@@ -109,7 +109,7 @@ void Configuration::ReadIniSettings() {
 
 void Configuration::ResolveDirectories(const MediaVolumeList& volumes) {
     BackdropColor =
-        static_cast<std::uint32_t>(registry_.readInteger(RegistryKey::Program, "Hintergrund")
+        static_cast<Color>(registry_.readInteger(RegistryKey::Program, "Hintergrund")
                                        .value_or(static_cast<std::int32_t>(DefaultBackdropColor)));
     OnlineHelp = registry_.readString(RegistryKey::Program, "Online-Hilfe").value_or("AN") != "AUS";
 
@@ -226,7 +226,7 @@ void Configuration::SaveDirectorySettings(unsigned bits) {
         registry_.writeString(dirs, "Programm", programPath_);
 }
 
-void Configuration::SaveGeneralSettings(const std::uint32_t* backdropColor) {
+void Configuration::SaveGeneralSettings(const Color* backdropColor) {
     registry_.writeString(RegistryKey::Program, "Online-Hilfe", OnlineHelp ? "AN" : "AUS");
     if (backdropColor)
         registry_.writeInteger(RegistryKey::Program, "Hintergrund",

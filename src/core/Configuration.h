@@ -4,6 +4,7 @@
 // the settings store, the optional "qor.ini" beside the program and a search
 // of the mounted volumes, and written back through SaveDirectorySettings.
 
+#include "graphics/Color.h"
 #include "platform/IniFile.h"
 #include "platform/Registry.h"
 
@@ -33,7 +34,7 @@ constexpr unsigned BusinessRecordingDir = 0x80;
 constexpr unsigned LawRecordingDir = 0x100;
 } // namespace SaveBits
 
-inline constexpr std::uint32_t DefaultBackdropColor = 8421504; // grey 128, 128, 128
+inline constexpr Color DefaultBackdropColor = 8421504; // grey 128, 128, 128
 
 // Root directories of the mounted volumes a program medium may be on, in the
 // order they are tried, each ending in '/'.
@@ -66,7 +67,7 @@ public:
     std::string DictionaryFileDS;
     std::string WaveBaseFile;
 
-    std::uint32_t BackdropColor = DefaultBackdropColor;
+    Color BackdropColor = DefaultBackdropColor;
     bool OnlineHelp = true;
     bool WriteProtected = false;
 
@@ -83,7 +84,7 @@ public:
     std::string SearchMediaDrive(const MediaVolumeList& volumes = mountedMediaVolumes);
     void SaveDirectorySettings(unsigned bits);
     // backdropColor is given when the backdrop window exists.
-    void SaveGeneralSettings(const std::uint32_t* backdropColor = nullptr);
+    void SaveGeneralSettings(const Color* backdropColor = nullptr);
 
     Registry& registry() { return registry_; }
 

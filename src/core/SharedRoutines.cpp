@@ -86,7 +86,7 @@ int CountFilesWithExtension(std::string_view dir, std::string_view ext1, std::st
     return count;
 }
 
-std::uint32_t SwapRedBlue(std::uint32_t color) {
+Color SwapRedBlue(Color color) {
     return ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
 }
 

@@ -2,6 +2,8 @@
 // Small routines that many windows share: accent cycling, the file-name
 // character test, hint masks, the recursive file count and colour byte order.
 
+#include "graphics/Color.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -28,6 +30,6 @@ int CountFilesWithExtension(std::string_view dir, std::string_view ext1, std::st
                             std::vector<std::string>* list = nullptr);
 
 // Swaps red and blue (bytes 0 and 2), keeps green and clears byte 3.
-std::uint32_t SwapRedBlue(std::uint32_t color);
+Color SwapRedBlue(Color color);
 
 } // namespace qor

@@ -12,7 +12,7 @@
 namespace qor {
 using namespace literals;
 
-const std::uint32_t TBackdrop::Colors[ColorCount] = {0xFFFFFF, 0xC0C0C0, 0x808080, 0x000000};
+const Color TBackdrop::Colors[ColorCount] = {0xFFFFFF, 0xC0C0C0, 0x808080, 0x000000};
 
 namespace {
 
@@ -31,7 +31,7 @@ QWidget* frontWindow(const QWidget* backdrop) {
 
 } // namespace
 
-TBackdrop::TBackdrop(std::uint32_t color, QWidget* parent)
+TBackdrop::TBackdrop(Color color, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
                           Qt::WindowStaysOnBottomHint),
       color_(color), menu_(new QMenu(this)) {
@@ -55,7 +55,7 @@ TBackdrop::TBackdrop(std::uint32_t color, QWidget* parent)
     applyColor();
 }
 
-void TBackdrop::setColor(std::uint32_t color) {
+void TBackdrop::setColor(Color color) {
     color_ = color;
     applyColor();
 }

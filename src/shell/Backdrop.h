@@ -3,6 +3,8 @@
 // program's other windows, in a colour the user picks from its pop-up menu.
 // A click on it brings the program's active window to the front.
 
+#include "graphics/Color.h"
+
 #include <QWidget>
 #include <cstdint>
 
@@ -15,11 +17,11 @@ class TBackdrop : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TBackdrop(std::uint32_t color, QWidget* parent = nullptr);
+    explicit TBackdrop(Color color, QWidget* parent = nullptr);
 
     // Colours are 0x00BBGGRR.
-    std::uint32_t color() const { return color_; }
-    void setColor(std::uint32_t color);
+    Color color() const { return color_; }
+    void setColor(Color color);
     // Marks the menu item of the current colour; none for any other colour.
     void ShowColor();
 
@@ -29,7 +31,7 @@ public:
 
     static constexpr int ColorCount = 4;
     // White, light grey, dark grey, black: the menu's colours in its order.
-    static const std::uint32_t Colors[ColorCount];
+    static const Color Colors[ColorCount];
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -40,7 +42,7 @@ private:
     void chooseColor(int index);
     void applyColor();
 
-    std::uint32_t color_;
+    Color color_;
     QMenu* menu_;
     QAction* minimize_;
     QAction* colorItems_[ColorCount] = {};

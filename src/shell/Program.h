@@ -23,7 +23,7 @@ class ProgramWindows {
 public:
     virtual ~ProgramWindows() = default;
     // The backdrop's colour, while the backdrop window exists.
-    virtual std::optional<std::uint32_t> backdropColor() const = 0;
+    virtual std::optional<Color> backdropColor() const = 0;
     // Frees the program's recorder if one was made.
     virtual void freeRecorder() = 0;
     // Frees the backdrop window if it is shown.

@@ -73,7 +73,7 @@ void ShellWindows::Beenden() {
     ShutDown(program_);
 }
 
-std::optional<std::uint32_t> ShellWindows::backdropColor() const {
+std::optional<Color> ShellWindows::backdropColor() const {
     if (!backdrop_)
         return std::nullopt;
     return backdrop_->color();

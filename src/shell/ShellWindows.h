@@ -55,7 +55,7 @@ public:
     void Beenden();
 
     // ProgramWindows
-    std::optional<std::uint32_t> backdropColor() const override;
+    std::optional<Color> backdropColor() const override;
     void freeRecorder() override;
     void freeBackdrop() override;
     void terminate() override;

@@ -105,7 +105,7 @@ void ShutDown(Program& program) {
             program.waveBase->SaveIfChanged();
     });
     step([&] {
-        const std::optional<std::uint32_t> backdrop =
+        const std::optional<Color> backdrop =
             windows ? windows->backdropColor() : std::nullopt;
         program.config.SaveGeneralSettings(backdrop ? &*backdrop : nullptr);
     });

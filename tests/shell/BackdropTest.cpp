@@ -47,12 +47,12 @@ TEST(BackdropTest, ChoosingAColourPaintsItAndMarksThatItemAlone) {
     TBackdrop backdrop(0x808080);
     backdrop.ShowColor();
     backdrop.colorItem(1)->trigger();
-    EXPECT_EQ(backdrop.color(), 0xC0C0C0u);
+    EXPECT_EQ(backdrop.color(), 0xC0C0C0);
     EXPECT_EQ(marks(backdrop), (std::vector<bool>{false, true, false, false}));
     EXPECT_EQ(backdrop.palette().color(QPalette::Window), QColor(192, 192, 192));
 
     backdrop.colorItem(3)->trigger();
-    EXPECT_EQ(backdrop.color(), 0u);
+    EXPECT_EQ(backdrop.color(), 0);
     EXPECT_EQ(marks(backdrop), (std::vector<bool>{false, false, false, true}));
 }
 

@@ -1,6 +1,5 @@
 #include "shell/MainWindow.h"
 
-#include "Installation.h"
 #include "page/exercises/PageExercises.h"
 #include "page/view/TXPage.h"
 #include "platform/AppMessage.h"
@@ -15,6 +14,7 @@
 #include "shell/SpecialCodes.h"
 #include "shell/StartUp.h"
 #include "sound/Recorder.h"
+#include "support/Installation.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>

@@ -11,34 +11,37 @@ namespace {
 using namespace literals;
 
 // Records what the rows ask of the main window, one line per call.
-class RecordingHost : public PageCommandHost {
+class RecordingHost : public CommandPage,
+                      public ShellCommandHost,
+                      public AreaTrainingHost,
+                      public SoundCommandHost {
 public:
-    void ProcessMessages() override { ++messagesProcessed; }
-    void LoadPage(const std::string& fileName) override { calls.push_back("load " + fileName); }
-    std::string CurrentPageFile() const override { return currentPage; }
-    void ReloadPage() override { calls.push_back("reload"); }
-    void SetPageDefine(const std::string& name, const std::string& value) override {
+    void processMessages() override { ++messagesProcessed; }
+    void loadPage(const std::string& fileName) override { calls.push_back("load " + fileName); }
+    std::string currentPageFile() const override { return currentPage; }
+    void reloadPage() override { calls.push_back("reload"); }
+    void setPageDefine(const std::string& name, const std::string& value) override {
         calls.push_back("define " + name + "=" + value);
     }
-    void SetPageCondition(const std::string& name, bool on) override {
+    void setPageCondition(const std::string& name, bool on) override {
         calls.push_back("condition " + name + (on ? " on" : " off"));
     }
-    void OpenUrl(const std::string& url) override { calls.push_back("url " + url); }
-    void OpenHomePage() override { calls.push_back("homepage"); }
-    bool SearchMedium() override {
+    void openUrl(const std::string& url) override { calls.push_back("url " + url); }
+    void openHomePage() override { calls.push_back("homepage"); }
+    bool searchMedium() override {
         calls.push_back("search medium");
         return mediumFound;
     }
-    void ShowRecordingSetup() override { calls.push_back("recsetup"); }
-    void ShowWaveBase() override { calls.push_back("wavebase"); }
-    void ShowPaths() override { calls.push_back("paths"); }
-    bool StartAreaTraining() override {
+    void showRecordingSetup() override { calls.push_back("recsetup"); }
+    void showWaveBase() override { calls.push_back("wavebase"); }
+    void showPaths() override { calls.push_back("paths"); }
+    bool startAreaTraining() override {
         calls.push_back("train " + state->TrainingArea + " level " +
                         std::to_string(state->TrainingLevel) + " mode " +
                         std::to_string(state->TrainingMode));
         return !cancelTraining;
     }
-    void Beenden() override { calls.push_back("end"); }
+    void endProgram() override { calls.push_back("end"); }
 
     const MainWindowState* state = nullptr;
     std::vector<std::string> calls;
@@ -59,10 +62,31 @@ protected:
 
     MainWindowState state;
     RecordingHost host;
-    TPageCommands handler{state, host};
+    TPageCommands handler{state, {host, host, host, host}};
 };
 
 using Calls = std::vector<std::string>;
+
+// The blocks compose one table; rows are tried in this order, so a longer
+// command always stands before a row that would take it as a prefix.
+TEST_F(PageCommandsTest, BlocksComposeTheTableInItsOrder) {
+    using enum CommandMatch;
+    const std::vector<std::pair<std::string_view, CommandMatch>> expected = {
+        {"lab", PrefixAndPlus},  {"lab-", Exact},       {"recsetup", Exact},
+        {"wavebase", Exact},     {"s1", Exact},         {"s2", Exact},
+        {"s3", Exact},           {"s4", Exact},         {"gws", Exact},
+        {"aws", Exact},          {"reise", Exact},      {"oberstufe", Exact},
+        {"recht", Exact},        {"wirtschaft", Exact}, {"pool", Exact},
+        {"bereich_egal", Exact}, {"sm", StartsWith},    {"klassisch", Exact},
+        {"abgedreht", Exact},    {"abfrage", Exact},    {"go", Exact},
+        {"www", Exact},          {"www.", StartsWith},  {"http://", StartsWith},
+        {"seekcd", Exact},       {"paths", Exact},      {"end", Exact},
+    };
+    std::vector<std::pair<std::string_view, CommandMatch>> composed;
+    for (const CommandRow& row : handler.table().rows())
+        composed.emplace_back(row.text, row.match);
+    EXPECT_EQ(composed, expected);
+}
 
 TEST_F(PageCommandsTest, AreaAndLevelAreSetBeforeTheTrainingStarts) {
     EXPECT_EQ(run("gws,s2,go"), Calls{"train Grundwortschatz/ level 1 mode 0"});

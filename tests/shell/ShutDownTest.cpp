@@ -1,8 +1,8 @@
-#include "Installation.h"
 #include "platform/Registry.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Shell.h"
 #include "shell/StartUp.h"
+#include "support/Installation.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ public:
 // Records what the shutdown sequence asks of the windows.
 class RecordingWindows : public ProgramWindows {
 public:
-    std::optional<std::uint32_t> backdropColor() const override { return color; }
+    std::optional<Color> backdropColor() const override { return color; }
     void freeRecorder() override { steps.push_back("free recorder"); }
     void freeBackdrop() override { steps.push_back("free backdrop"); }
     void terminate() override {
@@ -29,7 +29,7 @@ public:
     bool terminating() const override { return ended; }
     void processPendingMessages() override { steps.push_back("process messages"); }
 
-    std::optional<std::uint32_t> color;
+    std::optional<Color> color;
     std::vector<std::string> steps;
     bool ended = false;
 };

@@ -1,6 +1,5 @@
 #include "shell/StartUp.h"
 
-#include "Installation.h"
 #include "platform/AppMessage.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
@@ -8,6 +7,7 @@
 #include "platform/Shell.h"
 #include "platform/Text.h"
 #include "platform/Zlib.h"
+#include "support/Installation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,5 @@
 #include "shell/XPaths.h"
 
-#include "Installation.h"
 #include "platform/AppMessage.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
@@ -10,6 +9,7 @@
 #include "platform/Shell.h"
 #include "platform/Text.h"
 #include "shell/StartUp.h"
+#include "support/Installation.h"
 
 #include <QLineEdit>
 #include <gtest/gtest.h>

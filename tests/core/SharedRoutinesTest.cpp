@@ -76,8 +76,8 @@ TEST(CountFilesWithExtension, CountsTheWholeTreeCaseInsensitively) {
 }
 
 TEST(SwapRedBlue, SwapsBytesZeroAndTwoAndClearsThree) {
-    EXPECT_EQ(SwapRedBlue(0x00112233u), 0x00332211u);
-    EXPECT_EQ(SwapRedBlue(0xFF0000FFu), 0x00FF0000u);
+    EXPECT_EQ(SwapRedBlue(0x00112233), 0x00332211);
+    EXPECT_EQ(SwapRedBlue(static_cast<Color>(0xFF0000FFu)), 0x00FF0000);
 }
 
 TEST(ResolveProgramDir, PrefersQorHomeThenTheInstalledDataThenTheExecutable) {

@@ -1,11 +1,11 @@
 #include "core/Configuration.h"
 
-#include "Installation.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
 #include "platform/Registry.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"
+#include "support/Installation.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +46,7 @@ TEST_F(ConfigurationTest, ResolvesTheInstallationBesideTheProgram) {
     EXPECT_EQ(c.DictionaryFileSD, install.programDir() + "s_d.qor");
     EXPECT_EQ(c.DictionaryFileDS, install.programDir() + "d_s.qor");
     EXPECT_EQ(c.WaveBaseFile, install.programDir() + "s_w.qor");
-    EXPECT_EQ(c.BackdropColor, 8421504u);
+    EXPECT_EQ(c.BackdropColor, 8421504);
     EXPECT_TRUE(c.OnlineHelp);
     EXPECT_EQ(c.EditorSchema, "default");
     EXPECT_TRUE(messages.shown().empty());
@@ -96,7 +96,7 @@ TEST_F(ConfigurationTest, RegistryValuesOverrideTheDefaults) {
     EXPECT_EQ(c.OwnWaveDir, "/home/anna/Aufnahmen/");
     EXPECT_EQ(c.DictionaryFileSD, "/data/sd.qor");
     EXPECT_EQ(c.DictionaryFileDS, install.programDir() + "d_s.qor") << "an empty value is missing";
-    EXPECT_EQ(c.BackdropColor, 255u);
+    EXPECT_EQ(c.BackdropColor, 255);
     EXPECT_FALSE(c.OnlineHelp);
 }
 
@@ -308,7 +308,7 @@ TEST_F(ConfigurationTest, GeneralSettingsStoreHelpAndBackdropColor) {
     c.SaveGeneralSettings();
     EXPECT_EQ(registry.readString(RegistryKey::Program, "Online-Hilfe"), "AUS");
     EXPECT_FALSE(registry.valueExists(RegistryKey::Program, "Hintergrund"));
-    const std::uint32_t white = 0xFFFFFF;
+    const Color white = 0xFFFFFF;
     c.SaveGeneralSettings(&white);
     EXPECT_EQ(registry.readInteger(RegistryKey::Program, "Hintergrund"), 0xFFFFFF);
 }
