@@ -1,0 +1,177 @@
+# Checks the `#include "folder/..."` lines of every library of src/:
+#  - the included header belongs to a library the includer links (or to the
+#    includer itself): a header with a .cpp beside it belongs to that file's
+#    library, any other header to the libraries built from its folder;
+#  - no folder includes a folder above it in the layer order below.
+# Prints every offending include with file and line; fails when there is one.
+#
+#   cmake -DLIBRARIES=<Libraries.cmake> -DSOURCE_ROOT=<repository> -P CheckIncludes.cmake
+
+cmake_minimum_required(VERSION 3.25)
+include(${LIBRARIES})
+
+# The layers of src/, bottom first; folders on one line are on one level.
+set(layers
+    "platform"
+    "graphics core"
+    "page controls"
+    "sound vocabulary users dictionary verbs lab superlearning editor"
+    "shell")
+set(level 0)
+foreach(line IN LISTS layers)
+    string(REPLACE " " ";" folders "${line}")
+    foreach(folder IN LISTS folders)
+        set(level_of_${folder} ${level})
+    endforeach()
+    math(EXPR level "${level} + 1")
+endforeach()
+
+function(key_for path out)
+    string(MAKE_C_IDENTIFIER "${path}" id)
+    set(${out} ${id} PARENT_SCOPE)
+endfunction()
+
+# Which library builds each source, which libraries build from each folder.
+set(checked_folders "")
+foreach(library IN LISTS QOR_ALL_LIBRARIES)
+    file(RELATIVE_PATH dir ${SOURCE_ROOT} ${QOR_${library}_DIR})
+    set(folders ${dir})
+    set(sources "")
+    foreach(file IN LISTS QOR_${library}_SOURCES)
+        file(RELATIVE_PATH source ${SOURCE_ROOT} ${file})
+        key_for(${source} key)
+        set(owner_${key} ${library})
+        list(APPEND sources ${source})
+        cmake_path(GET source PARENT_PATH parent)
+        list(APPEND folders ${parent})
+    endforeach()
+    list(REMOVE_DUPLICATES folders)
+    foreach(folder IN LISTS folders)
+        key_for(${folder} key)
+        list(APPEND builders_${key} ${library})
+    endforeach()
+    set(sources_of_${library} ${sources})
+    if(library IN_LIST QOR_CHECKED_LIBRARIES)
+        list(APPEND checked_folders ${folders})
+    endif()
+endforeach()
+list(REMOVE_DUPLICATES checked_folders)
+
+# The libraries a file of the repository belongs to (see above).
+function(owners_of path out)
+    cmake_path(GET path PARENT_PATH folder)
+    cmake_path(GET path STEM stem)
+    key_for(${folder}/${stem}.cpp sibling)
+    key_for(${path} self)
+    key_for(${folder} folderKey)
+    if(DEFINED owner_${self})
+        set(${out} ${owner_${self}} PARENT_SCOPE)
+    elseif(DEFINED owner_${sibling})
+        set(${out} ${owner_${sibling}} PARENT_SCOPE)
+    else()
+        set(${out} "${builders_${folderKey}}" PARENT_SCOPE)
+    endif()
+endfunction()
+
+# The level of a path below src/, or "" for paths outside src/.
+function(level_of path out)
+    set(result "")
+    if(path MATCHES "^src/([^/]+)/")
+        set(folder ${CMAKE_MATCH_1})
+        if(DEFINED level_of_${folder})
+            set(result ${level_of_${folder}})
+        else()
+            set(result unknown)
+        endif()
+    endif()
+    set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
+function(report file include message)
+    file(READ ${SOURCE_ROOT}/${file} text)
+    string(FIND "${text}" "${include}" at)
+    string(SUBSTRING "${text}" 0 ${at} before)
+    string(REGEX REPLACE "[^\n]" "" newlines "${before}")
+    string(LENGTH "${newlines}" count)
+    math(EXPR line "${count} + 1")
+    message("${file}:${line}: ${message}")
+    set_property(GLOBAL APPEND PROPERTY QOR_LAYER_ERRORS "${file}")
+endfunction()
+
+# Checks one file whose code may use the libraries in `allowed`.
+function(check_file file allowed who)
+    level_of(${file} ownLevel)
+    if(ownLevel STREQUAL "unknown")
+        report(${file} "#" "src/ folder of this file has no place in the layer order")
+        return()
+    endif()
+    file(STRINGS ${SOURCE_ROOT}/${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"]+/")
+    foreach(include IN LISTS includes)
+        string(REGEX REPLACE "^[^\"]*\"([^\"]+)\".*$" "\\1" name "${include}")
+        if(EXISTS ${SOURCE_ROOT}/src/${name})
+            set(target src/${name})
+        elseif(EXISTS ${SOURCE_ROOT}/${name})
+            set(target ${name})
+        else()
+            continue() # not a header of this repository
+        endif()
+        owners_of(${target} owners)
+        set(linked FALSE)
+        foreach(owner IN LISTS owners)
+            if(owner IN_LIST allowed)
+                set(linked TRUE)
+            endif()
+        endforeach()
+        if(NOT owners)
+            report(${file} "${include}" "\"${name}\" belongs to no library")
+        elseif(NOT linked)
+            string(REPLACE ";" ", " ownerText "${owners}")
+            report(${file} "${include}"
+                   "${who} includes \"${name}\" of ${ownerText} without linking it")
+        endif()
+        level_of(${target} targetLevel)
+        if(NOT ownLevel STREQUAL "" AND NOT targetLevel STREQUAL ""
+           AND NOT targetLevel STREQUAL "unknown" AND targetLevel GREATER ownLevel)
+            report(${file} "${include}" "\"${name}\" lies in a layer above this file's folder")
+        endif()
+    endforeach()
+endfunction()
+
+# The sources of each library, with the header beside each .cpp.
+set(done "")
+foreach(library IN LISTS QOR_CHECKED_LIBRARIES)
+    foreach(source IN LISTS sources_of_${library})
+        set(files ${source})
+        string(REGEX REPLACE "[.]cpp$" ".h" header ${source})
+        if(NOT header STREQUAL source AND EXISTS ${SOURCE_ROOT}/${header})
+            list(APPEND files ${header})
+        endif()
+        foreach(file IN LISTS files)
+            check_file(${file} "${QOR_${library}_CLOSURE}" ${library})
+            list(APPEND done ${file})
+        endforeach()
+    endforeach()
+endforeach()
+
+# Headers without a .cpp: they may use what any library of their folder links.
+foreach(folder IN LISTS checked_folders)
+    file(GLOB headers RELATIVE ${SOURCE_ROOT} ${SOURCE_ROOT}/${folder}/*.h)
+    foreach(header IN LISTS headers)
+        if(header IN_LIST done)
+            continue()
+        endif()
+        owners_of(${header} owners)
+        set(allowed "")
+        foreach(owner IN LISTS owners)
+            list(APPEND allowed ${QOR_${owner}_CLOSURE})
+        endforeach()
+        string(REPLACE ";" "/" who "${owners}")
+        check_file(${header} "${allowed}" ${who})
+    endforeach()
+endforeach()
+
+get_property(errors GLOBAL PROPERTY QOR_LAYER_ERRORS)
+if(errors)
+    message(FATAL_ERROR "Includes that break the layer rules (see above).")
+endif()
+message("All includes of src/ follow the links and the layers.")
