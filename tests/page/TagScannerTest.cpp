@@ -2,17 +2,29 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <span>
 
 namespace qor {
 namespace {
 
-TEST(TagScanner, KeywordTakesTheFirstPrefixInListOrder) {
+struct KeywordRow {
+    std::string_view keyword;
+};
+
+const KeywordRow* keyword(TParser& parser, std::span<const KeywordRow> rows) {
+    return parser.Keyword(rows);
+}
+
+TEST(TagScanner, KeywordTakesTheFirstPrefixInTableOrder) {
+    const KeywordRow longFirst[] = {{"COLORS"}, {"COLOR"}, {"COL"}};
     TParser parser("  colorful=1");
-    EXPECT_EQ(parser.Keyword({"COLORS", "COLOR", "COL"}), 2);
+    EXPECT_EQ(keyword(parser, longFirst), &longFirst[1]);
     EXPECT_EQ(parser.remaining(), "ful=1");
 
-    TParser shortFirst("COLOR=1");
-    EXPECT_EQ(shortFirst.Keyword({"COL", "COLOR"}), 1); // the shorter one shadows the longer
+    const KeywordRow shortFirst[] = {{"COL"}, {"COLOR"}};
+    TParser shortParser("COLOR=1");
+    EXPECT_EQ(keyword(shortParser, shortFirst),
+              &shortFirst[0]); // the shorter one shadows the longer
 }
 
 TEST(TagScanner, StrictErrorsThrowWithTheirTexts) {
@@ -25,7 +37,8 @@ TEST(TagScanner, StrictErrorsThrowWithTheirTexts) {
         {"abc", [](TParser& p) { p.Expect(""); }, "Expected <end-of-expression>"},
         {"abc",
          [](TParser& p) {
-             p.Keyword({"HREF", "RETURN"});
+             const KeywordRow rows[] = {{"HREF"}, {"RETURN"}};
+             keyword(p, rows);
          },
          "Expected one of several tokens HREF"},
         {"abc",
@@ -52,7 +65,8 @@ TEST(TagScanner, LenientErrorsSetTheFailedFlagOnce) {
     EXPECT_FALSE(parser.Expect("="));
     EXPECT_TRUE(parser.Failed());
     EXPECT_FALSE(parser.Failed()); // reading cleared it
-    EXPECT_EQ(parser.Keyword({"X"}), 0);
+    const KeywordRow rows[] = {{"X"}};
+    EXPECT_EQ(keyword(parser, rows), nullptr);
     EXPECT_TRUE(parser.Failed());
     EXPECT_EQ(parser.remaining(), "abc"); // nothing was taken
 }

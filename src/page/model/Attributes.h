@@ -6,11 +6,29 @@
 #include "platform/Text.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace qor {
+
+// One attribute of a tag: its keyword and how its value is read into the
+// Tag, the object the tag handler builds.
+template <typename Tag> struct AttributeRule {
+    std::string_view keyword;
+    void (*read)(Tag& tag, TParser& parser);
+};
+
+// Reads a tag's attributes, in any order, until the text begins with no
+// keyword of the table. Rows are tried in table order and the first keyword
+// that begins the text wins, so the order of a table is part of the markup.
+template <typename Tag, std::size_t Count>
+void ReadAttributes(TParser& parser, const AttributeRule<Tag> (&rules)[Count], Tag& tag) {
+    while (const AttributeRule<Tag>* rule =
+               parser.Keyword(std::span<const AttributeRule<Tag>>(rules)))
+        rule->read(tag, parser);
+}
 
 // Removes one leading and one trailing double quote.
 std::string StripQuotes(std::string_view value);

@@ -113,10 +113,13 @@ private:
     void tagStyle(TParser&);
 
     // Fonts (TagsFont.cpp)
+    struct FontTag;
     void tagFont(TParser&);
     void tagFontEnd(TParser&);
 
     // Links and image maps (TagsLinks.cpp)
+    struct LinkTag;
+    struct ButtonTag;
     void tagMap(TParser&);
     void tagArea(TParser&);
     void tagLink(TParser&);
@@ -127,14 +130,27 @@ private:
     void tagButton(TParser&);
 
     // Boxes, pictures and the page body (TagsObjects.cpp)
+    struct BoxTag;
+    struct EllipseTag;
+    struct ImageTag;
+    struct BodyTag;
     void tagBox(TParser&);
+    void addBox(BoxTag& tag);
     void tagEllipse(TParser&);
     void addBlock(TBox box);
     void tagImage(TParser&);
     void addPicture(const std::string& source, PictureFields fields);
     void tagBody(TParser&);
+    void readWait(TParser& parser);
 
     // Exercise objects and controls (TagsExercises.cpp)
+    struct KlotzTag;
+    struct MultipleTag;
+    struct EditTag;
+    struct CheckBoxTag;
+    struct InputTag;
+    struct RecorderTag;
+    struct SentenceTag;
     void tagKlotz(TParser&);
     void tagMultiple(TParser&);
     void tagEdit(TParser&);

@@ -59,19 +59,15 @@ bool TParser::Expect(std::string_view token) {
     return false;
 }
 
-int TParser::Keyword(std::initializer_list<std::string_view> keywords) {
-    Skip();
-    int number = 1;
-    for (std::string_view keyword : keywords) {
-        if (!keyword.empty() && matchesAt(keyword)) {
-            position_ += keyword.size();
-            return number;
-        }
-        ++number;
-    }
-    fail("Expected one of several tokens " +
-         (keywords.size() > 0 ? std::string(*keywords.begin()) : std::string()));
-    return 0;
+bool TParser::takeKeyword(std::string_view keyword) {
+    if (keyword.empty() || !matchesAt(keyword))
+        return false;
+    position_ += keyword.size();
+    return true;
+}
+
+void TParser::failNoKeyword(std::string_view firstKeyword) {
+    fail("Expected one of several tokens " + std::string(firstKeyword));
 }
 
 bool TParser::ReadUntil(std::string_view delimiter, std::string& value) {

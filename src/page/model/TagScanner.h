@@ -7,7 +7,7 @@
 // failure.
 
 #include <cstddef>
-#include <initializer_list>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -36,10 +36,19 @@ public:
     // token expects the end of the tag.
     bool Expect(std::string_view token);
 
-    // Skips, then takes the first keyword of the list that begins the text
-    // (regardless of case) and returns its number counted from 1; 0 when
-    // none does. Order matters: "COL" before "COLOR" would always win.
-    int Keyword(std::initializer_list<std::string_view> keywords);
+    // Skips, then takes the first keyword of the table (the keyword member of
+    // its rows) that begins the text, regardless of case, and returns its
+    // row; nullptr when none does. Order matters: "COL" before "COLOR" would
+    // always win.
+    template <typename Row> const Row* Keyword(std::span<const Row> rows) {
+        Skip();
+        for (const Row& row : rows) {
+            if (takeKeyword(row.keyword))
+                return &row;
+        }
+        failNoKeyword(rows.empty() ? std::string_view() : rows.front().keyword);
+        return nullptr;
+    }
 
     // Skips, then takes the text up to the delimiter (found regardless of
     // case) into value and moves past the delimiter. A single blank also
@@ -57,6 +66,9 @@ private:
     void fail(const std::string& message);
     // Whether the text at the position begins with token, regardless of case.
     bool matchesAt(std::string_view token) const;
+    // Moves past a non-empty keyword that begins the unread text.
+    bool takeKeyword(std::string_view keyword);
+    void failNoKeyword(std::string_view firstKeyword);
 
     std::string text_;
     std::string upper_;

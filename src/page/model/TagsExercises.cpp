@@ -35,82 +35,112 @@ int gridSize(std::string_view value) {
 
 } // namespace
 
+// <KLOTZ> sets up the page's drag exercise.
+struct PageParser::KlotzTag {
+    static const AttributeRule<KlotzTag> attributes[];
+
+    explicit KlotzTag(PageParser& parser) : self(parser), drag(parser.page_.drag) {}
+    // The width from the tray's left edge to the page's right edge.
+    int rest() const { return self.model_.pageWidth() - std::max(drag.trayLeft, 0); }
+
+    PageParser& self;
+    DragExerciseSettings& drag;
+};
+
+const AttributeRule<PageParser::KlotzTag> PageParser::KlotzTag::attributes[] = {
+    {"FALSCH",
+     [](KlotzTag& t, TParser& p) {
+         t.drag.distractors = nonEmptyPieces(ReadQuotedValue(p), "/");
+     }},
+    {"Y",
+     [](KlotzTag& t, TParser& p) {
+         t.drag.trayTop = ReadNumberValue(p, 0, 1000, 350);
+     }},
+    {"NR",
+     [](KlotzTag& t, TParser& p) {
+         t.drag.columns = ReadNumberValue(p, 0, 100, 4);
+         if (t.drag.columns >= 4 && t.drag.columns <= 6)
+             t.drag.blockWidth = 120 - 20 * (t.drag.columns - 4);
+     }},
+    {"LEFT",
+     [](KlotzTag& t, TParser& p) {
+         t.drag.trayLeft = ReadNumberValue(p, 0, 1000, 80);
+     }},
+    {"RIGHT",
+     [](KlotzTag& t, TParser& p) {
+         t.drag.trayRight = ReadNumberValue(p, 0, 1000, t.rest());
+     }},
+    {"WIDTH",
+     [](KlotzTag& t, TParser& p) {
+         t.drag.blockWidth = ReadNumberValue(p, 0, 1000, t.rest());
+     }},
+};
+
 void PageParser::tagKlotz(TParser& parser) {
     parser.setStrict(false);
-    DragExerciseSettings& drag = page_.drag;
-    while (const int keyword = parser.Keyword({"FALSCH", "Y", "NR", "LEFT", "RIGHT", "WIDTH"})) {
-        const int rest = model_.pageWidth() - std::max(drag.trayLeft, 0);
-        switch (keyword) {
-        case 1:
-            drag.distractors = nonEmptyPieces(ReadQuotedValue(parser), "/");
-            break;
-        case 2:
-            drag.trayTop = ReadNumberValue(parser, 0, 1000, 350);
-            break;
-        case 3:
-            drag.columns = ReadNumberValue(parser, 0, 100, 4);
-            if (drag.columns >= 4 && drag.columns <= 6)
-                drag.blockWidth = 120 - 20 * (drag.columns - 4);
-            break;
-        case 4:
-            drag.trayLeft = ReadNumberValue(parser, 0, 1000, 80);
-            break;
-        case 5:
-            drag.trayRight = ReadNumberValue(parser, 0, 1000, rest);
-            break;
-        default:
-            drag.blockWidth = ReadNumberValue(parser, 0, 1000, rest);
-            break;
-        }
-    }
+    KlotzTag tag(*this);
+    ReadAttributes(parser, KlotzTag::attributes, tag);
 }
+
+struct PageParser::MultipleTag {
+    static const AttributeRule<MultipleTag> attributes[];
+
+    explicit MultipleTag(PageParser& parser) : self(parser) {}
+
+    PageParser& self;
+    MultipleChoiceSpec choice;
+    bool placed = false;
+};
+
+const AttributeRule<PageParser::MultipleTag> PageParser::MultipleTag::attributes[] = {
+    {"COORDS",
+     [](MultipleTag& t, TParser& p) {
+         std::string value = ReadPlainValue(p);
+         if (!value.empty() && value.front() == '#')
+             value = t.self.page_.aliases.get(value);
+         const PageModel& model = t.self.model_;
+         t.choice.rect = ParseCoordinates(value, model.pageWidth(), model.pageHeight());
+         t.placed = true;
+     }},
+    {"DIM", // DIM=rows,columns
+     [](MultipleTag& t, TParser& p) {
+         p.Expect("=");
+         std::string rows;
+         if (p.ReadUntil(",", rows)) {
+             t.choice.rows = gridSize(rows);
+             t.choice.columns = gridSize(readUntilBlank(p));
+         }
+     }},
+    {"COLOR", // COLOR=inactive,active
+     [](MultipleTag& t, TParser& p) {
+         p.Expect("=");
+         std::string inactive;
+         if (p.ReadUntil(",", inactive)) {
+             const TXAliasList& names = t.self.page_.colorNames;
+             const RandomSource& random = t.self.model_.randomSource();
+             t.choice.inactiveColor = ParseColorValue(inactive, names, random);
+             t.choice.activeColor = ParseColorValue(readUntilBlank(p), names, random);
+         }
+     }},
+    {"TXT",
+     [](MultipleTag& t, TParser& p) {
+         t.choice.items = SplitText(ReadQuotedValue(p), "|");
+     }},
+    {"REACTION",
+     [](MultipleTag& t, TParser& p) {
+         t.choice.reaction = ReadPlainValue(p);
+     }},
+};
 
 void PageParser::tagMultiple(TParser& parser) {
     parser.setStrict(false);
-    MultipleChoiceSpec choice;
+    MultipleTag tag(*this);
+    MultipleChoiceSpec& choice = tag.choice;
     choice.activeColor = page_.colors.choiceActive;
     choice.inactiveColor = page_.colors.choiceInactive;
     choice.highlightColor = page_.colors.choiceActive;
-    bool placed = false;
-    while (const int keyword = parser.Keyword({"COORDS", "DIM", "COLOR", "TXT", "REACTION"})) {
-        switch (keyword) {
-        case 1: {
-            std::string value = ReadPlainValue(parser);
-            if (!value.empty() && value.front() == '#')
-                value = page_.aliases.get(value);
-            choice.rect = ParseCoordinates(value, model_.pageWidth(), model_.pageHeight());
-            placed = true;
-            break;
-        }
-        case 2: { // DIM=rows,columns
-            parser.Expect("=");
-            std::string rows;
-            if (parser.ReadUntil(",", rows)) {
-                choice.rows = gridSize(rows);
-                choice.columns = gridSize(readUntilBlank(parser));
-            }
-            break;
-        }
-        case 3: { // COLOR=inactive,active
-            parser.Expect("=");
-            std::string inactive;
-            if (parser.ReadUntil(",", inactive)) {
-                const RandomSource& random = model_.randomSource();
-                choice.inactiveColor = ParseColorValue(inactive, page_.colorNames, random);
-                choice.activeColor =
-                    ParseColorValue(readUntilBlank(parser), page_.colorNames, random);
-            }
-            break;
-        }
-        case 4:
-            choice.items = SplitText(ReadQuotedValue(parser), "|");
-            break;
-        default:
-            choice.reaction = ReadPlainValue(parser);
-            break;
-        }
-    }
-    if (!placed)
+    ReadAttributes(parser, MultipleTag::attributes, tag);
+    if (!tag.placed)
         return;
     choice.format = format_;
 
@@ -134,67 +164,95 @@ void PageParser::tagMultiple(TParser& parser) {
     page_.multipleChoice = std::move(choice);
 }
 
-void PageParser::tagEdit(TParser& parser) {
-    parser.setStrict(false);
+struct PageParser::EditTag {
+    static const AttributeRule<EditTag> attributes[];
+
+    explicit EditTag(PageParser& parser) : self(parser) {}
+
+    PageParser& self;
     TypingFieldSpec field;
     bool placed = false;
-    while (const int keyword =
-               parser.Keyword({"COORDS", "LSG", "HELP", "TIP", "REACTION", "COLOR", "NOBORDER"})) {
-        switch (keyword) {
-        case 1:
-            field.rect = readCoordinates(parser);
-            placed = true;
-            break;
-        case 2:
-            field.solutions = nonEmptyPieces(definitionReference(ReadQuotedValue(parser)), ";");
-            break;
-        case 3:
-            field.help = definitionReference(ReadQuotedValue(parser));
-            break;
-        case 4:
-            field.tip = definitionReference(ReadQuotedValue(parser));
-            break;
-        case 5:
-            field.reaction = ReadQuotedValue(parser);
-            break;
-        case 6:
-            field.color = readColor(parser);
-            break;
-        default:
-            field.border = false;
-            break;
-        }
-    }
-    if (placed)
-        page_.typingFields.push_back(std::move(field));
+};
+
+const AttributeRule<PageParser::EditTag> PageParser::EditTag::attributes[] = {
+    {"COORDS",
+     [](EditTag& t, TParser& p) {
+         t.field.rect = t.self.readCoordinates(p);
+         t.placed = true;
+     }},
+    {"LSG",
+     [](EditTag& t, TParser& p) {
+         t.field.solutions = nonEmptyPieces(t.self.definitionReference(ReadQuotedValue(p)), ";");
+     }},
+    {"HELP",
+     [](EditTag& t, TParser& p) {
+         t.field.help = t.self.definitionReference(ReadQuotedValue(p));
+     }},
+    {"TIP",
+     [](EditTag& t, TParser& p) {
+         t.field.tip = t.self.definitionReference(ReadQuotedValue(p));
+     }},
+    {"REACTION",
+     [](EditTag& t, TParser& p) {
+         t.field.reaction = ReadQuotedValue(p);
+     }},
+    {"COLOR",
+     [](EditTag& t, TParser& p) {
+         t.field.color = t.self.readColor(p);
+     }},
+    {"NOBORDER",
+     [](EditTag& t, TParser&) {
+         t.field.border = false;
+     }},
+};
+
+void PageParser::tagEdit(TParser& parser) {
+    parser.setStrict(false);
+    EditTag tag(*this);
+    ReadAttributes(parser, EditTag::attributes, tag);
+    if (tag.placed)
+        page_.typingFields.push_back(std::move(tag.field));
 }
+
+struct PageParser::CheckBoxTag {
+    static const AttributeRule<CheckBoxTag> attributes[];
+
+    explicit CheckBoxTag(PageParser& parser) : self(parser) {}
+
+    PageParser& self;
+    TCheckBox box;
+    bool checked = false;
+};
+
+const AttributeRule<PageParser::CheckBoxTag> PageParser::CheckBoxTag::attributes[] = {
+    {"COORDS", // the side of the square and the space after it
+     [](CheckBoxTag& t, TParser& p) {
+         const std::vector<int> numbers = ParseNumberList(ReadPlainValue(p), 2);
+         if (numbers[0] > 0)
+             t.self.format_.checkBoxSize = numbers[0];
+         if (numbers[1] >= 0)
+             t.self.format_.checkBoxGap = numbers[1];
+     }},
+    {"FLASH",
+     [](CheckBoxTag& t, TParser& p) {
+         t.box.flashColor = t.self.readColor(p);
+     }},
+    {"NAME",
+     [](CheckBoxTag& t, TParser& p) {
+         t.box.name = ReadQuotedValue(p);
+     }},
+    {"CHECKED",
+     [](CheckBoxTag& t, TParser&) {
+         t.checked = true;
+     }},
+};
 
 void PageParser::tagCheckBox(TParser& parser) {
     parser.setStrict(false);
-    TCheckBox box;
-    bool checked = false;
-    while (const int keyword = parser.Keyword({"COORDS", "FLASH", "NAME", "CHECKED"})) {
-        switch (keyword) {
-        case 1: { // the side of the square and the space after it
-            const std::vector<int> numbers = ParseNumberList(ReadPlainValue(parser), 2);
-            if (numbers[0] > 0)
-                format_.checkBoxSize = numbers[0];
-            if (numbers[1] >= 0)
-                format_.checkBoxGap = numbers[1];
-            break;
-        }
-        case 2:
-            box.flashColor = readColor(parser);
-            break;
-        case 3:
-            box.name = ReadQuotedValue(parser);
-            break;
-        default:
-            checked = true;
-            break;
-        }
-    }
-    box.checked = checked || model_.HasCondition(box.name);
+    CheckBoxTag tag(*this);
+    ReadAttributes(parser, CheckBoxTag::attributes, tag);
+    TCheckBox& box = tag.box;
+    box.checked = tag.checked || model_.HasCondition(box.name);
     box.width = format_.checkBoxSize;
     box.height = format_.checkBoxSize;
     format_.checkBoxIndex = static_cast<int>(page_.checkBoxes.size());
@@ -203,78 +261,121 @@ void PageParser::tagCheckBox(TParser& parser) {
     format_.checkBoxIndex = -1;
 }
 
-void PageParser::tagInput(TParser& parser) {
-    parser.setStrict(false);
+struct PageParser::InputTag {
+    static const AttributeRule<InputTag> attributes[];
+
+    explicit InputTag(PageParser& parser) : self(parser) {}
+
+    PageParser& self;
     LineEditSpec edit;
     std::string value;
     bool placed = false;
-    while (const int keyword = parser.Keyword({"COORDS", "NAME", "VALUE", "COLOR", "NOBORDER"})) {
-        switch (keyword) {
-        case 1:
-            edit.rect = readCoordinates(parser);
-            placed = true;
-            break;
-        case 2:
-            edit.name = ReadQuotedValue(parser);
-            break;
-        case 3:
-            value = ReadQuotedValue(parser);
-            break;
-        case 4:
-            edit.color = readColor(parser);
-            break;
-        default:
-            edit.border = false;
-            break;
-        }
-    }
+};
+
+const AttributeRule<PageParser::InputTag> PageParser::InputTag::attributes[] = {
+    {"COORDS",
+     [](InputTag& t, TParser& p) {
+         t.edit.rect = t.self.readCoordinates(p);
+         t.placed = true;
+     }},
+    {"NAME",
+     [](InputTag& t, TParser& p) {
+         t.edit.name = ReadQuotedValue(p);
+     }},
+    {"VALUE",
+     [](InputTag& t, TParser& p) {
+         t.value = ReadQuotedValue(p);
+     }},
+    {"COLOR",
+     [](InputTag& t, TParser& p) {
+         t.edit.color = t.self.readColor(p);
+     }},
+    {"NOBORDER",
+     [](InputTag& t, TParser&) {
+         t.edit.border = false;
+     }},
+};
+
+void PageParser::tagInput(TParser& parser) {
+    parser.setStrict(false);
+    InputTag tag(*this);
+    ReadAttributes(parser, InputTag::attributes, tag);
     // An empty VALUE leaves the definition to show what it holds.
-    if (!value.empty() && !edit.name.empty())
-        model_.SetDefine(edit.name, value);
-    if (!placed)
+    if (!tag.value.empty() && !tag.edit.name.empty())
+        model_.SetDefine(tag.edit.name, tag.value);
+    if (!tag.placed)
         return;
-    edit.format = format_;
-    page_.lineEdit = std::move(edit);
+    tag.edit.format = format_;
+    page_.lineEdit = std::move(tag.edit);
 }
+
+struct PageParser::RecorderTag {
+    static const AttributeRule<RecorderTag> attributes[];
+
+    explicit RecorderTag(PageParser& parser) : self(parser) {}
+
+    PageParser& self;
+    RecorderSpec recorder;
+};
+
+const AttributeRule<PageParser::RecorderTag> PageParser::RecorderTag::attributes[] = {
+    {"C-REC",
+     [](RecorderTag& t, TParser& p) {
+         t.recorder.recordButton = t.self.readCoordinates(p);
+     }},
+    {"C-PLAY",
+     [](RecorderTag& t, TParser& p) {
+         t.recorder.playButton = t.self.readCoordinates(p);
+     }},
+    {"PICTURES",
+     [](RecorderTag& t, TParser& p) {
+         const std::string file = ReadQuotedValue(p);
+         t.recorder.pictures = file.empty() ? file : t.self.model_.currentDirectory() + file;
+     }},
+    {"COLOR",
+     [](RecorderTag& t, TParser& p) {
+         t.recorder.color = t.self.readColor(p);
+     }},
+    {"MAX",
+     [](RecorderTag& t, TParser& p) {
+         t.recorder.maxSeconds = ReadNumberValue(p, 2, 20, 4);
+     }},
+};
 
 void PageParser::tagRecorder(TParser& parser) {
     parser.setStrict(false);
-    RecorderSpec recorder;
-    while (const int keyword = parser.Keyword({"C-REC", "C-PLAY", "PICTURES", "COLOR", "MAX"})) {
-        switch (keyword) {
-        case 1:
-            recorder.recordButton = readCoordinates(parser);
-            break;
-        case 2:
-            recorder.playButton = readCoordinates(parser);
-            break;
-        case 3: {
-            const std::string file = ReadQuotedValue(parser);
-            recorder.pictures = file.empty() ? file : model_.currentDirectory() + file;
-            break;
-        }
-        case 4:
-            recorder.color = readColor(parser);
-            break;
-        default:
-            recorder.maxSeconds = ReadNumberValue(parser, 2, 20, 4);
-            break;
-        }
-    }
-    page_.recorder = std::move(recorder);
+    RecorderTag tag(*this);
+    ReadAttributes(parser, RecorderTag::attributes, tag);
+    page_.recorder = std::move(tag.recorder);
 }
+
+struct PageParser::SentenceTag {
+    static const AttributeRule<SentenceTag> attributes[];
+
+    explicit SentenceTag(PageParser& parser) : self(parser) {}
+
+    PageParser& self;
+    SentenceExerciseSpec sentence;
+    std::string parts;
+};
+
+const AttributeRule<PageParser::SentenceTag> PageParser::SentenceTag::attributes[] = {
+    {"TEILE",
+     [](SentenceTag& t, TParser& p) {
+         t.parts = ReadQuotedValue(p);
+     }},
+    {"COORDS",
+     [](SentenceTag& t, TParser& p) {
+         t.sentence.rect = t.self.readCoordinates(p);
+     }},
+};
 
 void PageParser::tagSentence(TParser& parser) {
     parser.setStrict(false);
-    SentenceExerciseSpec sentence;
-    std::string parts;
-    while (const int keyword = parser.Keyword({"TEILE", "COORDS"})) {
-        if (keyword == 1)
-            parts = ReadQuotedValue(parser);
-        else
-            sentence.rect = readCoordinates(parser);
-    }
-    sentence.parts = nonEmptyPieces(parts, "/");
+    SentenceTag tag(*this);
+    ReadAttributes(parser, SentenceTag::attributes, tag);
+    SentenceExerciseSpec& sentence = tag.sentence;
+    sentence.parts = nonEmptyPieces(tag.parts, "/");
     if (sentence.parts.empty() || sentence.rect.x <= 0)
         return;
     for (const std::string& part : sentence.parts)

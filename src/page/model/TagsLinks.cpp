@@ -26,40 +26,57 @@ void PageParser::tagArea(TParser& parser) {
     page_.imageMaps.back().areas.push_back({rect, std::move(href)});
 }
 
-void PageParser::tagLink(TParser& parser) {
-    parser.setStrict(false);
+struct PageParser::LinkTag {
+    static const AttributeRule<LinkTag> attributes[];
+
+    explicit LinkTag(PageParser& parser) : self(parser) {}
+
+    PageParser& self;
     bool targetKnown = false;
     std::string areaName;
-    while (const int keyword = parser.Keyword({"HREF", "RETURN", "GAP", "HOT", "DRAG", "FOCUS"})) {
-        switch (keyword) {
-        case 1:
-            if (!readLinkTarget(parser, areaName))
-                return; // a link to this very page is plain text
-            targetKnown = true;
-            break;
-        case 2:
-            if (targetKnown)
-                page_.enterTarget = areaName;
-            break;
-        case 3:
-            readGap(parser);
-            break;
-        case 4:
-            state_.linkSlot = format_;
-            format_.areaIndex = page_.addAreaName("@" + ReadQuotedValue(parser));
-            format_.hot = true;
-            state_.link = LinkKind::Hot;
-            break;
-        case 5:
-            state_.linkSlot = format_;
-            format_.exerciseIndex = DragExerciseIndex;
-            state_.link = LinkKind::Drag;
-            break;
-        default:
-            format_.focus = true;
-            break;
-        }
-    }
+};
+
+const AttributeRule<PageParser::LinkTag> PageParser::LinkTag::attributes[] = {
+    {"HREF",
+     [](LinkTag& t, TParser& p) {
+         t.targetKnown = t.self.readLinkTarget(p, t.areaName);
+         if (!t.targetKnown)
+             p.Rest(); // a link to this very page is plain text: the tag ends here
+     }},
+    {"RETURN",
+     [](LinkTag& t, TParser&) {
+         if (t.targetKnown)
+             t.self.page_.enterTarget = t.areaName;
+     }},
+    {"GAP",
+     [](LinkTag& t, TParser& p) {
+         t.self.readGap(p);
+     }},
+    {"HOT",
+     [](LinkTag& t, TParser& p) {
+         PageParser& self = t.self;
+         self.state_.linkSlot = self.format_;
+         self.format_.areaIndex = self.page_.addAreaName("@" + ReadQuotedValue(p));
+         self.format_.hot = true;
+         self.state_.link = LinkKind::Hot;
+     }},
+    {"DRAG",
+     [](LinkTag& t, TParser&) {
+         PageParser& self = t.self;
+         self.state_.linkSlot = self.format_;
+         self.format_.exerciseIndex = DragExerciseIndex;
+         self.state_.link = LinkKind::Drag;
+     }},
+    {"FOCUS",
+     [](LinkTag& t, TParser&) {
+         t.self.format_.focus = true;
+     }},
+};
+
+void PageParser::tagLink(TParser& parser) {
+    parser.setStrict(false);
+    LinkTag tag(*this);
+    ReadAttributes(parser, LinkTag::attributes, tag);
 }
 
 // HREF: resolves the target, and unless it is this page itself, turns the
@@ -172,36 +189,50 @@ void PageParser::tagOnClick(TParser& parser) {
         page_.enterTarget = page_.clickTarget;
 }
 
-void PageParser::tagButton(TParser& parser) {
-    parser.setStrict(false);
+struct PageParser::ButtonTag {
+    static const AttributeRule<ButtonTag> attributes[];
+
+    explicit ButtonTag(PageParser& parser) : self(parser) {}
+
+    PageParser& self;
     ButtonSpec button;
     bool placed = false;
-    while (const int keyword =
-               parser.Keyword({"COORDS", "CAPTION", "HREF", "COLOR", "FLASH", "3D"})) {
-        switch (keyword) {
-        case 1:
-            button.rect = readCoordinates(parser);
-            placed = true;
-            break;
-        case 2:
-            button.caption = ReadQuotedValue(parser);
-            break;
-        case 3:
-            button.href = ReadQuotedValue(parser);
-            break;
-        case 4:
-            button.color = readColor(parser);
-            break;
-        case 5:
-            button.flashColor = readColor(parser);
-            break;
-        default:
-            button.threeD = true;
-            break;
-        }
-    }
-    if (placed)
-        page_.buttons.push_back(std::move(button));
+};
+
+const AttributeRule<PageParser::ButtonTag> PageParser::ButtonTag::attributes[] = {
+    {"COORDS",
+     [](ButtonTag& t, TParser& p) {
+         t.button.rect = t.self.readCoordinates(p);
+         t.placed = true;
+     }},
+    {"CAPTION",
+     [](ButtonTag& t, TParser& p) {
+         t.button.caption = ReadQuotedValue(p);
+     }},
+    {"HREF",
+     [](ButtonTag& t, TParser& p) {
+         t.button.href = ReadQuotedValue(p);
+     }},
+    {"COLOR",
+     [](ButtonTag& t, TParser& p) {
+         t.button.color = t.self.readColor(p);
+     }},
+    {"FLASH",
+     [](ButtonTag& t, TParser& p) {
+         t.button.flashColor = t.self.readColor(p);
+     }},
+    {"3D",
+     [](ButtonTag& t, TParser&) {
+         t.button.threeD = true;
+     }},
+};
+
+void PageParser::tagButton(TParser& parser) {
+    parser.setStrict(false);
+    ButtonTag tag(*this);
+    ReadAttributes(parser, ButtonTag::attributes, tag);
+    if (tag.placed)
+        page_.buttons.push_back(std::move(tag.button));
 }
 
 } // namespace qor

@@ -43,6 +43,38 @@ std::uint8_t pictureAlignment(const std::string& value) {
     }
 }
 
+// SHAPE: an unknown shape keeps the one the box has.
+int boxShape(const std::string& value, int shape) {
+    const std::string upper = upperCase(value);
+    if (upper == "ROUNDRECT")
+        return BoxShape::RoundRect;
+    if (upper == "ELLIPSE")
+        return BoxShape::Ellipse;
+    if (upper == "RANDOM")
+        return BoxShape::RandomStrips;
+    return shape;
+}
+
+// COORDS of a box: without a width it reaches the right edge, without a
+// height it grows to its text.
+void placeBox(TBox& box, const PageRect& rect, int pageWidth) {
+    box.left = rect.x;
+    box.top = rect.y;
+    box.width = rect.w == PageRect::NotGiven ? pageWidth - rect.x : rect.w;
+    box.autoHeight = rect.h == PageRect::NotGiven;
+    box.height = box.autoHeight ? 20 : rect.h;
+}
+
+// SCALE=50%. SCALE=0% (or less) reads as 100: a picture cannot shrink to
+// nothing or turn over.
+int readScale(TParser& parser) {
+    parser.Expect("=");
+    std::string percent;
+    parser.ReadUntil("%", percent);
+    const std::optional<int> scale = ParseInteger(percent);
+    return scale && *scale > 0 ? *scale : 100;
+}
+
 bool needsBlending(const TBox& box) {
     const bool curved = box.shape == BoxShape::RoundRect || box.shape == BoxShape::Ellipse;
     return box.alpha < 255 || box.mode != 0 || (curved && (box.filled || box.hasBorder()));
@@ -50,8 +82,13 @@ bool needsBlending(const TBox& box) {
 
 } // namespace
 
-void PageParser::tagBox(TParser& parser) {
-    parser.setStrict(false);
+// What a <BOX> tag collects before the box is placed.
+struct PageParser::BoxTag {
+    static const AttributeRule<BoxTag> attributes[];
+
+    explicit BoxTag(PageParser& parser) : self(parser) {}
+
+    PageParser& self;
     TBox box;
     bool placed = false;
     bool linked = false;
@@ -59,146 +96,174 @@ void PageParser::tagBox(TParser& parser) {
     std::string mosaicFolder;
     std::vector<std::string> mosaicNames;
     MosaicSpec mosaic;
-    while (const int keyword = parser.Keyword(
-               {"COORDS", "ALIGN", "SHAPE", "OFFSET",  "COLOR",    "BCOLOR", "BWIDTH",
-                "RADIUS", "DIR",   "LOMO",  "ZONE2",   "SPEED",    "TOP",    "DEST",
-                "ALPHA",  "MODE",  "HREF",  "ONCOLOR", "OFFCOLOR", "ONCOL2", "OFFCOL2"})) {
-        switch (keyword) {
-        case 1: {
-            const PageRect rect = readCoordinates(parser);
-            box.left = rect.x;
-            box.top = rect.y;
-            // Without a width the box reaches the right edge.
-            box.width = rect.w == PageRect::NotGiven ? model_.pageWidth() - rect.x : rect.w;
-            box.autoHeight = rect.h == PageRect::NotGiven;
-            box.height = box.autoHeight ? 20 : rect.h;
-            placed = true;
-            break;
-        }
-        case 2:
-            format_.alignment = static_cast<std::uint8_t>(boxAlignment(ReadPlainValue(parser)));
-            break;
-        case 3: {
-            const std::string shape = upperCase(ReadPlainValue(parser));
-            if (shape == "ROUNDRECT")
-                box.shape = BoxShape::RoundRect;
-            else if (shape == "ELLIPSE")
-                box.shape = BoxShape::Ellipse;
-            else if (shape == "RANDOM")
-                box.shape = BoxShape::RandomStrips;
-            break;
-        }
-        case 4:
-            box.offset = ReadNumberValue(parser, -500, 500, 0);
-            break;
-        case 5:
-            box.fillColor = readColor(parser);
-            box.filled = true;
-            break;
-        case 6:
-            box.borderColor = readColor(parser);
-            break;
-        case 7:
-            box.borderWidth = ReadNumberValue(parser, 0, 500, 0);
-            break;
-        case 8:
-            box.radius = ReadNumberValue(parser, 0, 10000, 30);
-            if (box.shape == BoxShape::Rectangle)
-                box.shape = BoxShape::RoundRect;
-            break;
-        case 9:
-            mosaicFolder = ReadQuotedValue(parser);
-            break;
-        case 10:
-            mosaicNames = SplitText(ReadQuotedValue(parser), "|");
-            break;
-        case 11:
-            mosaic.zone2 = readCoordinates(parser);
-            break;
-        case 12:
-            mosaic.speed = ReadNumberValue(parser, 0, 60000, 500);
-            break;
-        case 13:
-            box.onTop = true;
-            break;
-        case 14:
-            break; // DEST: accepted, no effect
-        case 15:
-            box.alpha = ReadNumberValue(parser, 0, 255, 255);
-            break;
-        case 16:
-            box.mode = ReadNumberValue(parser, 0, 255, 0);
-            break;
-        case 17:
-            href = ReadQuotedValue(parser);
-            if (!href.empty() && href.front() == '!')
-                href = model_.ResolvePageStep(href);
-            linked = true;
-            break;
-        case 18:
-            box.onColor = readColor(parser);
-            break;
-        case 19:
-            box.offColor = readColor(parser);
-            break;
-        case 20:
-            box.onColor2 = readColor(parser);
-            break;
-        default:
-            box.offColor2 = readColor(parser);
-            break;
-        }
-    }
+};
+
+const AttributeRule<PageParser::BoxTag> PageParser::BoxTag::attributes[] = {
+    {"COORDS",
+     [](BoxTag& t, TParser& p) {
+         placeBox(t.box, t.self.readCoordinates(p), t.self.model_.pageWidth());
+         t.placed = true;
+     }},
+    {"ALIGN",
+     [](BoxTag& t, TParser& p) {
+         t.self.format_.alignment = static_cast<std::uint8_t>(boxAlignment(ReadPlainValue(p)));
+     }},
+    {"SHAPE",
+     [](BoxTag& t, TParser& p) {
+         t.box.shape = boxShape(ReadPlainValue(p), t.box.shape);
+     }},
+    {"OFFSET",
+     [](BoxTag& t, TParser& p) {
+         t.box.offset = ReadNumberValue(p, -500, 500, 0);
+     }},
+    {"COLOR",
+     [](BoxTag& t, TParser& p) {
+         t.box.fillColor = t.self.readColor(p);
+         t.box.filled = true;
+     }},
+    {"BCOLOR",
+     [](BoxTag& t, TParser& p) {
+         t.box.borderColor = t.self.readColor(p);
+     }},
+    {"BWIDTH",
+     [](BoxTag& t, TParser& p) {
+         t.box.borderWidth = ReadNumberValue(p, 0, 500, 0);
+     }},
+    {"RADIUS",
+     [](BoxTag& t, TParser& p) {
+         t.box.radius = ReadNumberValue(p, 0, 10000, 30);
+         if (t.box.shape == BoxShape::Rectangle)
+             t.box.shape = BoxShape::RoundRect;
+     }},
+    {"DIR",
+     [](BoxTag& t, TParser& p) {
+         t.mosaicFolder = ReadQuotedValue(p);
+     }},
+    {"LOMO",
+     [](BoxTag& t, TParser& p) {
+         t.mosaicNames = SplitText(ReadQuotedValue(p), "|");
+     }},
+    {"ZONE2",
+     [](BoxTag& t, TParser& p) {
+         t.mosaic.zone2 = t.self.readCoordinates(p);
+     }},
+    {"SPEED",
+     [](BoxTag& t, TParser& p) {
+         t.mosaic.speed = ReadNumberValue(p, 0, 60000, 500);
+     }},
+    {"TOP",
+     [](BoxTag& t, TParser&) {
+         t.box.onTop = true;
+     }},
+    // DEST is accepted and has no effect.
+    {"DEST",
+     [](BoxTag&, TParser&) {
+     }},
+    {"ALPHA",
+     [](BoxTag& t, TParser& p) {
+         t.box.alpha = ReadNumberValue(p, 0, 255, 255);
+     }},
+    {"MODE",
+     [](BoxTag& t, TParser& p) {
+         t.box.mode = ReadNumberValue(p, 0, 255, 0);
+     }},
+    {"HREF",
+     [](BoxTag& t, TParser& p) {
+         t.href = ReadQuotedValue(p);
+         if (!t.href.empty() && t.href.front() == '!')
+             t.href = t.self.model_.ResolvePageStep(t.href);
+         t.linked = true;
+     }},
+    {"ONCOLOR",
+     [](BoxTag& t, TParser& p) {
+         t.box.onColor = t.self.readColor(p);
+     }},
+    {"OFFCOLOR",
+     [](BoxTag& t, TParser& p) {
+         t.box.offColor = t.self.readColor(p);
+     }},
+    {"ONCOL2",
+     [](BoxTag& t, TParser& p) {
+         t.box.onColor2 = t.self.readColor(p);
+     }},
+    {"OFFCOL2",
+     [](BoxTag& t, TParser& p) {
+         t.box.offColor2 = t.self.readColor(p);
+     }},
+};
+
+void PageParser::tagBox(TParser& parser) {
+    parser.setStrict(false);
+    BoxTag tag{*this};
+    ReadAttributes(parser, BoxTag::attributes, tag);
     // Everything belongs to the box that COORDS places; without it there is none.
-    if (!placed)
-        return;
-    if (linked)
-        box.areaIndex = page_.addAreaName(href);
-    format_.leftMargin = box.left;
-    format_.columnWidth = box.width;
-    const int index = static_cast<int>(page_.boxes.size());
-    addBlock(box);
-    if (!mosaicNames.empty()) {
-        mosaic.boxIndex = index;
-        for (const std::string& name : mosaicNames) {
-            if (!name.empty())
-                mosaic.files.push_back(model_.ExpandFileName(mosaicFolder + name));
-        }
-        page_.mosaic = std::move(mosaic);
-    }
+    if (tag.placed)
+        addBox(tag);
 }
+
+// A placed box, its link and the mosaic shown in it.
+void PageParser::addBox(BoxTag& tag) {
+    if (tag.linked)
+        tag.box.areaIndex = page_.addAreaName(tag.href);
+    format_.leftMargin = tag.box.left;
+    format_.columnWidth = tag.box.width;
+    const int index = static_cast<int>(page_.boxes.size());
+    addBlock(tag.box);
+    if (tag.mosaicNames.empty())
+        return;
+    tag.mosaic.boxIndex = index;
+    for (const std::string& name : tag.mosaicNames) {
+        if (!name.empty())
+            tag.mosaic.files.push_back(model_.ExpandFileName(tag.mosaicFolder + name));
+    }
+    page_.mosaic = std::move(tag.mosaic);
+}
+
+struct PageParser::EllipseTag {
+    static const AttributeRule<EllipseTag> attributes[];
+
+    explicit EllipseTag(PageParser& parser) : self(parser) {}
+
+    PageParser& self;
+    TBox box;
+    PageRect rect;
+};
+
+const AttributeRule<PageParser::EllipseTag> PageParser::EllipseTag::attributes[] = {
+    {"COORDS",
+     [](EllipseTag& t, TParser& p) {
+         t.rect = t.self.readCoordinates(p);
+     }},
+    {"COLOR",
+     [](EllipseTag& t, TParser& p) {
+         t.box.fillColor = t.self.readColor(p);
+         t.box.filled = true;
+     }},
+    {"BCOLOR",
+     [](EllipseTag& t, TParser& p) {
+         t.box.borderColor = t.self.readColor(p);
+     }},
+    {"BWIDTH",
+     [](EllipseTag& t, TParser& p) {
+         t.box.borderWidth = ReadNumberValue(p, 0, 500, 0);
+     }},
+};
 
 void PageParser::tagEllipse(TParser& parser) {
     parser.setStrict(false);
-    TBox box;
-    box.shape = BoxShape::Ellipse;
-    PageRect rect;
-    while (const int keyword = parser.Keyword({"COORDS", "COLOR", "BCOLOR", "BWIDTH"})) {
-        switch (keyword) {
-        case 1:
-            rect = readCoordinates(parser);
-            break;
-        case 2:
-            box.fillColor = readColor(parser);
-            box.filled = true;
-            break;
-        case 3:
-            box.borderColor = readColor(parser);
-            break;
-        default:
-            box.borderWidth = ReadNumberValue(parser, 0, 500, 0);
-            break;
-        }
-    }
+    EllipseTag tag{*this};
+    tag.box.shape = BoxShape::Ellipse;
+    ReadAttributes(parser, EllipseTag::attributes, tag);
     // COORDS gives the centre and the size; without all four there is no ellipse.
+    const PageRect& rect = tag.rect;
     if (rect.x == PageRect::NotGiven || rect.y == PageRect::NotGiven ||
         rect.w == PageRect::NotGiven || rect.h == PageRect::NotGiven)
         return;
-    box.left = rect.x - rect.w / 2;
-    box.top = rect.y - rect.h / 2;
-    box.width = rect.w;
-    box.height = rect.h;
-    addBlock(box);
+    tag.box.left = rect.x - rect.w / 2;
+    tag.box.top = rect.y - rect.h / 2;
+    tag.box.width = rect.w;
+    tag.box.height = rect.h;
+    addBlock(tag.box);
 }
 
 // The block item stands at the object's top.
@@ -213,68 +278,83 @@ void PageParser::addBlock(TBox box) {
     format_.objectTop = -1;
 }
 
-void PageParser::tagImage(TParser& parser) {
-    parser.setStrict(false);
+struct PageParser::ImageTag {
+    static const AttributeRule<ImageTag> attributes[];
+
+    explicit ImageTag(PageParser& parser) : self(parser) {}
+
+    PageParser& self;
     PictureFields fields;
     std::string source;
     std::string hoverPicture;
-    while (const int keyword =
-               parser.Keyword({"SRC", "SCALE", "ALIGN", "USEMAP", "FLASH", "BASE", "RADIUS",
-                               "ALPHA", "TRANSPARENT", "MODE", "ALT", "COLOR", "FCOLOR"})) {
-        switch (keyword) {
-        case 1:
-            source = definitionReference(ReadQuotedValue(parser));
-            break;
-        case 2: { // SCALE=50%
-            parser.Expect("=");
-            std::string percent;
-            parser.ReadUntil("%", percent);
-            const std::optional<int> scale = ParseInteger(percent);
-            // SCALE=0% (or less) reads as 100: a picture cannot shrink to
-            // nothing or turn over.
-            fields.scale = scale && *scale > 0 ? *scale : 100;
-            break;
-        }
-        case 3:
-            fields.alignment = pictureAlignment(ReadPlainValue(parser));
-            break;
-        case 4:
-            fields.map = ReadQuotedValue(parser);
-            break;
-        case 5:
-            hoverPicture = ReadQuotedValue(parser);
-            break;
-        case 6:
-            fields.baseline = ReadNumberValue(parser, 0, 500, 0);
-            break;
-        case 7:
-            fields.radius = ReadNumberValue(parser, 0, 10000, 0);
-            break;
-        case 8:
-            fields.alpha = ReadNumberValue(parser, 0, 100, 100) * 255 / 100;
-            break;
-        case 9:
-            fields.alpha = 255 - ReadNumberValue(parser, 0, 255, 0);
-            break;
-        case 10: {
-            const int mode = ReadNumberValue(parser, 0, 9, 0);
-            fields.mode = static_cast<std::uint8_t>(mode == 9 ? 7 + model_.random(2) : mode);
-            break;
-        }
-        case 11:
-            fields.alt = ReadQuotedValue(parser);
-            break;
-        case 12:
-            fields.effectColor = readColor(parser);
-            if (fields.mode == 0)
-                fields.mode = 7;
-            break;
-        default:
-            fields.second = readColor(parser) + ColorValue::FrameColorMarker;
-            fields.mode = 7;
-            break;
-        }
-    }
+};
+
+const AttributeRule<PageParser::ImageTag> PageParser::ImageTag::attributes[] = {
+    {"SRC",
+     [](ImageTag& t, TParser& p) {
+         t.source = t.self.definitionReference(ReadQuotedValue(p));
+     }},
+    {"SCALE",
+     [](ImageTag& t, TParser& p) {
+         t.fields.scale = readScale(p);
+     }},
+    {"ALIGN",
+     [](ImageTag& t, TParser& p) {
+         t.fields.alignment = pictureAlignment(ReadPlainValue(p));
+     }},
+    {"USEMAP",
+     [](ImageTag& t, TParser& p) {
+         t.fields.map = ReadQuotedValue(p);
+     }},
+    {"FLASH",
+     [](ImageTag& t, TParser& p) {
+         t.hoverPicture = ReadQuotedValue(p);
+     }},
+    {"BASE",
+     [](ImageTag& t, TParser& p) {
+         t.fields.baseline = ReadNumberValue(p, 0, 500, 0);
+     }},
+    {"RADIUS",
+     [](ImageTag& t, TParser& p) {
+         t.fields.radius = ReadNumberValue(p, 0, 10000, 0);
+     }},
+    {"ALPHA",
+     [](ImageTag& t, TParser& p) {
+         t.fields.alpha = ReadNumberValue(p, 0, 100, 100) * 255 / 100;
+     }},
+    {"TRANSPARENT",
+     [](ImageTag& t, TParser& p) {
+         t.fields.alpha = 255 - ReadNumberValue(p, 0, 255, 0);
+     }},
+    {"MODE",
+     [](ImageTag& t, TParser& p) {
+         const int mode = ReadNumberValue(p, 0, 9, 0);
+         t.fields.mode = static_cast<std::uint8_t>(mode == 9 ? 7 + t.self.model_.random(2) : mode);
+     }},
+    {"ALT",
+     [](ImageTag& t, TParser& p) {
+         t.fields.alt = ReadQuotedValue(p);
+     }},
+    {"COLOR",
+     [](ImageTag& t, TParser& p) {
+         t.fields.effectColor = t.self.readColor(p);
+         if (t.fields.mode == 0)
+             t.fields.mode = 7;
+     }},
+    {"FCOLOR",
+     [](ImageTag& t, TParser& p) {
+         t.fields.second = t.self.readColor(p) + ColorValue::FrameColorMarker;
+         t.fields.mode = 7;
+     }},
+};
+
+void PageParser::tagImage(TParser& parser) {
+    parser.setStrict(false);
+    ImageTag tag{*this};
+    ReadAttributes(parser, ImageTag::attributes, tag);
+    PictureFields& fields = tag.fields;
+    std::string& source = tag.source;
+    const std::string& hoverPicture = tag.hoverPicture;
     if (source.empty())
         return;
     // FLASH names the picture shown under the mouse, as its name says, so it
@@ -331,62 +411,86 @@ void PageParser::addPicture(const std::string& source, PictureFields fields) {
     addItem(ItemKind::Picture, source, format);
 }
 
+// <BODY> changes the page itself.
+struct PageParser::BodyTag {
+    static const AttributeRule<BodyTag> attributes[];
+
+    explicit BodyTag(PageParser& parser) : self(parser) {}
+
+    PageParser& self;
+};
+
+const AttributeRule<PageParser::BodyTag> PageParser::BodyTag::attributes[] = {
+    {"BGCOLOR",
+     [](BodyTag& t, TParser& p) {
+         t.self.page_.body.background = t.self.readColor(p);
+     }},
+    {"TEXT",
+     [](BodyTag& t, TParser& p) {
+         t.self.page_.body.text = t.self.readColor(p);
+     }},
+    {"LINK",
+     [](BodyTag& t, TParser& p) {
+         t.self.page_.body.link = t.self.readColor(p);
+     }},
+    {"GAP",
+     [](BodyTag& t, TParser& p) {
+         t.self.page_.colors.gap = t.self.readColor(p);
+     }},
+    {"KLOTZ",
+     [](BodyTag& t, TParser& p) {
+         t.self.page_.colors.dragBlock = t.self.readColor(p);
+     }},
+    {"KBGR",
+     [](BodyTag& t, TParser& p) {
+         t.self.page_.colors.draggedBackground = t.self.readColor(p);
+     }},
+    {"BACKGROUND",
+     [](BodyTag& t, TParser& p) {
+         const std::string file = ReadPlainValue(p);
+         t.self.page_.backgroundPicture =
+             file.empty() ? file : t.self.model_.currentDirectory() + file;
+     }},
+    {"MCHAN",
+     [](BodyTag& t, TParser& p) {
+         t.self.page_.colors.choiceActive = t.self.readColor(p);
+     }},
+    {"MCHAUS",
+     [](BodyTag& t, TParser& p) {
+         t.self.page_.colors.choiceInactive = t.self.readColor(p);
+     }},
+    {"WAIT",
+     [](BodyTag& t, TParser& p) {
+         t.self.readWait(p);
+     }},
+    {"ONSHOW",
+     [](BodyTag& t, TParser& p) {
+         t.self.page_.onShow = ReadQuotedValue(p);
+     }},
+    {"FORM",
+     [](BodyTag& t, TParser&) {
+         t.self.page_.formTakesBackground = true;
+     }},
+};
+
 void PageParser::tagBody(TParser& parser) {
     parser.setStrict(false);
-    while (const int keyword =
-               parser.Keyword({"BGCOLOR", "TEXT", "LINK", "GAP", "KLOTZ", "KBGR", "BACKGROUND",
-                               "MCHAN", "MCHAUS", "WAIT", "ONSHOW", "FORM"})) {
-        switch (keyword) {
-        case 1:
-            page_.body.background = readColor(parser);
-            break;
-        case 2:
-            page_.body.text = readColor(parser);
-            break;
-        case 3:
-            page_.body.link = readColor(parser);
-            break;
-        case 4:
-            page_.colors.gap = readColor(parser);
-            break;
-        case 5:
-            page_.colors.dragBlock = readColor(parser);
-            break;
-        case 6:
-            page_.colors.draggedBackground = readColor(parser);
-            break;
-        case 7: {
-            const std::string file = ReadPlainValue(parser);
-            page_.backgroundPicture = file.empty() ? file : model_.currentDirectory() + file;
-            break;
-        }
-        case 8:
-            page_.colors.choiceActive = readColor(parser);
-            break;
-        case 9:
-            page_.colors.choiceInactive = readColor(parser);
-            break;
-        case 10: { // WAIT="milliseconds,target"
-            parser.Expect("=");
-            parser.Expect("\"");
-            std::string milliseconds;
-            std::string target;
-            parser.ReadUntil(",", milliseconds);
-            parser.ReadUntil("\"", target);
-            target = definitionReference(target);
-            const int pause = ParseInteger(milliseconds).value_or(0);
-            if (pause > 0 && !target.empty())
-                page_.wait = WaitJump{pause, target};
-            break;
-        }
-        case 11:
-            page_.onShow = ReadQuotedValue(parser);
-            break;
-        default:
-            page_.formTakesBackground = true;
-            break;
-        }
-    }
+    BodyTag tag{*this};
+    ReadAttributes(parser, BodyTag::attributes, tag);
+}
+
+// WAIT="milliseconds,target": a jump after a pause.
+void PageParser::readWait(TParser& parser) {
+    parser.Expect("=");
+    parser.Expect("\"");
+    std::string milliseconds;
+    std::string target;
+    parser.ReadUntil(",", milliseconds);
+    parser.ReadUntil("\"", target);
+    target = definitionReference(target);
+    const int pause = ParseInteger(milliseconds).value_or(0);
+    if (pause > 0 && !target.empty())
+        page_.wait = WaitJump{pause, target};
 }
 
 } // namespace qor
