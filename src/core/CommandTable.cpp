@@ -3,6 +3,7 @@
 #include "platform/Text.h"
 
 #include <charconv>
+#include <iterator>
 #include <string>
 
 namespace qor {

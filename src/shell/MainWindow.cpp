@@ -38,7 +38,7 @@ double timeOfDay() {
 TMain::TMain(ShellWindows& windows)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), windows_(windows),
       page_(new TXPage(this)), exercises_(std::make_unique<PageExercises>(*page_)),
-      commands_(windows.program().mainState, *this) {
+      commands_(windows.program().mainState, {*this, *this, *this, *this}) {
     FormCreate();
 }
 
@@ -145,38 +145,38 @@ void TMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TMain::ProcessMessages() {
+void TMain::processMessages() {
     QCoreApplication::processEvents();
 }
 
-void TMain::LoadPage(const std::string& fileName) {
+void TMain::loadPage(const std::string& fileName) {
     page_->setXFile(fileName);
 }
 
-std::string TMain::CurrentPageFile() const {
+std::string TMain::currentPageFile() const {
     return page_->XFile();
 }
 
-void TMain::ReloadPage() {
+void TMain::reloadPage() {
     if (!page_->XFile().empty())
         page_->setXFile(page_->XPath() + page_->XFile());
 }
 
-void TMain::SetPageDefine(const std::string& name, const std::string& value) {
+void TMain::setPageDefine(const std::string& name, const std::string& value) {
     page_->SetDefine(name, value);
 }
 
-void TMain::SetPageCondition(const std::string& name, bool on) {
+void TMain::setPageCondition(const std::string& name, bool on) {
     page_->SetCondition(name, on);
 }
 
-void TMain::OpenUrl(const std::string& url) {
+void TMain::openUrl(const std::string& url) {
     if (!windows_.program().shell.openUrl(url))
         AppMessage("Internet-Verbindung konnte nicht geöffnet werden!"_cp,
                    MessageStyle::Information);
 }
 
-void TMain::OpenHomePage() {
+void TMain::openHomePage() {
     const std::string address =
         windows_.program().config.iniFile().readString("qor spanisch", "Homepage");
     if (address.empty()) {
@@ -185,21 +185,21 @@ void TMain::OpenHomePage() {
                    MessageStyle::Information);
         return;
     }
-    OpenUrl(address);
+    openUrl(address);
 }
 
-bool TMain::SearchMedium() {
+bool TMain::searchMedium() {
     Configuration& config = windows_.program().config;
     config.SearchMediaDrive();
     return !config.WaveDir.empty();
 }
 
-void TMain::ShowRecordingSetup() {
+void TMain::showRecordingSetup() {
     TRecSetup dialog(windows_.program().registry, this);
     dialog.exec();
 }
 
-void TMain::ShowWaveBase() {
+void TMain::showWaveBase() {
     Program& program = windows_.program();
     if (!program.waveBase)
         return;
@@ -207,18 +207,18 @@ void TMain::ShowWaveBase() {
     dialog.exec();
 }
 
-void TMain::ShowPaths() {
+void TMain::showPaths() {
     TXPaths dialog(windows_.program(), this);
     dialog.exec();
 }
 
-bool TMain::StartAreaTraining() {
+bool TMain::startAreaTraining() {
     // Area training needs the vocabulary training, which is still to come.
     page_->setXFile(pageFolder() + ComingSoonPage);
     return true;
 }
 
-void TMain::Beenden() {
+void TMain::endProgram() {
     windows_.Beenden();
 }
 

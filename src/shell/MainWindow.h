@@ -16,7 +16,11 @@ class PageExercises;
 class ShellWindows;
 class TXPage;
 
-class TMain : public QWidget, private PageCommandHost {
+class TMain : public QWidget,
+              private CommandPage,
+              private ShellCommandHost,
+              private AreaTrainingHost,
+              private SoundCommandHost {
     Q_OBJECT
 
 public:
@@ -44,21 +48,24 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // PageCommandHost
-    void ProcessMessages() override;
-    void LoadPage(const std::string& fileName) override;
-    std::string CurrentPageFile() const override;
-    void ReloadPage() override;
-    void SetPageDefine(const std::string& name, const std::string& value) override;
-    void SetPageCondition(const std::string& name, bool on) override;
-    void OpenUrl(const std::string& url) override;
-    void OpenHomePage() override;
-    bool SearchMedium() override;
-    void ShowRecordingSetup() override;
-    void ShowWaveBase() override;
-    void ShowPaths() override;
-    bool StartAreaTraining() override;
-    void Beenden() override;
+    // CommandPage
+    void loadPage(const std::string& fileName) override;
+    std::string currentPageFile() const override;
+    void reloadPage() override;
+    void setPageDefine(const std::string& name, const std::string& value) override;
+    void setPageCondition(const std::string& name, bool on) override;
+    // ShellCommandHost
+    void processMessages() override;
+    void openUrl(const std::string& url) override;
+    void openHomePage() override;
+    bool searchMedium() override;
+    void showPaths() override;
+    void endProgram() override;
+    // AreaTrainingHost
+    bool startAreaTraining() override;
+    // SoundCommandHost
+    void showRecordingSetup() override;
+    void showWaveBase() override;
 
     void FormCreate();
     void placeOnScreen();
