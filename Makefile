@@ -2,6 +2,8 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+# Extra CMake options for a fresh configure, e.g. -DQOR_WERROR=ON (CI).
+CMAKE_OPTIONS ?=
 
 .PHONY: run test build deps configure fuzz bench clean
 
@@ -17,7 +19,7 @@ build: configure
 
 configure: deps
 	@test -f $(BUILD_DIR)/build.ninja || \
-		cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+		cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_OPTIONS)
 
 deps:
 	@scripts/install-deps

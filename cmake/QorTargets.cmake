@@ -1,10 +1,15 @@
 # Common settings for the program's own targets.
 
+option(QOR_WERROR "Treat warnings in the program's own code as errors (CI)" OFF)
+
 # Warnings on for our code; third-party headers come in as system includes.
 function(qor_warnings target)
     target_compile_options(${target} PRIVATE
         -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
         -Wcast-align -Woverloaded-virtual -Wimplicit-fallthrough)
+    if(QOR_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
 endfunction()
 
 # A library of one subsystem: sources below src/, included as "subsystem/File.h".

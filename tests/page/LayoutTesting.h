@@ -6,6 +6,8 @@
 #include "page/layout/PageLayout.h"
 #include "page/model/PageModel.h"
 #include "platform/FileSystem.h"
+#include "support/GraphicsPrinters.h"
+#include "support/PagePrinters.h"
 
 #include <map>
 #include <string>

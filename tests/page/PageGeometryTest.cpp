@@ -5,6 +5,7 @@
 #include "page/layout/PageColorValues.h"
 #include "page/layout/WordList.h"
 #include "platform/Text.h"
+#include "support/GraphicsPrinters.h"
 
 #include <gtest/gtest.h>
 

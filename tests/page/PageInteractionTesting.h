@@ -10,6 +10,7 @@
 #include "platform/FileSystem.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Zlib.h"
+#include "support/GraphicsPrinters.h"
 #include "support/TempDir.h"
 
 #include <QCoreApplication>

@@ -3,6 +3,7 @@
 // a random source that answers from a script.
 
 #include "page/model/PageModel.h"
+#include "support/PagePrinters.h"
 
 #include <cstddef>
 #include <stdexcept>

@@ -4,6 +4,8 @@
 
 #include "page/view/TXPage.h"
 #include "platform/ScriptedMessages.h"
+#include "support/GraphicsPrinters.h"
+#include "support/PagePrinters.h"
 #include "support/TempDir.h"
 
 #include <QColor>

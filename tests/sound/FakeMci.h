@@ -6,6 +6,7 @@
 #include "platform/mci/MciDevice.h"
 #include "platform/mci/MciErrors.h"
 #include "platform/mci/MciInterpreter.h"
+#include "support/MciPrinters.h"
 
 #include <map>
 #include <memory>

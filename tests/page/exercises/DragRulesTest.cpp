@@ -2,6 +2,8 @@
 
 #include "page/exercises/DragRules.h"
 
+#include "support/GraphicsPrinters.h"
+
 #include <gtest/gtest.h>
 #include <string>
 

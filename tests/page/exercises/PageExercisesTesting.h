@@ -6,6 +6,7 @@
 #include "page/exercises/PageExercises.h"
 #include "page/view/TXPage.h"
 #include "platform/ScriptedMessages.h"
+#include "support/GraphicsPrinters.h"
 #include "support/TempDir.h"
 
 #include <QPoint>
