@@ -46,6 +46,7 @@ protected:
         page("v_schwer.htx", "<TITLE>Schwierigkeit</TITLE>");
         page("vokabeln.htx", "<TITLE>Vokabeln</TITLE>");
         page("kommt_bald.htx", "<TITLE>Kommt bald</TITLE>");
+        page("laborergebnis.htx", "<TITLE>Ergebnis</TITLE>");
         EXPECT_TRUE(
             StartUp(program, {}, {1024, 768, 24}, [] { return std::vector<std::string>(); }));
     }
@@ -158,6 +159,15 @@ TEST_F(MainWindowTest, GoOnTheAreaPageInTestModeShowsTheDifficultyPage) {
     // Starting the training itself is still to come.
     main->XPageCommand("s1,go");
     EXPECT_EQ(page().XFile(), "kommt_bald.htx");
+}
+
+TEST_F(MainWindowTest, LabResultsSetTheirTextAndShowTheResultPage) {
+    TMain* main = windows.ShowMainWindow();
+    main->XPageCommand("lab7 el perro+");
+    EXPECT_EQ(page().XFile(), "laborergebnis.htx");
+    EXPECT_EQ(page().GetDefine("LabErgebnis"), "Sehr schön!"_cp);
+    main->XPageCommand("lab-");
+    EXPECT_EQ(page().GetDefine("LabErgebnis"), "Leider daneben!");
 }
 
 TEST_F(MainWindowTest, EndShutsDownAndStoresTheBackdropColour) {
