@@ -4,6 +4,7 @@
 // whose pictures show whether they are active. A 100 ms timer follows the
 // device while it records or plays and stops a recording at the length limit.
 
+#include "page/exercises/RecorderDevice.h"
 #include "platform/Registry.h"
 
 #include <QImage>
@@ -14,15 +15,6 @@
 
 namespace qor {
 
-// Where the recorder draws: the page's off-screen buffer, and the visible
-// page to which drawn areas are copied.
-class RecorderCanvas {
-public:
-    virtual ~RecorderCanvas() = default;
-    virtual QImage& offScreen() = 0;
-    virtual void copyToScreen(const QRect& area) = 0;
-};
-
 namespace RecorderSettings {
 inline constexpr const char* Key = "Software\\qor\\Aufnahme";
 inline constexpr const char* Bits = "Bits";
@@ -30,33 +22,32 @@ inline constexpr const char* Rate = "Rate";
 extern const std::string Channels; // "Kanäle"
 } // namespace RecorderSettings
 
-class tWaveRec {
+class tWaveRec : public RecorderDevice {
 public:
-    enum State : std::uint8_t { Idle = 0, Recording = 1, Playing = 2 };
     static constexpr int DefaultLengthLimit = 4;
 
     // Opens the device at once; the settings are read before the first recording.
     explicit tWaveRec(Registry& registry);
     // Closes the device and writes the settings.
-    ~tWaveRec();
+    ~tWaveRec() override;
     tWaveRec(const tWaveRec&) = delete;
     tWaveRec& operator=(const tWaveRec&) = delete;
 
     // Turning visible on draws the buttons.
-    void SetVisible(bool visible);
+    void SetVisible(bool visible) override;
     // 1 to 19 seconds; anything else becomes 4.
-    void SetLengthLimit(int seconds);
+    void SetLengthLimit(int seconds) override;
     // Loads "rec0.bmp", "rec1.bmp", "play0.bmp" and "play1.bmp" from dir
     // (program path); a picture that is not there is replaced by the
     // program's own.
-    void SetPictureDirectory(const std::string& dir);
-    void SetAreas(const QRect& recordArea, const QRect& playArea);
-    void SetBackgroundColor(std::uint32_t color); // 0x00BBGGRR
-    void SetCanvas(RecorderCanvas* canvas);
+    void SetPictureDirectory(const std::string& dir) override;
+    void SetAreas(const QRect& recordArea, const QRect& playArea) override;
+    void SetBackgroundColor(std::uint32_t color) override; // 0x00BBGGRR
+    void SetCanvas(RecorderCanvas* canvas) override;
 
-    void StartRecording();
-    void StartPlaying();
-    void Stop();
+    void StartRecording() override;
+    void StartPlaying() override;
+    void Stop() override;
     // Saves the recording as a wave file; false when the device refused.
     bool Save(const std::string& path);
 
@@ -67,7 +58,7 @@ public:
     // Invalid or missing values fall back to 16 bits, 44100 Hz, mono.
     void ReadSettings();
     void WriteSettings();
-    void Draw(bool copyToScreen);
+    void Draw(bool copyToScreen) override;
 
     // What the 100 ms timer does.
     void TimerTick();
@@ -75,7 +66,7 @@ public:
     std::string StatusPosition();
     std::string StatusMode();
 
-    State state() const { return state_; }
+    State state() const override { return state_; }
     bool visible() const { return visible_; }
     bool timerActive() const { return timer_.isActive(); }
     bool settingsRead() const { return settingsRead_; }

@@ -409,22 +409,22 @@ TEST(PageInteractionTest, TheScrollBarScrollsTheLinksWithThePage) {
 // mouse handling, check boxes and the recorder.
 class RecordingHooks : public PageExerciseHooks {
 public:
-    bool startDrag(TXPage&, QPoint at) override {
+    bool startDrag(QPoint at) override {
         calls.push_back("start " + point(at));
         dragging_ = grip.contains(at);
         return dragging_;
     }
     bool dragging() const override { return dragging_; }
-    bool overDraggable(TXPage&, QPoint at) override { return grip.contains(at); }
-    void moveDrag(TXPage&, QPoint at) override { calls.push_back("move " + point(at)); }
-    void endDrag(TXPage&, QPoint at) override {
+    bool overDraggable(QPoint at) override { return grip.contains(at); }
+    void moveDrag(QPoint at) override { calls.push_back("move " + point(at)); }
+    void endDrag(QPoint at) override {
         calls.push_back("end " + point(at));
         dragging_ = false;
     }
-    void checkBoxToggled(TXPage&, int index) override {
+    void checkBoxToggled(int index) override {
         calls.push_back("checkbox " + std::to_string(index));
     }
-    bool recorderCommand(TXPage&, bool record) override {
+    bool recorderCommand(bool record) override {
         calls.push_back(record ? "record" : "play");
         return hasRecorder;
     }

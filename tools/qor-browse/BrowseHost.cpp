@@ -1,11 +1,11 @@
 #include "BrowseHost.h"
 
+#include "page/view/PageMci.h"
 #include "page/view/TXPage.h"
 #include "platform/QtMessagePresenter.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"
 #include "platform/mci/Mci.h"
-#include "sound/MciSenders.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -2,7 +2,7 @@
 
 #include "graphics/QtGraphics.h"
 #include "page/exercises/DragRules.h"
-#include "page/view/TXPage.h"
+#include "page/view/PageSurface.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -32,16 +32,16 @@ void tDragAufgabenListe::Draw(QImage& buffer) {
     dragged_ = -1;
 
     targets_.clear();
-    for (const DropTarget& target : page_.layoutResult().dropTargets)
+    for (const DropTarget& target : page_.dropTargets())
         if (std::find(solvedItems_.begin(), solvedItems_.end(), target.item) == solvedItems_.end())
             targets_.push_back({target.rect, target.word, target.item});
     blocks_.clear();
-    for (const DragTrayBlock& block : page_.drawing().trayBlocks)
+    for (const DragTrayBlock& block : page_.trayBlocks())
         blocks_.push_back(
             {block.word, block.rect, buffer.copy(toQRect(block.rect)), block.background});
 
     // Words answered before sit on their targets again, and not in the tray.
-    for (const DropTarget& target : page_.layoutResult().dropTargets) {
+    for (const DropTarget& target : page_.dropTargets()) {
         if (std::find(solvedItems_.begin(), solvedItems_.end(), target.item) == solvedItems_.end())
             continue;
         const auto block = std::find_if(blocks_.begin(), blocks_.end(),

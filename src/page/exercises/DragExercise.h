@@ -17,14 +17,14 @@
 
 namespace qor {
 
-class TXPage;
+class PageSurface;
 
 class tDragAufgabenListe {
 public:
     // Interval of the glide back, per step.
     static constexpr int GlideIntervalMs = 2;
 
-    tDragAufgabenListe(TXPage& page, ExerciseOutlet& outlet) : page_(page), outlet_(outlet) {}
+    tDragAufgabenListe(PageSurface& page, ExerciseOutlet& outlet) : page_(page), outlet_(outlet) {}
 
     // After the tray is drawn: takes over the targets and blocks; targets
     // solved before stay solved, with their blocks on them.
@@ -38,7 +38,7 @@ public:
     void Drop(QPoint point);
     bool DraggableAt(QPoint point) const;
 
-    bool Animating() const { return glide_.running(); }
+    bool animating() const { return glide_.running(); }
     // Drop targets still waiting for their word.
     int TargetsLeft() const { return static_cast<int>(targets_.size()); }
     // Blocks still in the tray (the page's picture of each), for tests.
@@ -62,7 +62,7 @@ private:
     int blockAt(QPoint point) const;
     void glideBack(int block);
 
-    TXPage& page_;
+    PageSurface& page_;
     ExerciseOutlet& outlet_;
     std::vector<Target> targets_;
     std::vector<Block> blocks_;

@@ -2,7 +2,7 @@
 
 #include "controls/XColorButton.h"
 #include "page/layout/PageColorValues.h"
-#include "page/view/TXPage.h"
+#include "page/view/PageSurface.h"
 
 namespace qor {
 
@@ -12,9 +12,9 @@ PageButtons::~PageButtons() {
 
 void PageButtons::Build() {
     Clear();
-    const PageColors& colors = page_.model().page().colors;
-    for (const ButtonSpec& markup : page_.model().page().buttons) {
-        auto* button = new tXColorButton(&page_);
+    const PageColors& colors = page_.content().colors;
+    for (const ButtonSpec& markup : page_.content().buttons) {
+        auto* button = new tXColorButton(&page_.controlParent());
         button->hide();
         button->setCaption(markup.caption);
         button->setBefehl(markup.href);

@@ -11,12 +11,12 @@
 
 namespace qor {
 
-class TXPage;
+class PageSurface;
 class tXColorButton;
 
 class PageButtons {
 public:
-    PageButtons(TXPage& page, ExerciseOutlet& outlet) : page_(page), outlet_(outlet) {}
+    PageButtons(PageSurface& page, ExerciseOutlet& outlet) : page_(page), outlet_(outlet) {}
     ~PageButtons();
     PageButtons(const PageButtons&) = delete;
     PageButtons& operator=(const PageButtons&) = delete;
@@ -35,7 +35,7 @@ private:
         QRect pageRect;
     };
 
-    TXPage& page_;
+    PageSurface& page_;
     ExerciseOutlet& outlet_;
     std::vector<Button> buttons_;
 };

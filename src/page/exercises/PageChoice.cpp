@@ -1,7 +1,7 @@
 #include "page/exercises/PageChoice.h"
 
 #include "page/layout/PageColorValues.h"
-#include "page/view/TXPage.h"
+#include "page/view/PageSurface.h"
 
 namespace qor {
 
@@ -18,11 +18,11 @@ PageChoice::~PageChoice() {
 
 void PageChoice::Build() {
     Clear();
-    const std::optional<MultipleChoiceSpec>& markup = page_.model().page().multipleChoice;
+    const std::optional<MultipleChoiceSpec>& markup = page_.content().multipleChoice;
     if (!markup)
         return;
-    const PageColors& colors = page_.model().page().colors;
-    control_ = new TXMultipleChoice(&page_);
+    const PageColors& colors = page_.content().colors;
+    control_ = new TXMultipleChoice(&page_.controlParent());
     control_->hide();
     // A single item is the right one: the parser leaves it unshuffled (a
     // shuffle needs two places), and choosing it answers right.
@@ -37,7 +37,7 @@ void PageChoice::Build() {
     control_->setActiveColor(ResolveColor(markup->activeColor, colors));
     control_->setInActiveColor(ResolveColor(markup->inactiveColor, colors));
     control_->setHighlightColor(ResolveColor(markup->highlightColor, colors));
-    control_->setFont(page_.fonts().fontFor(markup->format).font());
+    control_->setFont(page_.fontFor(markup->format).font());
     reaction_ = markup->reaction;
     pageRect_ = QRect(markup->rect.x, markup->rect.y, control_->CellWidth() * control_->Spalten(),
                       control_->CellHeight() * control_->Zeilen());

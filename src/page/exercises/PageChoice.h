@@ -14,11 +14,11 @@
 
 namespace qor {
 
-class TXPage;
+class PageSurface;
 
 class PageChoice {
 public:
-    PageChoice(TXPage& page, ExerciseOutlet& outlet) : page_(page), outlet_(outlet) {}
+    PageChoice(PageSurface& page, ExerciseOutlet& outlet) : page_(page), outlet_(outlet) {}
     ~PageChoice();
     PageChoice(const PageChoice&) = delete;
     PageChoice& operator=(const PageChoice&) = delete;
@@ -35,7 +35,7 @@ public:
 private:
     void selected(int cell, Qt::MouseButton button);
 
-    TXPage& page_;
+    PageSurface& page_;
     ExerciseOutlet& outlet_;
     QPointer<TXMultipleChoice> control_;
     QRect pageRect_;

@@ -1,6 +1,5 @@
 #include "page/exercises/PageExercises.h"
 
-#include "page/view/TXPage.h"
 #include "platform/FileSystem.h"
 
 #include <QMetaObject>
@@ -8,12 +7,12 @@
 
 namespace qor {
 
-PageExercises::PageExercises(TXPage& page)
+PageExercises::PageExercises(PageSurface& page)
     : page_(page), typing_(page, *this), drag_(page, *this), sentences_(page), choice_(page, *this),
       input_(page, *this), buttons_(page, *this), recorder_(page) {
     page_.setExerciseHooks(this);
     Celebration = [this](const std::string& text, int milliseconds) {
-        page_.Celebrate(text, milliseconds);
+        page_.celebrate(text, milliseconds);
     };
 }
 
@@ -29,19 +28,19 @@ bool PageExercises::AllSolved() const {
     return !typing_.AnyOpen() && drag_.TargetsLeft() == 0 && sentences_.Left() == 0;
 }
 
-bool PageExercises::Animating() const {
-    return drag_.Animating() || sentences_.Animating();
+bool PageExercises::animating() const {
+    return drag_.animating() || sentences_.animating();
 }
 
 void PageExercises::build() {
     built_ = true;
-    typing_.Build(page_.Sonderzeichen());
+    typing_.Build(page_.specialCharacters());
     choice_.Build();
     input_.Build();
     buttons_.Build();
 }
 
-void PageExercises::drawExercises(TXPage&, QImage& buffer) {
+void PageExercises::drawExercises(QImage& buffer) {
     // The first drawing of a page creates its controls; later ones (a new
     // width) move the gaps with their text.
     if (!built_)
@@ -54,11 +53,11 @@ void PageExercises::drawExercises(TXPage&, QImage& buffer) {
     recorder_.Draw();
 }
 
-void PageExercises::prepareRecorder(TXPage&) {
+void PageExercises::prepareRecorder() {
     recorder_.Prepare();
 }
 
-void PageExercises::showControls(TXPage&) {
+void PageExercises::showControls() {
     placeControls();
     typing_.Show();
     input_.Show();
@@ -74,11 +73,11 @@ void PageExercises::placeControls() {
     buttons_.Place();
 }
 
-void PageExercises::scrolled(TXPage&, int) {
+void PageExercises::scrolled(int) {
     placeControls();
 }
 
-void PageExercises::clear(TXPage&) {
+void PageExercises::clear() {
     ++generation_;
     built_ = false;
     recorder_.Clear();
@@ -90,8 +89,8 @@ void PageExercises::clear(TXPage&) {
     buttons_.Clear();
 }
 
-bool PageExercises::startDrag(TXPage&, QPoint pagePoint) {
-    if (Animating())
+bool PageExercises::startDrag(QPoint pagePoint) {
+    if (animating())
         return false;
     return drag_.Pick(pagePoint) || sentences_.Pick(pagePoint);
 }
@@ -100,21 +99,21 @@ bool PageExercises::dragging() const {
     return drag_.Dragging() || sentences_.Dragging();
 }
 
-void PageExercises::moveDrag(TXPage&, QPoint pagePoint) {
+void PageExercises::moveDrag(QPoint pagePoint) {
     drag_.Move(pagePoint);
     sentences_.Move(pagePoint);
 }
 
-void PageExercises::endDrag(TXPage&, QPoint pagePoint) {
+void PageExercises::endDrag(QPoint pagePoint) {
     drag_.Drop(pagePoint);
     sentences_.Drop(pagePoint);
 }
 
-bool PageExercises::overDraggable(TXPage&, QPoint pagePoint) {
-    return !Animating() && (drag_.DraggableAt(pagePoint) || sentences_.DraggableAt(pagePoint));
+bool PageExercises::overDraggable(QPoint pagePoint) {
+    return !animating() && (drag_.DraggableAt(pagePoint) || sentences_.DraggableAt(pagePoint));
 }
 
-bool PageExercises::recorderCommand(TXPage&, bool record) {
+bool PageExercises::recorderCommand(bool record) {
     return recorder_.Command(record);
 }
 
@@ -123,7 +122,7 @@ void PageExercises::post(std::function<void()> action) {
 }
 
 void PageExercises::SendCommand(std::string command) {
-    post([this, command = std::move(command)] { page_.SendCommand(command); });
+    post([this, command = std::move(command)] { page_.sendCommand(command); });
 }
 
 void PageExercises::SendReaction(const std::string& reaction, std::string command) {
@@ -131,12 +130,12 @@ void PageExercises::SendReaction(const std::string& reaction, std::string comman
         SendCommand(std::move(command));
         return;
     }
-    post([this, reaction] { page_.setXFile(reaction); });
+    post([this, reaction] { page_.openPage(reaction); });
 }
 
 void PageExercises::ActivateTarget(std::string target, PixelRect rect) {
     post([this, target = std::move(target), rect] {
-        page_.ActivateTarget(target, QRect(rect.left, rect.top, rect.width(), rect.height()));
+        page_.activateTarget(target, QRect(rect.left, rect.top, rect.width(), rect.height()));
     });
 }
 

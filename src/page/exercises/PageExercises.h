@@ -1,10 +1,11 @@
 #pragma once
-// The exercise objects of the pages a TXPage shows: typing fields, the
-// multiple choice, the drag exercise, sentence building, the one-line edit,
-// buttons and the recorder. They are built from the page model when the
-// page is first drawn, take part in drawing, scrolling and clearing through
-// the page's exercise hooks, and hand their results on after the current
-// input event. It must not outlive the page (declare it after the page).
+// The exercise objects of the pages a page control shows: typing fields,
+// the multiple choice, the drag exercise, sentence building, the one-line
+// edit, buttons and the recorder. They are built from the page content when
+// the page is first drawn, take part in drawing, scrolling and clearing
+// through the page's exercise hooks, reach the page only through its
+// PageSurface, and hand their results on after the current input event. It
+// must not outlive the page (declare it after the page).
 //
 //   TXPage page;
 //   PageExercises exercises(page);     // attaches itself to the page
@@ -20,6 +21,7 @@
 #include "page/exercises/SentenceExercises.h"
 #include "page/exercises/TypingExercises.h"
 #include "page/view/PageExerciseHooks.h"
+#include "page/view/PageSurface.h"
 
 #include <QObject>
 #include <functional>
@@ -30,11 +32,11 @@ namespace qor {
 class PageExercises : public QObject, public PageExerciseHooks, public ExerciseOutlet {
     Q_OBJECT
 public:
-    explicit PageExercises(TXPage& page);
+    explicit PageExercises(PageSurface& page);
     ~PageExercises() override;
 
-    // How the page celebrates; TXPage::Celebrate unless replaced (tests
-    // record it instead of waiting for it).
+    // How the page celebrates; the page's own celebration unless replaced
+    // (tests record it instead of waiting for it).
     std::function<void(const std::string& text, int milliseconds)> Celebration;
     // The recorder for pages with RECORDER; none without.
     void setRecorderSource(PageRecorder::RecorderSource source);
@@ -42,7 +44,7 @@ public:
     // No typing field open, no drop target left, no sentence left.
     bool AllSolved() const override;
     // A glide or a closing sentence is under way.
-    bool Animating() const;
+    bool animating() const;
 
     tTippAufgabenListe& TypingFields() { return typing_; }
     tDragAufgabenListe& DragExercise() { return drag_; }
@@ -53,17 +55,17 @@ public:
     PageRecorder& Recorder() { return recorder_; }
 
     // PageExerciseHooks
-    void drawExercises(TXPage& page, QImage& buffer) override;
-    void prepareRecorder(TXPage& page) override;
-    void showControls(TXPage& page) override;
-    void scrolled(TXPage& page, int delta) override;
-    void clear(TXPage& page) override;
-    bool startDrag(TXPage& page, QPoint pagePoint) override;
+    void drawExercises(QImage& buffer) override;
+    void prepareRecorder() override;
+    void showControls() override;
+    void scrolled(int delta) override;
+    void clear() override;
+    bool startDrag(QPoint pagePoint) override;
     bool dragging() const override;
-    void moveDrag(TXPage& page, QPoint pagePoint) override;
-    void endDrag(TXPage& page, QPoint pagePoint) override;
-    bool overDraggable(TXPage& page, QPoint pagePoint) override;
-    bool recorderCommand(TXPage& page, bool record) override;
+    void moveDrag(QPoint pagePoint) override;
+    void endDrag(QPoint pagePoint) override;
+    bool overDraggable(QPoint pagePoint) override;
+    bool recorderCommand(bool record) override;
 
     // ExerciseOutlet
     void SendCommand(std::string command) override;
@@ -78,7 +80,7 @@ private:
     // Runs action once the current event is over.
     void post(std::function<void()> action);
 
-    TXPage& page_;
+    PageSurface& page_;
     tTippAufgabenListe typing_;
     tDragAufgabenListe drag_;
     tSatzbauListe sentences_;

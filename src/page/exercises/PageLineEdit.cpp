@@ -3,7 +3,7 @@
 #include "controls/AccentKey.h"
 #include "controls/ControlPainting.h"
 #include "page/layout/PageColorValues.h"
-#include "page/view/TXPage.h"
+#include "page/view/PageSurface.h"
 #include "platform/QtText.h"
 
 #include <QKeyEvent>
@@ -30,26 +30,26 @@ PageInput::~PageInput() {
 
 void PageInput::Build() {
     Clear();
-    const std::optional<LineEditSpec>& markup = page_.model().page().lineEdit;
+    const std::optional<LineEditSpec>& markup = page_.content().lineEdit;
     if (!markup)
         return;
-    edit_ = new PageInputEdit(&page_);
+    edit_ = new PageInputEdit(&page_.controlParent());
     edit_->hide();
-    edit_->setFont(page_.fonts().fontFor(markup->format).font());
+    edit_->setFont(page_.fontFor(markup->format).font());
     edit_->setFrame(markup->border);
     if (markup->color != ColorValue::None) {
         QPalette palette = edit_->palette();
         palette.setColor(QPalette::Base,
-                         toQColor(ResolveColor(markup->color, page_.model().page().colors)));
+                         toQColor(ResolveColor(markup->color, page_.content().colors)));
         edit_->setPalette(palette);
     }
     const std::string name = markup->name;
-    edit_->setText(toQString(page_.model().GetDefine(name)));
+    edit_->setText(toQString(page_.definition(name)));
     QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this, name](const QString& text) {
-        page_.model().SetDefine(name, fromQString(text));
+        page_.setDefinition(name, fromQString(text));
     });
     edit_->OnEnter = [this, name] {
-        page_.model().SetDefine(name, fromQString(edit_->text()));
+        page_.setDefinition(name, fromQString(edit_->text()));
         outlet_.SendCommand(name);
     };
     const int width = markup->rect.w == PageRect::NotGiven ? DefaultWidth : markup->rect.w;

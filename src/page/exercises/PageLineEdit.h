@@ -15,7 +15,7 @@
 
 namespace qor {
 
-class TXPage;
+class PageSurface;
 
 class PageInputEdit : public QLineEdit {
     Q_OBJECT
@@ -33,7 +33,7 @@ public:
     // Without a width the edit is this wide.
     static constexpr int DefaultWidth = 121;
 
-    PageInput(TXPage& page, ExerciseOutlet& outlet) : page_(page), outlet_(outlet) {}
+    PageInput(PageSurface& page, ExerciseOutlet& outlet) : page_(page), outlet_(outlet) {}
     ~PageInput();
     PageInput(const PageInput&) = delete;
     PageInput& operator=(const PageInput&) = delete;
@@ -48,7 +48,7 @@ public:
     PageInputEdit* Edit() const { return edit_; }
 
 private:
-    TXPage& page_;
+    PageSurface& page_;
     ExerciseOutlet& outlet_;
     QPointer<PageInputEdit> edit_;
     QRect pageRect_;

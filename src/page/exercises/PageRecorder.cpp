@@ -1,10 +1,8 @@
 #include "page/exercises/PageRecorder.h"
 
 #include "page/layout/PageColorValues.h"
-#include "page/view/TXPage.h"
+#include "page/view/PageSurface.h"
 #include "platform/FileSystem.h"
-
-#include <algorithm>
 
 namespace qor {
 
@@ -20,7 +18,7 @@ PageRecorder::~PageRecorder() {
 }
 
 QRect PageRecorder::buttonRect(bool record) const {
-    const RecorderSpec& markup = *page_.model().page().recorder;
+    const RecorderSpec& markup = *page_.content().recorder;
     const PageRect& rect = record ? markup.recordButton : markup.playButton;
     if (rect.x == PageRect::NotGiven || rect.y == PageRect::NotGiven)
         return {};
@@ -29,34 +27,28 @@ QRect PageRecorder::buttonRect(bool record) const {
 }
 
 void PageRecorder::Draw() {
-    if (!page_.model().page().recorder)
+    if (!page_.content().recorder)
         return;
-    tNamed_rectangle_list& areas = page_.areas();
-    const std::vector<std::string>& names = page_.model().page().areaNames;
     for (const bool record : {true, false}) {
         const QRect rect = buttonRect(record);
-        if (rect.isEmpty())
-            continue;
-        const std::string target = record ? RecordTarget : PlayTarget;
-        // Drawing again finds the name registered before.
-        const auto known = std::find(names.begin(), names.end(), target);
-        const int name =
-            known != names.end() ? static_cast<int>(known - names.begin()) : areas.AddName(target);
-        areas.Add(name, -1, PixelRect::fromSize(rect.x(), rect.y(), rect.width(), rect.height()));
+        if (!rect.isEmpty())
+            page_.registerArea(
+                record ? RecordTarget : PlayTarget,
+                PixelRect::fromSize(rect.x(), rect.y(), rect.width(), rect.height()));
     }
     if (recorder_)
         recorder_->Draw(false);
 }
 
 void PageRecorder::Prepare() {
-    const std::optional<RecorderSpec>& markup = page_.model().page().recorder;
+    const std::optional<RecorderSpec>& markup = page_.content().recorder;
     if (!markup || !source_)
         return;
-    tWaveRec* recorder = source_();
+    RecorderDevice* recorder = source_();
     if (!recorder)
         return;
     recorder_ = recorder;
-    const PageColors& colors = page_.model().page().colors;
+    const PageColors& colors = page_.content().colors;
     recorder->SetCanvas(this);
     recorder->SetAreas(buttonRect(true), buttonRect(false));
     recorder->SetBackgroundColor(static_cast<std::uint32_t>(ResolveColor(
@@ -73,7 +65,7 @@ void PageRecorder::Prepare() {
 bool PageRecorder::Command(bool record) {
     if (!recorder_)
         return false;
-    const tWaveRec::State busy = record ? tWaveRec::Recording : tWaveRec::Playing;
+    const RecorderDevice::State busy = record ? RecorderDevice::Recording : RecorderDevice::Playing;
     if (recorder_->state() == busy)
         recorder_->Stop();
     else if (record)
@@ -87,7 +79,7 @@ void PageRecorder::Clear() {
     if (!recorder_)
         return;
     recorder_->SetVisible(false);
-    if (recorder_->state() != tWaveRec::Idle)
+    if (recorder_->state() != RecorderDevice::Idle)
         recorder_->Stop();
     recorder_->SetCanvas(nullptr);
     recorder_ = nullptr;

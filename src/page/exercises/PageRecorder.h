@@ -4,22 +4,22 @@
 // "§play"; it is made ready after every drawing and stopped when the page
 // is cleared. The recorder itself is shared with the recording set-up.
 
-#include "sound/Recorder.h"
+#include "page/exercises/RecorderDevice.h"
 
 #include <functional>
 
 namespace qor {
 
-class TXPage;
+class PageSurface;
 
 class PageRecorder : public RecorderCanvas {
 public:
     // The recorder to use, or null when there is none.
-    using RecorderSource = std::function<tWaveRec*()>;
+    using RecorderSource = std::function<RecorderDevice*()>;
     // Buttons given without a size are as big as the recorder's own pictures.
     static constexpr int DefaultButtonSize = 32;
 
-    explicit PageRecorder(TXPage& page) : page_(page) {}
+    explicit PageRecorder(PageSurface& page) : page_(page) {}
     ~PageRecorder() override;
     PageRecorder(const PageRecorder&) = delete;
     PageRecorder& operator=(const PageRecorder&) = delete;
@@ -35,7 +35,7 @@ public:
     bool Command(bool record);
     void Clear();
 
-    tWaveRec* Recorder() const { return recorder_; }
+    RecorderDevice* Recorder() const { return recorder_; }
 
     QImage& offScreen() override;
     void copyToScreen(const QRect& area) override;
@@ -43,9 +43,9 @@ public:
 private:
     QRect buttonRect(bool record) const;
 
-    TXPage& page_;
+    PageSurface& page_;
     RecorderSource source_;
-    tWaveRec* recorder_ = nullptr; // ready on this page
+    RecorderDevice* recorder_ = nullptr; // ready on this page
 };
 
 } // namespace qor

@@ -3,7 +3,7 @@
 #include "controls/ControlPainting.h"
 #include "page/exercises/DragRules.h"
 #include "page/layout/PageColorValues.h"
-#include "page/view/TXPage.h"
+#include "page/view/PageSurface.h"
 #include "platform/QtText.h"
 
 #include <QPainter>
@@ -19,8 +19,8 @@ constexpr Color PageBackgroundMarker = rgbColor(0x00, 0xFF, 0x00);
 
 void tSatzbauListe::build() {
     built_ = true;
-    for (const SentenceExerciseSpec& markup : page_.model().page().sentences) {
-        const PageFont& font = page_.fonts().fontFor(markup.format);
+    for (const SentenceExerciseSpec& markup : page_.content().sentences) {
+        const PageFont& font = page_.fontFor(markup.format);
         Sentence sentence;
         sentence.solution = markup.solution;
         sentence.left = markup.rect.x;
@@ -36,7 +36,7 @@ void tSatzbauListe::build() {
 
 // A block in the drag-block colour with the part's text in the middle.
 QImage tSatzbauListe::partPicture(const std::string& text, const PageFont& font, int height) const {
-    const PageColors& colors = page_.model().page().colors;
+    const PageColors& colors = page_.content().colors;
     QImage picture(font.textWidth(text, 0) + 2 * PartPadding, height, QImage::Format_RGB32);
     picture.fill(toQColor(ResolveColor(colors.dragBlock, colors)));
     QPainter painter(&picture);
@@ -74,7 +74,7 @@ void tSatzbauListe::Draw(QImage& buffer) {
         build();
     for (Sentence& sentence : sentences_) {
         if (!sentence.solved)
-            ShuffleEachPosition(sentence.parts, page_.model().randomSource());
+            ShuffleEachPosition(sentence.parts, page_.randomSource());
         lineUp(sentence);
         sentence.background = buffer.copy(rowRect(sentence));
         drawRow(buffer, sentence, -1, sentence.solved ? SentenceSlideFrames : 0);
@@ -93,7 +93,7 @@ void tSatzbauListe::Clear() {
 // The row on the page under it; the part in emptySlot leaves its place in the
 // dragged-block background, and part k stands k x slide pixels left.
 void tSatzbauListe::drawRow(QImage& buffer, const Sentence& sentence, int emptySlot, int slide) {
-    const PageColors& colors = page_.model().page().colors;
+    const PageColors& colors = page_.content().colors;
     QPainter painter(&buffer);
     painter.drawImage(sentence.left, sentence.top, sentence.background);
     for (std::size_t k = 0; k < sentence.parts.size(); ++k) {

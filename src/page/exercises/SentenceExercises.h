@@ -17,7 +17,7 @@
 
 namespace qor {
 
-class TXPage;
+class PageSurface;
 
 class tSatzbauListe {
 public:
@@ -28,7 +28,7 @@ public:
     static constexpr int GlideIntervalMs = 2;
     static constexpr int SlideIntervalMs = 40;
 
-    explicit tSatzbauListe(TXPage& page) : page_(page) {}
+    explicit tSatzbauListe(PageSurface& page) : page_(page) {}
 
     // Draws every exercise of the page; the parts of open ones are shuffled
     // anew, solved ones stand closed up.
@@ -41,7 +41,7 @@ public:
     void Drop(QPoint point);
     bool DraggableAt(QPoint point) const;
 
-    bool Animating() const { return animation_.running(); }
+    bool animating() const { return animation_.running(); }
     int Left() const;
 
     // The texts of the parts of exercise index in their present order.
@@ -78,7 +78,7 @@ private:
     int partAt(const Sentence& sentence, QPoint point) const;
     void show(const QRect& rect);
 
-    TXPage& page_;
+    PageSurface& page_;
     std::vector<Sentence> sentences_;
     bool built_ = false;
 

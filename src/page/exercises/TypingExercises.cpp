@@ -4,24 +4,18 @@
 #include "graphics/QtGraphics.h"
 #include "page/exercises/HelpMask.h"
 #include "page/layout/PageColorValues.h"
-#include "page/view/TXPage.h"
+#include "page/view/PageSurface.h"
 #include "platform/QtText.h"
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QWidget>
 
 namespace qor {
 
 namespace {
 
 const char* const CelebrationText = "Unglaublich!";
-
-const GapPlacement* placementOf(const PageLayoutResult& layout, std::size_t markup) {
-    for (const GapPlacement& gap : layout.gaps)
-        if (gap.field == static_cast<int>(markup))
-            return &gap;
-    return nullptr;
-}
 
 } // namespace
 
@@ -31,10 +25,10 @@ tTippAufgabenListe::~tTippAufgabenListe() {
 
 void tTippAufgabenListe::Build(const std::string& specialChars) {
     Clear();
-    const std::vector<TypingFieldSpec>& fields = page_.model().page().typingFields;
+    const std::vector<TypingFieldSpec>& fields = page_.content().typingFields;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         // A gap without placeholder text has no place on the page.
-        if (fields[i].gap && !placementOf(page_.layoutResult(), i))
+        if (fields[i].gap && !page_.gapPlacement(static_cast<int>(i)))
             continue;
         fields_.push_back({createField(i, specialChars), i, {}, 0, {}});
     }
@@ -42,14 +36,14 @@ void tTippAufgabenListe::Build(const std::string& specialChars) {
 }
 
 TPageEdit* tTippAufgabenListe::createField(std::size_t markup, const std::string& specialChars) {
-    const TypingFieldSpec& field = page_.model().page().typingFields[markup];
-    auto* edit = new TPageEdit(&page_);
+    const TypingFieldSpec& field = page_.content().typingFields[markup];
+    auto* edit = new TPageEdit(&page_.controlParent());
     edit->hide();
     edit->setLsg(field.solutions);
     if (field.help == "*")
         edit->setHilfe(field.solutions.empty()
                            ? std::string()
-                           : HelpMask(field.solutions.front(), page_.model().randomSource()));
+                           : HelpMask(field.solutions.front(), page_.randomSource()));
     else
         edit->setHilfe(field.help);
     edit->setCommand(field.reaction);
@@ -57,7 +51,7 @@ TPageEdit* tTippAufgabenListe::createField(std::size_t markup, const std::string
     edit->setBorder(field.border);
     if (!field.tip.empty())
         edit->setToolTip(toQString(field.tip));
-    const PageColors& colors = page_.model().page().colors;
+    const PageColors& colors = page_.content().colors;
     if (field.gap)
         edit->setColor(
             ResolveColor(field.color == ColorValue::None ? colors.gap : field.color, colors));
@@ -74,19 +68,19 @@ TPageEdit* tTippAufgabenListe::createField(std::size_t markup, const std::string
 }
 
 void tTippAufgabenListe::Relayout() {
-    const PageContent& page = page_.model().page();
+    const PageContent& page = page_.content();
     for (Field& field : fields_) {
         if (!field.edit)
             continue;
         const TypingFieldSpec& markup = page.typingFields[field.markup];
         if (markup.gap) {
             // The field covers its placeholder in the placeholder's font.
-            const GapPlacement* gap = placementOf(page_.layoutResult(), field.markup);
+            const GapPlacement* gap = page_.gapPlacement(static_cast<int>(field.markup));
             if (!gap)
                 continue;
             field.pageRect = toQRect(gap->rect);
             const TextFormat& format = page.items[static_cast<std::size_t>(gap->item)].format;
-            field.edit->setFont(page_.fonts().fontFor(format).font());
+            field.edit->setFont(page_.fontFor(format).font());
             field.textColor = ResolveColor(format.textColor, page.colors);
         } else {
             // Without a size the field keeps its own.
@@ -94,7 +88,7 @@ void tTippAufgabenListe::Relayout() {
             const int width = rect.w == PageRect::NotGiven ? field.edit->width() : rect.w;
             const int height = rect.h == PageRect::NotGiven ? field.edit->height() : rect.h;
             field.pageRect = QRect(rect.x, rect.y, width, height);
-            field.edit->setFont(page_.fonts().fontFor(TextFormat{}).font());
+            field.edit->setFont(page_.fontFor(TextFormat{}).font());
             field.textColor = ResolveColor(page.colors.text, page.colors);
         }
     }
@@ -147,7 +141,7 @@ void tTippAufgabenListe::Show() {
         if (!field.edit || !field.edit->Open())
             continue;
         field.edit->show();
-        if (!focused && page_.isVisible()) {
+        if (!focused && page_.controlParent().isVisible()) {
             field.edit->setFocus(Qt::OtherFocusReason);
             focused = true;
         }
@@ -188,7 +182,7 @@ void tTippAufgabenListe::answeredRight(TPageEdit& edit) {
     const std::string& reaction = edit.Command();
     if (!reaction.empty()) {
         outlet_.SendReaction(reaction, reaction + "#" + std::to_string(edit.Attempts()) + "+");
-        page_.setFocus(Qt::OtherFocusReason);
+        page_.controlParent().setFocus(Qt::OtherFocusReason);
         return;
     }
     if (outlet_.AllSolved())
@@ -201,12 +195,12 @@ void tTippAufgabenListe::answeredWrong(TPageEdit& edit) {
     close(edit, edit.Lsg().empty() ? std::string() : edit.Lsg().front());
     const std::string& reaction = edit.Command();
     outlet_.SendReaction(reaction, reaction + "-");
-    page_.setFocus(Qt::OtherFocusReason);
+    page_.controlParent().setFocus(Qt::OtherFocusReason);
 }
 
 // Without a reaction the learner goes on with the next field.
 void tTippAufgabenListe::focusNextOpen() {
-    if (!page_.isVisible())
+    if (!page_.controlParent().isVisible())
         return;
     for (const Field& field : fields_) {
         if (field.edit && field.edit->Open() && !field.edit->isHidden()) {
@@ -214,7 +208,7 @@ void tTippAufgabenListe::focusNextOpen() {
             return;
         }
     }
-    page_.setFocus(Qt::OtherFocusReason);
+    page_.controlParent().setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace qor

@@ -19,11 +19,11 @@
 
 namespace qor {
 
-class TXPage;
+class PageSurface;
 
 class tTippAufgabenListe {
 public:
-    tTippAufgabenListe(TXPage& page, ExerciseOutlet& outlet) : page_(page), outlet_(outlet) {}
+    tTippAufgabenListe(PageSurface& page, ExerciseOutlet& outlet) : page_(page), outlet_(outlet) {}
     ~tTippAufgabenListe();
     tTippAufgabenListe(const tTippAufgabenListe&) = delete;
     tTippAufgabenListe& operator=(const tTippAufgabenListe&) = delete;
@@ -62,7 +62,7 @@ private:
     void drawClosed(QImage& buffer, const Field& field) const;
     void close(TPageEdit& edit, std::string text);
 
-    TXPage& page_;
+    PageSurface& page_;
     ExerciseOutlet& outlet_;
     std::vector<Field> fields_;
 };

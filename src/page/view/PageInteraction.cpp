@@ -39,14 +39,14 @@ void TXPage::mouseMoveEvent(QMouseEvent* event) {
 void TXPage::hover(QPoint at, Qt::MouseButtons buttons) {
     const QPoint pagePoint = at + QPoint(0, scroll_);
     if ((buttons & Qt::LeftButton) && hooks().dragging()) {
-        hooks().moveDrag(*this, pagePoint);
+        hooks().moveDrag(pagePoint);
         return;
     }
 
     const AreaHit hit = areas_.HitTest(pagePoint.x(), pagePoint.y());
     std::string target = hit.target;
     std::string hint = hit.hint;
-    if (hooks().overDraggable(*this, pagePoint)) {
+    if (hooks().overDraggable(pagePoint)) {
         setCursor(DragCursor());
     } else {
         if (!target.empty() && target.front() == '#') {
@@ -178,7 +178,7 @@ void TXPage::leftButtonDown(QPoint pagePoint) {
     else if (htmlChild_)
         hide();
     else
-        hooks().startDrag(*this, pagePoint);
+        hooks().startDrag(pagePoint);
 }
 
 void TXPage::mouseReleaseEvent(QMouseEvent* event) {
@@ -207,7 +207,7 @@ void TXPage::mouseReleaseEvent(QMouseEvent* event) {
 
 void TXPage::buttonUp(Qt::MouseButton button, QPoint pagePoint) {
     if (hooks().dragging()) {
-        hooks().endDrag(*this, pagePoint);
+        hooks().endDrag(pagePoint);
         return;
     }
     const AreaHit hit = areas_.HitTest(pagePoint.x(), pagePoint.y());

@@ -9,7 +9,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
 #include "platform/Text.h"
-#include "sound/MciSenders.h"
+#include "platform/mci/Mci.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -193,7 +193,7 @@ void TXPage::runAction(const TargetAction& action, const QRect& pageRect) {
     case TargetActionKind::Recorder: {
         const bool record = action.text == "rec";
         // Without a recorder "§rec" is a command like any other.
-        if (!hooks().recorderCommand(*this, record) && record)
+        if (!hooks().recorderCommand(record) && record)
             handOver(action.text);
         break;
     }
@@ -265,7 +265,7 @@ void TXPage::toggleCheckBox(const std::string& name) {
         }
         showBufferRect(QRect(box->x, box->y, box->width, box->height));
         const QPointer<TXPage> alive(this);
-        hooks().checkBoxToggled(*this, static_cast<int>(box - boxes.begin()));
+        hooks().checkBoxToggled(static_cast<int>(box - boxes.begin()));
         if (!alive)
             return;
     }

@@ -5,9 +5,9 @@
 #include "page/view/Celebration.h"
 #include "page/view/PageBitmap.h"
 #include "page/view/PageHintWindow.h"
+#include "page/view/PageMci.h"
 #include "platform/FileSystem.h"
 #include "platform/mci/Mci.h"
-#include "sound/MciSenders.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace qor {
 
@@ -87,6 +88,22 @@ PageExerciseHooks& TXPage::hooks() {
     return hooks_ ? *hooks_ : none;
 }
 
+const GapPlacement* TXPage::gapPlacement(int typingField) const {
+    for (const GapPlacement& gap : layout_.gaps)
+        if (gap.field == typingField)
+            return &gap;
+    return nullptr;
+}
+
+void TXPage::registerArea(const std::string& target, const PixelRect& rect) {
+    // Drawing again finds the name registered before.
+    const std::vector<std::string>& names = model_.page().areaNames;
+    const auto known = std::find(names.begin(), names.end(), target);
+    const int name =
+        known != names.end() ? static_cast<int>(known - names.begin()) : areas_.AddName(target);
+    areas_.Add(name, -1, rect);
+}
+
 void TXPage::Parse(std::string_view text, bool continueFormat) {
     connectModel();
     model_.Parse(text, continueFormat);
@@ -126,9 +143,9 @@ void TXPage::Render() {
         if (!alive)
             return;
     }
-    hooks().prepareRecorder(*this);
+    hooks().prepareRecorder();
     update();
-    hooks().showControls(*this);
+    hooks().showControls();
     startWaitJump();
 }
 
@@ -172,7 +189,7 @@ void TXPage::drawPage() {
     PageRenderer renderer(model_, fonts_, layout_);
     drawing_ = renderer.Draw(buffer_, width(), height(), mosaic_.get(), areas_, words_);
     renderer.DrawDragTray(buffer_, drawing_);
-    hooks().drawExercises(*this, buffer_);
+    hooks().drawExercises(buffer_);
     scroll_ = std::clamp(scroll_, 0, scrollRange());
     updateScrollBar();
     startAnimations();
@@ -211,7 +228,7 @@ void TXPage::Clear() {
     waitTimer_.stop();
     mosaic_.reset();
     animations_.clear();
-    hooks().clear(*this);
+    hooks().clear();
     areas_.Clear();
     words_.Clear();
     hoverIndex_ = -1;
@@ -251,7 +268,7 @@ void TXPage::Scroll(int position) {
     if (scroll_ == previous)
         return;
     updateScrollBar();
-    hooks().scrolled(*this, scroll_ - previous);
+    hooks().scrolled(scroll_ - previous);
     update();
 }
 

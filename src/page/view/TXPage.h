@@ -29,6 +29,7 @@
 #include "page/view/PageExerciseHooks.h"
 #include "page/view/PageFonts.h"
 #include "page/view/PageRenderer.h"
+#include "page/view/PageSurface.h"
 
 #include <QImage>
 #include <QMenu>
@@ -50,7 +51,7 @@ class PageHintWindow;
 class ShellServices;
 class TXLabel;
 
-class TXPage : public QWidget {
+class TXPage : public QWidget, public PageSurface {
     Q_OBJECT
 
 public:
@@ -149,7 +150,7 @@ public:
 
     // The exercise objects' part in drawing and clearing (not owned; null:
     // none).
-    void setExerciseHooks(PageExerciseHooks* hooks);
+    void setExerciseHooks(PageExerciseHooks* hooks) override;
 
     // Parses text into the page, continuing the format of the previous
     // parse when asked (included files).
@@ -194,7 +195,7 @@ public:
     PageHintWindow& hintWindow() { return *hintWindow_; }
     QScrollBar& scrollBar() { return *scrollBar_; }
 
-    int scrollPosition() const { return scroll_; }
+    int scrollPosition() const override { return scroll_; }
     int contentHeight() const { return layout_.contentHeight; }
     // The scroll bar shows when the content is higher than the control or
     // a scroll position is set; it scrolls over this range.
@@ -205,9 +206,9 @@ public:
     // The page buffer (page coordinates; the screen shows it from the
     // scroll position down).
     const QImage& buffer() const { return buffer_; }
-    QImage& buffer() { return buffer_; }
+    QImage& buffer() override { return buffer_; }
     // Repaints the part of the screen that shows this buffer rectangle.
-    void showBufferRect(const QRect& pageRect);
+    void showBufferRect(const QRect& pageRect) override;
 
     tNamed_rectangle_list& areas() { return areas_; }
     const tNamed_rectangle_list& areas() const { return areas_; }
@@ -234,6 +235,29 @@ protected:
 
 private:
     class Measurer;
+
+    // PageSurface, for the objects on the page.
+    const PageContent& content() const override { return model_.page(); }
+    PageFont& fontFor(const TextFormat& format) override { return fonts_.fontFor(format); }
+    std::string definition(std::string_view name) const override { return GetDefine(name); }
+    void setDefinition(std::string_view name, std::string_view value) override {
+        SetDefine(name, value);
+    }
+    const RandomSource& randomSource() const override { return model_.randomSource(); }
+    const std::string& specialCharacters() const override { return sonderzeichen_; }
+    const GapPlacement* gapPlacement(int typingField) const override;
+    const std::vector<DropTarget>& dropTargets() const override { return layout_.dropTargets; }
+    const std::vector<DragTrayBlock>& trayBlocks() const override { return drawing_.trayBlocks; }
+    void registerArea(const std::string& target, const PixelRect& rect) override;
+    QWidget& controlParent() override { return *this; }
+    void sendCommand(const std::string& command) override { SendCommand(command); }
+    void activateTarget(const std::string& target, const QRect& pageRect) override {
+        ActivateTarget(target, pageRect);
+    }
+    void openPage(const std::string& name) override { setXFile(name); }
+    void celebrate(const std::string& text, int milliseconds) override {
+        Celebrate(text, milliseconds);
+    }
 
     // PageInteraction.cpp
     void hover(QPoint at, Qt::MouseButtons buttons);

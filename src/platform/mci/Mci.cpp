@@ -34,6 +34,10 @@ MciAnswer mciSend(std::string_view command) {
     return mciInterpreter().send(command);
 }
 
+bool IsMciError(std::string_view answer) {
+    return answer.substr(0, 5) == "Error";
+}
+
 bool PlaySoundSync(std::string_view path) {
     using namespace std::chrono;
     MciOpened opened = mciInterpreter().backend().openFile(std::string(path));

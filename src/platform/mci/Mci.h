@@ -19,6 +19,10 @@ MciInterpreter* installMciInterpreter(MciInterpreter* interpreter);
 
 MciAnswer mciSend(std::string_view command);
 
+// Whether an answer as the senders give it (MciAnswer::result) is a failure:
+// callers test its first five characters.
+bool IsMciError(std::string_view answer);
+
 // Plays a sound file and returns when it has played (hover sounds). False
 // when it cannot be played; nothing is shown.
 bool PlaySoundSync(std::string_view path);

@@ -4,6 +4,7 @@
 #include "PageExercisesTesting.h"
 #include "controls/XColorButton.h"
 #include "platform/Registry.h"
+#include "sound/Recorder.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -202,22 +203,22 @@ TEST_F(PageRecorderTest, ItsButtonsBecomeTheRecordAndPlayAreas) {
 
 TEST_F(PageRecorderTest, RecAndPlayStartAndStopAndClearingStopsIt) {
     page.show("<RECORDER C-REC=100,300,40,40 C-PLAY=160,300,40,40>");
-    EXPECT_TRUE(page.exercises.recorderCommand(page.page, true));
+    EXPECT_TRUE(page.exercises.recorderCommand(true));
     EXPECT_EQ(recorder.state(), tWaveRec::Recording);
-    EXPECT_TRUE(page.exercises.recorderCommand(page.page, true));
+    EXPECT_TRUE(page.exercises.recorderCommand(true));
     EXPECT_EQ(recorder.state(), tWaveRec::Idle);
-    EXPECT_TRUE(page.exercises.recorderCommand(page.page, false));
+    EXPECT_TRUE(page.exercises.recorderCommand(false));
     EXPECT_EQ(recorder.state(), tWaveRec::Playing);
     page.page.Clear();
     EXPECT_EQ(recorder.state(), tWaveRec::Idle);
     EXPECT_FALSE(recorder.visible());
-    EXPECT_FALSE(page.exercises.recorderCommand(page.page, true));
+    EXPECT_FALSE(page.exercises.recorderCommand(true));
 }
 
 TEST_F(PageRecorderTest, APageWithoutRecorderLeavesItAlone) {
     page.show("Nada que grabar.");
     EXPECT_FALSE(recorder.visible());
-    EXPECT_FALSE(page.exercises.recorderCommand(page.page, false));
+    EXPECT_FALSE(page.exercises.recorderCommand(false));
 }
 
 } // namespace

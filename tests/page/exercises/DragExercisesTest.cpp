@@ -45,8 +45,8 @@ TEST(DragExerciseTest, TheTrayHoldsTheWordsAndTheDistractors) {
     EXPECT_EQ(drag.TargetsLeft(), 2);
     for (const PixelRect& block : drag.TrayBlocks())
         EXPECT_EQ(block.top, 300);
-    EXPECT_TRUE(page.exercises.overDraggable(page.page, blockGrip(page, "pez")));
-    EXPECT_FALSE(page.exercises.overDraggable(page.page, QPoint(5, 5)));
+    EXPECT_TRUE(page.exercises.overDraggable(blockGrip(page, "pez")));
+    EXPECT_FALSE(page.exercises.overDraggable(QPoint(5, 5)));
 }
 
 TEST(DragExerciseTest, ABlockDroppedThreePixelsBesideItsTargetSnapsAndStays) {
@@ -54,7 +54,7 @@ TEST(DragExerciseTest, ABlockDroppedThreePixelsBesideItsTargetSnapsAndStays) {
     page.show(DogPage);
     const PixelRect goal = target(page, "perro").rect;
     page.drag(blockGrip(page, "perro"), topLeft(goal) + QPoint(3, -2) + QPoint(5, 5));
-    EXPECT_FALSE(page.exercises.Animating());
+    EXPECT_FALSE(page.exercises.animating());
     EXPECT_EQ(page.exercises.DragExercise().TargetsLeft(), 1);
     // The block stands on its target, in the drag-block colour.
     EXPECT_EQ(page.page.buffer().pixelColor(goal.left + 1, goal.top + 1), QColor(0xC0, 0xE0, 0xFF));
@@ -70,7 +70,7 @@ TEST(DragExerciseTest, TheLastWordPlacedFixesTheRestAndCelebrates) {
     EXPECT_TRUE(page.exercises.AllSolved());
     EXPECT_EQ(page.celebrations, (std::vector<Celebrated>{{"Unglaublich!", 2000}}));
     // The distractor stays where it is.
-    EXPECT_FALSE(page.exercises.startDrag(page.page, blockGrip(page, "pez")));
+    EXPECT_FALSE(page.exercises.startDrag(blockGrip(page, "pez")));
 }
 
 TEST(DragExerciseTest, AWrongWordGlidesBackIntoTheTray) {
@@ -82,8 +82,8 @@ TEST(DragExerciseTest, AWrongWordGlidesBackIntoTheTray) {
                            page.exercises.DragExercise().TrayBlocks()[0].height()));
     const QImage trayBefore = page.page.buffer().copy(tray);
     page.drag(grip, topLeft(target(page, "perro").rect) + QPoint(5, 5));
-    EXPECT_TRUE(page.exercises.Animating());
-    EXPECT_FALSE(page.exercises.startDrag(page.page, blockGrip(page, "gato")))
+    EXPECT_TRUE(page.exercises.animating());
+    EXPECT_FALSE(page.exercises.startDrag(blockGrip(page, "gato")))
         << "nothing moves while a block glides";
     ASSERT_TRUE(page.waitForAnimations());
     EXPECT_EQ(page.exercises.DragExercise().TargetsLeft(), 2);
@@ -134,7 +134,7 @@ TEST(SentenceTest, PartsStandShuffledInARowFromTheLeftEdge) {
     EXPECT_EQ(sentences.PartRect(0, 0).topLeft(), QPoint(40, 200));
     EXPECT_EQ(sentences.PartRect(0, 1).left(),
               40 + sentences.PartRect(0, 0).width() + SentencePartGap);
-    EXPECT_TRUE(page.exercises.overDraggable(page.page, centre(sentences.PartRect(0, 2))));
+    EXPECT_TRUE(page.exercises.overDraggable(centre(sentences.PartRect(0, 2))));
     EXPECT_FALSE(page.exercises.AllSolved());
 }
 
@@ -151,7 +151,7 @@ TEST(SentenceTest, EqualPartsMayStandEitherWayRound) {
     ASSERT_TRUE(page.waitForAnimations());
     EXPECT_EQ(sentences.Left(), 0);
     EXPECT_TRUE(page.exercises.AllSolved());
-    EXPECT_FALSE(page.exercises.overDraggable(page.page, centre(sentences.PartRect(0, 0))));
+    EXPECT_FALSE(page.exercises.overDraggable(centre(sentences.PartRect(0, 0))));
 }
 
 TEST(SentenceTest, APartLetGoAwayFromItsRowGlidesBack) {
@@ -161,7 +161,7 @@ TEST(SentenceTest, APartLetGoAwayFromItsRowGlidesBack) {
     const QRect dos = sentences.PartRect(0, 2);
     const QImage rowBefore = page.page.buffer().copy(QRect(40, 200, 400, dos.height()));
     page.drag(dos.topLeft() + QPoint(5, 5), QPoint(400, 450));
-    EXPECT_TRUE(page.exercises.Animating());
+    EXPECT_TRUE(page.exercises.animating());
     ASSERT_TRUE(page.waitForAnimations());
     EXPECT_EQ(sentences.PartTexts(0), (std::vector<std::string>{"uno", "uno", "dos"}));
     EXPECT_EQ(sentences.Left(), 1);

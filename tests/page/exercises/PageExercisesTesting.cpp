@@ -40,10 +40,10 @@ void ExercisePage::settle() {
 bool ExercisePage::waitForAnimations() {
     QElapsedTimer clock;
     clock.start();
-    while (exercises.Animating() && clock.elapsed() < 5000)
+    while (exercises.animating() && clock.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     settle();
-    return !exercises.Animating();
+    return !exercises.animating();
 }
 
 QPoint ExercisePage::onScreen(QPoint pagePoint) const {
@@ -51,10 +51,10 @@ QPoint ExercisePage::onScreen(QPoint pagePoint) const {
 }
 
 void ExercisePage::drag(QPoint from, QPoint to) {
-    ASSERT_TRUE(exercises.startDrag(page, from));
-    exercises.moveDrag(page, (from + to) / 2);
-    exercises.moveDrag(page, to);
-    exercises.endDrag(page, to);
+    ASSERT_TRUE(exercises.startDrag(from));
+    exercises.moveDrag((from + to) / 2);
+    exercises.moveDrag(to);
+    exercises.endDrag(to);
 }
 
 QPoint centre(const QRect& rect) {
