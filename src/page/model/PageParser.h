@@ -9,6 +9,10 @@
 // TagsFont.cpp, TagsLinks.cpp (A, MAP, AREA, ONCLICK, BUTTON),
 // TagsObjects.cpp (BOX, ELLIPSE, IMG, BODY), TagsExercises.cpp and
 // TagsDefinitions.cpp (DEFINE, ALIAS, COLORS, INCLUDE).
+//
+// A tag whose attributes come in any order gathers them in a nested struct
+// (BoxTag, ...) with a table of {keyword, handler} rows that ReadAttributes
+// (Attributes.h) walks.
 
 #include "page/model/ColorAttribute.h"
 #include "page/model/PageModel.h"

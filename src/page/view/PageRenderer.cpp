@@ -138,103 +138,113 @@ void PageRenderer::drawBoxes(bool onTop) {
     }
 }
 
-// The outline is the box grown by its offset on every side, its right and
-// bottom edge included; the border pen sits on it.
+// What a box is drawn with, whatever its shape. The outline is the box grown
+// by its offset on every side, its right and bottom edge included; the border
+// pen sits on it.
+struct PageRenderer::BoxStyle {
+    QRect outline;
+    QPen pen;
+    QBrush brush;
+    int reach; // how far beyond a shape the pen may cover
+    Color tint;
+
+    QRect bounds(const QRect& shape) const {
+        return shape.adjusted(-reach, -reach, reach + 1, reach + 1);
+    }
+};
+
 void PageRenderer::drawBox(const TBox& box) {
     if (!box.filled && !box.hasBorder())
         return;
-    const QRect outline(box.left - box.offset, box.top - box.offset, box.width + 2 * box.offset,
-                        box.height + 2 * box.offset);
-    const QPen pen = box.hasBorder() ? QPen(color(box.borderColor), box.borderWidth, Qt::SolidLine,
-                                            Qt::SquareCap, Qt::MiterJoin)
-                                     : QPen(Qt::NoPen);
-    const QBrush brush = box.filled ? QBrush(color(box.fillColor)) : QBrush(Qt::NoBrush);
-    const bool blended = box.alpha < 255 || box.mode != 0;
-    // What the shape may cover, pen included.
-    const int reach = box.borderWidth / 2 + 2;
-    const QRect bounds = outline.adjusted(-reach, -reach, reach + 1, reach + 1);
-    const Color tint = ResolveColor(box.fillColor, model_.page().colors);
-
+    const BoxStyle style{
+        QRect(box.left - box.offset, box.top - box.offset, box.width + 2 * box.offset,
+              box.height + 2 * box.offset),
+        box.hasBorder() ? QPen(color(box.borderColor), box.borderWidth, Qt::SolidLine,
+                               Qt::SquareCap, Qt::MiterJoin)
+                        : QPen(Qt::NoPen),
+        box.filled ? QBrush(color(box.fillColor)) : QBrush(Qt::NoBrush),
+        box.borderWidth / 2 + 2,
+        ResolveColor(box.fillColor, model_.page().colors),
+    };
     switch (box.shape) {
     case BoxShape::RoundRect:
-    case BoxShape::Ellipse: {
-        // Curved outlines are antialiased; the half-pixel shift puts a thin
-        // pen on whole pixels.
-        const QRectF shape =
-            box.hasBorder() ? QRectF(outline).translated(0.5, 0.5) : QRectF(outline);
-        const auto paint = [&](QPainter& painter) {
-            const auto draw = [&] {
-                if (box.shape == BoxShape::Ellipse)
-                    painter.drawEllipse(shape);
-                else
-                    painter.drawRoundedRect(shape, box.radius, box.radius);
-            };
-            // A border covers the edge of the fill, whose antialiasing would
-            // only cost time; without one the fill is antialiased itself.
-            const bool smooth = painter.testRenderHint(QPainter::Antialiasing);
-            if (box.hasBorder() && box.filled) {
-                painter.setRenderHint(QPainter::Antialiasing, false);
-                painter.setPen(Qt::NoPen);
-                painter.setBrush(brush);
-                draw();
-                painter.setRenderHint(QPainter::Antialiasing, smooth);
-                painter.setBrush(Qt::NoBrush);
-            } else {
-                painter.setBrush(brush);
-            }
-            painter.setPen(pen);
+    case BoxShape::Ellipse:
+        drawCurvedBox(box, style);
+        break;
+    case BoxShape::RandomStrips:
+        drawRandomStrips(box, style);
+        break;
+    default:
+        drawBoxRectangle(box, style, style.outline);
+        break;
+    }
+}
+
+// Rounded rectangles and ellipses: curved outlines are antialiased, and the
+// half-pixel shift puts a thin pen on whole pixels.
+void PageRenderer::drawCurvedBox(const TBox& box, const BoxStyle& style) {
+    const QRectF shape =
+        box.hasBorder() ? QRectF(style.outline).translated(0.5, 0.5) : QRectF(style.outline);
+    const auto paint = [&](QPainter& painter) {
+        const auto draw = [&] {
+            if (box.shape == BoxShape::Ellipse)
+                painter.drawEllipse(shape);
+            else
+                painter.drawRoundedRect(shape, box.radius, box.radius);
+        };
+        // A border covers the edge of the fill, whose antialiasing would
+        // only cost time; without one the fill is antialiased itself.
+        const bool smooth = painter.testRenderHint(QPainter::Antialiasing);
+        if (box.hasBorder() && box.filled) {
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(style.brush);
             draw();
-        };
-        if (blended) {
-            paintShape(bounds, paint, true, box.alpha, box.mode, tint);
+            painter.setRenderHint(QPainter::Antialiasing, smooth);
+            painter.setBrush(Qt::NoBrush);
         } else {
-            QPainter painter(target_);
-            painter.setRenderHint(QPainter::Antialiasing);
-            paint(painter);
+            painter.setBrush(style.brush);
         }
-        break;
+        painter.setPen(style.pen);
+        draw();
+    };
+    if (box.alpha < 255 || box.mode != 0) {
+        paintShape(style.bounds(style.outline), paint, true, box.alpha, box.mode, style.tint);
+    } else {
+        QPainter painter(target_);
+        painter.setRenderHint(QPainter::Antialiasing);
+        paint(painter);
     }
-    case BoxShape::RandomStrips: {
-        // Strips of random height with random gaps, from the top down. A
-        // radius below 2 would make no progress: every step moves a pixel.
-        const int bottom = outline.bottom() + 1;
-        int y = outline.top();
-        while (y < bottom) {
-            const int strip = model_.random(box.radius);
-            const int gap = model_.random(box.radius);
-            const QRect piece(outline.left(), y, outline.width(), std::min(strip, bottom - y));
-            const auto paint = [&](QPainter& painter) {
-                painter.setPen(pen);
-                painter.setBrush(brush);
-                painter.drawRect(piece);
-            };
-            if (piece.height() > 0) {
-                if (box.alpha < 255) {
-                    paintShape(piece.adjusted(-reach, -reach, reach + 1, reach + 1), paint, false,
-                               box.alpha, box.mode, tint);
-                } else {
-                    QPainter painter(target_);
-                    paint(painter);
-                }
-            }
-            y += std::max(1, strip + gap);
-        }
-        break;
+}
+
+// Strips of random height with random gaps, from the top down. A radius
+// below 2 would make no progress: every step moves a pixel.
+void PageRenderer::drawRandomStrips(const TBox& box, const BoxStyle& style) {
+    const QRect& outline = style.outline;
+    const int bottom = outline.bottom() + 1;
+    int y = outline.top();
+    while (y < bottom) {
+        const int strip = model_.random(box.radius);
+        const int gap = model_.random(box.radius);
+        const QRect piece(outline.left(), y, outline.width(), std::min(strip, bottom - y));
+        if (piece.height() > 0)
+            drawBoxRectangle(box, style, piece);
+        y += std::max(1, strip + gap);
     }
-    default: {
-        const auto paint = [&](QPainter& painter) {
-            painter.setPen(pen);
-            painter.setBrush(brush);
-            painter.drawRect(outline);
-        };
-        if (box.alpha < 255) {
-            paintShape(bounds, paint, false, box.alpha, box.mode, tint);
-        } else {
-            QPainter painter(target_);
-            paint(painter);
-        }
-        break;
-    }
+}
+
+// A plain rectangle, blended only when it is translucent.
+void PageRenderer::drawBoxRectangle(const TBox& box, const BoxStyle& style, const QRect& rect) {
+    const auto paint = [&](QPainter& painter) {
+        painter.setPen(style.pen);
+        painter.setBrush(style.brush);
+        painter.drawRect(rect);
+    };
+    if (box.alpha < 255) {
+        paintShape(style.bounds(rect), paint, false, box.alpha, box.mode, style.tint);
+    } else {
+        QPainter painter(target_);
+        paint(painter);
     }
 }
 

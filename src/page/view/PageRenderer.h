@@ -62,6 +62,7 @@ public:
 
 private:
     struct TextPainter;
+    struct BoxStyle;
     struct HoverImages {
         QImage normal;
         QImage highlighted;
@@ -72,6 +73,9 @@ private:
     void drawBackgroundPicture();
     void drawBoxes(bool onTop);
     void drawBox(const TBox& box);
+    void drawCurvedBox(const TBox& box, const BoxStyle& style);
+    void drawRandomStrips(const TBox& box, const BoxStyle& style);
+    void drawBoxRectangle(const TBox& box, const BoxStyle& style, const QRect& rect);
     void paintShape(const QRect& bounds, const std::function<void(QPainter&)>& paint,
                     bool antialiased, int alpha, int mode, Color tint);
     void drawPictures(PageDrawing& drawing);
