@@ -56,6 +56,8 @@ tWaveRec::tWaveRec(Registry& registry) : registry_(registry) {
 }
 
 tWaveRec::~tWaveRec() {
+    if (canvas_)
+        canvas_->recorderDestroyed();
     SendRecorderMci("close test");
     // Settings never read are read first, so that a recorder that never
     // recorded does not overwrite them with its defaults.

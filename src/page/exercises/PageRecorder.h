@@ -39,6 +39,7 @@ public:
 
     QImage& offScreen() override;
     void copyToScreen(const QRect& area) override;
+    void recorderDestroyed() override { recorder_ = nullptr; }
 
 private:
     QRect buttonRect(bool record) const;

@@ -17,6 +17,9 @@ public:
     virtual ~RecorderCanvas() = default;
     virtual QImage& offScreen() = 0;
     virtual void copyToScreen(const QRect& area) = 0;
+    // The recorder drawing here is destroyed (the program frees its recorder
+    // before the windows that show it go).
+    virtual void recorderDestroyed() {}
 };
 
 // A recorder with a record and a play button drawn on a canvas.

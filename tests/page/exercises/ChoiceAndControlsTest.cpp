@@ -8,6 +8,7 @@
 
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace qor::test {
 namespace {
@@ -219,6 +220,23 @@ TEST_F(PageRecorderTest, APageWithoutRecorderLeavesItAlone) {
     page.show("Nada que grabar.");
     EXPECT_FALSE(recorder.visible());
     EXPECT_FALSE(page.exercises.recorderCommand(false));
+}
+
+// The program frees its recorder before its windows: a page that still
+// shows it forgets it and no longer reaches it.
+TEST(PageRecorderLifetimeTest, ARecorderFreedWhileShownIsForgotten) {
+    InstalledFakeMci mci;
+    MemoryRegistry registry;
+    auto recorder = std::make_unique<tWaveRec>(registry);
+    ExercisePage page;
+    page.exercises.setRecorderSource([&] { return recorder.get(); });
+    page.show("<RECORDER C-REC=100,300,40,40 C-PLAY=160,300,40,40>");
+    ASSERT_EQ(page.exercises.Recorder().Recorder(), recorder.get());
+
+    recorder.reset();
+    EXPECT_EQ(page.exercises.Recorder().Recorder(), nullptr);
+    EXPECT_FALSE(page.exercises.recorderCommand(true));
+    page.page.Clear();
 }
 
 } // namespace
