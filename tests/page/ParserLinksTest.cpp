@@ -74,9 +74,12 @@ TEST(ParserLinks, LinkToThePageItselfIsPlainText) {
     test::TempDir dir;
     PageModel model;
     model.setCurrentPage(dir.path(), "menu.htx");
-    model.Parse("<a href=\"menu.htx\" return>selbst</a> <a href=\"andere.htx\">weg</a>", false);
+    // The tag ends at such an HREF: RETURN and FOCUS after it do nothing.
+    model.Parse("<a href=\"menu.htx\" return focus>selbst</a> <a href=\"andere.htx\">weg</a>",
+                false);
     EXPECT_EQ(wordItem(model, "selbst").format.areaIndex, -1);
     EXPECT_EQ(wordItem(model, "selbst").format.styleBits, 0);
+    EXPECT_FALSE(wordItem(model, "selbst").format.focus);
     EXPECT_EQ(model.page().enterTarget, "");
     EXPECT_EQ(wordItem(model, "weg").format.areaIndex, 0);
 }
