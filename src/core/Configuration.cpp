@@ -110,7 +110,7 @@ void Configuration::ReadIniSettings() {
 void Configuration::ResolveDirectories(const MediaVolumeList& volumes) {
     BackdropColor =
         static_cast<Color>(registry_.readInteger(RegistryKey::Program, "Hintergrund")
-                                       .value_or(static_cast<std::int32_t>(DefaultBackdropColor)));
+                               .value_or(static_cast<std::int32_t>(DefaultBackdropColor)));
     OnlineHelp = registry_.readString(RegistryKey::Program, "Online-Hilfe").value_or("AN") != "AUS";
 
     const char* const dirs = RegistryKey::Directories;

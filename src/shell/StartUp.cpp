@@ -105,8 +105,7 @@ void ShutDown(Program& program) {
             program.waveBase->SaveIfChanged();
     });
     step([&] {
-        const std::optional<Color> backdrop =
-            windows ? windows->backdropColor() : std::nullopt;
+        const std::optional<Color> backdrop = windows ? windows->backdropColor() : std::nullopt;
         program.config.SaveGeneralSettings(backdrop ? &*backdrop : nullptr);
     });
     step([&] { program.waveBase.reset(); });
