@@ -106,10 +106,15 @@ std::string temporaryName(const std::string& nativeTarget) {
            std::to_string(counter++) + ".tmp";
 }
 
-int createTemporary(const std::string& nativeTarget, std::string& name) {
+mode_t creationMode(NewFileAccess access) {
+    return access == NewFileAccess::OwnerOnly ? 0600 : 0666;
+}
+
+int createTemporary(const std::string& nativeTarget, NewFileAccess access, std::string& name) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = temporaryName(nativeTarget);
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd =
+            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, creationMode(access));
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -237,12 +242,12 @@ bool isUnreadableFile(std::string_view path) {
     return unreadableFiles().count(unreadableKey(path)) != 0;
 }
 
-bool writeFileAtomic(std::string_view path, std::string_view data) {
+bool writeFileAtomic(std::string_view path, std::string_view data, NewFileAccess access) {
     if (path.empty() || isSeparator(path.back()) || isUnreadableFile(path))
         return false;
     const std::string target = toNativePath(path);
     std::string temporary;
-    FileDescriptor file(createTemporary(target, temporary));
+    FileDescriptor file(createTemporary(target, access, temporary));
     if (file.get() < 0)
         return false;
 
@@ -260,6 +265,17 @@ bool writeFileAtomic(std::string_view path, std::string_view data) {
     }
     syncDirectory(target);
     return true;
+}
+
+bool appendToFile(std::string_view path, std::string_view data, NewFileAccess access) {
+    if (path.empty() || isSeparator(path.back()))
+        return false;
+    FileDescriptor file(::open(toNativePath(path).c_str(),
+                               O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, creationMode(access)));
+    if (file.get() < 0)
+        return false;
+    const bool written = writeAll(file.get(), data) && ::fsync(file.get()) == 0;
+    return file.close() && written;
 }
 
 bool createDirectories(std::string_view dir) {

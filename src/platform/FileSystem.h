@@ -56,7 +56,15 @@ bool isUnreadableFile(std::string_view path);
 // missing directory is a failure too. A replaced file keeps its permissions.
 // A file that could not be read is never replaced: what it holds was not
 // loaded, so writing over it would lose it.
-bool writeFileAtomic(std::string_view path, std::string_view data);
+// A new file is readable by everyone, or only by its owner when it holds
+// personal data.
+enum class NewFileAccess { Everyone, OwnerOnly };
+bool writeFileAtomic(std::string_view path, std::string_view data,
+                     NewFileAccess access = NewFileAccess::Everyone);
+
+// Appends data at the end of a file, creating it when missing.
+bool appendToFile(std::string_view path, std::string_view data,
+                  NewFileAccess access = NewFileAccess::Everyone);
 
 bool createDirectories(std::string_view dir); // true when the directory exists afterwards
 bool removeFile(std::string_view path);       // a file, never a directory

@@ -123,6 +123,24 @@ TEST(WriteFileAtomic, KeepsThePermissionsOfTheReplacedFile) {
     EXPECT_EQ(info.st_mode & 0777, 0750u);
 }
 
+TEST(WriteFileAtomic, PersonalFilesAreCreatedForTheirOwnerOnly) {
+    test::TempDir temp;
+    const auto mode = [](const std::string& path) {
+        struct stat info {};
+        EXPECT_EQ(::stat(toNativePath(path).c_str(), &info), 0);
+        return info.st_mode & 0777;
+    };
+    const std::string user = temp.path() + "Ana_S.qob";
+    const std::string log = temp.path() + "Ana_S_LOG.txt";
+    ASSERT_TRUE(writeFileAtomic(user, "data", NewFileAccess::OwnerOnly));
+    ASSERT_TRUE(appendToFile(log, "line 1\r\n", NewFileAccess::OwnerOnly));
+    ASSERT_TRUE(appendToFile(log, "line 2\r\n", NewFileAccess::OwnerOnly));
+    EXPECT_EQ(mode(user), 0600u);
+    EXPECT_EQ(mode(log), 0600u);
+    EXPECT_EQ(readFile(log), "line 1\r\nline 2\r\n");
+    EXPECT_FALSE(appendToFile(temp.path() + "missing/log.txt", "x"));
+}
+
 TEST(WriteFileAtomic, FailureLeavesEverythingAsItWas) {
     test::TempDir temp;
     // The target is a directory that holds a file: the rename cannot happen,

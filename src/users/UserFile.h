@@ -1,0 +1,31 @@
+#pragma once
+// The user file ("Name_S.qob"): one zlib stream of zero-terminated
+// Windows-1252 strings - "name:password", optionally "!" and the total
+// learning time, then key, answers and modes of every record.
+
+#include "users/PerformanceRecord.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qor {
+
+struct UserFileContent {
+    // Nothing in the file yet: a user just created, with no password to check.
+    bool blank = false;
+    // "name:password".
+    std::string identity;
+    double learningTime = 0; // days
+    std::vector<PerformanceRecord> records;
+};
+
+// Nothing when the file is no complete zlib stream. A file of length 0 is a
+// user without a password check and without records.
+std::optional<UserFileContent> ReadUserFile(std::string_view file);
+
+// The packed file.
+std::string WriteUserFile(const UserFileContent& content);
+
+} // namespace qor
