@@ -2,6 +2,7 @@
 
 #include "platform/AppMessage.h"
 #include "platform/FileSystem.h"
+#include "platform/PersonalFolders.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -59,6 +60,15 @@ bool Configuration::startedFromNetwork() const {
 
 IniFile Configuration::iniFile() const {
     return IniFile(ProgramDir + "qor.ini");
+}
+
+std::string Configuration::UsersDirectory() const {
+    if (!UserDir.empty())
+        return UserDir;
+    const std::string installed = ProgramDir + "Benutzer/";
+    if (directoryExists(installed))
+        return installed;
+    return PersonalDataDirectory() + "Benutzer/";
 }
 
 void Configuration::ReadIniSettings() {

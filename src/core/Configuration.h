@@ -72,6 +72,10 @@ public:
     bool WriteProtected = false;
 
     const std::string& programPath() const { return programPath_; }
+    // Where the user files are: UserDir when set, else "Benutzer/" in the
+    // program directory when the installation has one, else the person's own
+    // data folder (an installed program's directory is not theirs to write).
+    std::string UsersDirectory() const;
     // Started through a network path name: the ini file is then neither read
     // nor written for the law recordings.
     bool startedFromNetwork() const;

@@ -2,13 +2,11 @@
 
 #include "platform/AppMessage.h"
 #include "platform/FileSystem.h"
+#include "platform/PersonalFolders.h"
 #include "platform/Text.h"
 
 #include <algorithm>
 #include <charconv>
-#include <cstdlib>
-#include <pwd.h>
-#include <unistd.h>
 
 namespace qor {
 
@@ -262,22 +260,7 @@ FileRegistry::FileRegistry(std::string path) : path_(std::move(path)) {
 }
 
 std::string FileRegistry::defaultDirectory() {
-    const auto fromEnvironment = [](const char* variable) -> std::optional<std::string> {
-        const char* value = std::getenv(variable);
-        if (!value || !*value)
-            return std::nullopt;
-        return fromNativePath(value);
-    };
-    if (const auto dir = fromEnvironment("QOR_CONFIG_DIR"))
-        return includeTrailingSeparator(*dir);
-    if (const auto dir = fromEnvironment("XDG_CONFIG_HOME"))
-        return includeTrailingSeparator(*dir) + "qor/";
-    auto home = fromEnvironment("HOME");
-    if (!home) {
-        if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir)
-            home = fromNativePath(user->pw_dir);
-    }
-    return includeTrailingSeparator(home.value_or("")) + ".config/qor/";
+    return PersonalConfigDirectory();
 }
 
 bool FileRegistry::commit() {

@@ -12,12 +12,13 @@
 #include "sound/RecSetup.h"
 #include "sound/Recorder.h"
 #include "sound/WaveDB.h"
+#include "users/ChartPicture.h"
+#include "users/XUserBase.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTime>
 
 namespace qor {
 using namespace literals;
@@ -29,16 +30,39 @@ namespace {
 // Shown for the functions the program does not have yet.
 const char* const ComingSoonPage = "kommt_bald.htx";
 
-double timeOfDay() {
-    return QTime::currentTime().msecsSinceStartOfDay() / (24.0 * 60 * 60 * 1000);
+UserFigures figuresOf(const TXUserBase& users) {
+    const UserStatistics& statistics = users.Statistics();
+    UserFigures figures;
+    figures.name = users.User();
+    figures.perfa = statistics.perfa;
+    figures.perfr = statistics.perfr;
+    figures.perfd = statistics.perfd;
+    figures.perff = statistics.perff;
+    figures.nr = static_cast<int>(users.Records().size());
+    figures.nrd = statistics.nrd;
+    figures.nrf = statistics.nrf;
+    figures.pe = statistics.pe;
+    figures.pm = statistics.pm;
+    figures.pv = statistics.pv;
+    figures.loginTime = users.LoginTime();
+    figures.storedLearningTime = users.TotalLearningTime();
+    return figures;
 }
+
+// The picture requests of the statistics pages and the charts they draw.
+constexpr std::pair<std::string_view, Chart> ChartRequests[] = {
+    {"absolut", AbsoluteChart},
+    {"relativ", RelativeChart},
+    {"deutsch", GermanChart},
+    {"fremd", SpanishChart},
+};
 
 } // namespace
 
 TMain::TMain(ShellWindows& windows)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), windows_(windows),
       page_(new TXPage(this)), exercises_(std::make_unique<PageExercises>(*page_)),
-      commands_(windows.program().mainState, {*this, *this, *this, *this}) {
+      commands_(windows.program().mainState, {*this, *this, *this, *this, windows.accounts()}) {
     FormCreate();
 }
 
@@ -60,14 +84,17 @@ void TMain::FormCreate() {
     page_->OnSpecialCode = [this](std::string& code) {
         XPageSpecialCode(code);
     };
+    page_->OnPictureRequest = [this](const std::string& code, QImage& image) {
+        XPagePictureRequest(code, image);
+    };
     page_->setSonderzeichen(SpecialCharacters);
     // Pages with a recorder share the program's one recorder.
     exercises_->setRecorderSource(
         [&registry = program.registry] { return &SharedRecorder(registry); });
     page_->SetCondition("s", true);
     page_->SetCondition("cdrom", !program.config.WaveDir.empty());
-    // No user base yet: nobody is ever logged in.
-    page_->SetCondition("login", false);
+    page_->SetCondition("login", users().IsLoggedIn());
+    windows_.setDialogParent(this);
     page_->setFocus();
 
     MainWindowState& state = program.mainState;
@@ -130,12 +157,30 @@ void TMain::XPageCommand(const std::string& commandList) {
     commands_.Run(commandList);
 }
 
+TXUserBase& TMain::users() {
+    return *windows_.program().userBase;
+}
+
 void TMain::XPageSpecialCode(std::string& code) {
     SpecialCodeContext context;
     context.vocabularyRoot = windows_.program().config.VocabularyRoot;
     context.version = ThisProgramVersion();
-    context.timeOfDay = timeOfDay();
+    context.now = LocalNow();
+    UserFigures figures;
+    if (users().IsLoggedIn()) {
+        figures = figuresOf(users());
+        context.user = &figures;
+    }
     code = SpecialCodeValue(code, context);
+}
+
+void TMain::XPagePictureRequest(const std::string& code, QImage& image) {
+    for (const auto& [request, chart] : ChartRequests) {
+        if (code == request) {
+            ChartPicture picture(image);
+            users().DrawChart(picture, chart);
+        }
+    }
 }
 
 void TMain::closeEvent(QCloseEvent* event) {

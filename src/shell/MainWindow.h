@@ -13,6 +13,7 @@
 namespace qor {
 
 class PageExercises;
+class TXUserBase;
 class ShellWindows;
 class TXPage;
 
@@ -43,6 +44,8 @@ public:
     // The command handler of the page control.
     void XPageCommand(const std::string& commandList);
     void XPageSpecialCode(std::string& code);
+    // Draws the logged-in user's score charts.
+    void XPagePictureRequest(const std::string& code, QImage& image);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -71,6 +74,7 @@ private:
     void placeOnScreen();
     void runPendingCommand();
     std::string pageFolder() const;
+    TXUserBase& users();
 
     ShellWindows& windows_;
     TXPage* page_;

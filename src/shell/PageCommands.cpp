@@ -12,6 +12,7 @@ TPageCommands::TPageCommands(MainWindowState& state, const PageCommandHosts& hos
     table_.addBlock(soundCommands(hosts.sound));
     table_.addBlock(areaTrainingCommands(state, hosts.page, hosts.areaTraining));
     table_.addBlock(webAndSettingsCommands(hosts.page, hosts.shell));
+    table_.addBlock(userCommands(hosts.users, hosts.page));
     table_.addBlock(endCommands(hosts.shell));
 }
 

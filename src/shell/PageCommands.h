@@ -11,6 +11,7 @@
 #include "shell/MainWindowState.h"
 #include "shell/ShellCommands.h"
 #include "sound/SoundCommands.h"
+#include "users/UserCommands.h"
 
 #include <string_view>
 
@@ -22,6 +23,7 @@ struct PageCommandHosts {
     ShellCommandHost& shell;
     AreaTrainingHost& areaTraining;
     SoundCommandHost& sound;
+    UserCommandHost& users;
 };
 
 class TPageCommands {

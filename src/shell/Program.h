@@ -7,6 +7,7 @@
 #include "platform/Shell.h"
 #include "shell/MainWindowState.h"
 #include "sound/WaveBase.h"
+#include "users/XUserBase.h"
 #include "vocabulary/LastFiles.h"
 
 #include <cstdint>
@@ -48,6 +49,8 @@ struct Program {
     std::unique_ptr<TLastFiles> lastFiles;
     // The sound database, loaded at start and written back at the end.
     std::unique_ptr<TXWaveBase> waveBase;
+    // The users; the one logged in is logged out at the end.
+    std::unique_ptr<TXUserBase> userBase;
 
     // What the main window keeps while other full windows take turns.
     MainWindowState mainState;

@@ -9,7 +9,9 @@
 
 namespace qor {
 
-ShellWindows::ShellWindows(Program& program) : program_(program) {
+ShellWindows::ShellWindows(Program& program, UserDialogs* userDialogs)
+    : program_(program), ownUserDialogs_(program.config.PageRoot + "hqor/"),
+      userDialogs_(userDialogs ? *userDialogs : ownUserDialogs_) {
     program_.windows = this;
 }
 
@@ -20,6 +22,7 @@ ShellWindows::~ShellWindows() {
 }
 
 void ShellWindows::OpenAtStart(bool showBackdrop) {
+    accounts().LoginProcedure();
     createMainWindow();
     CreateBackdrop(showBackdrop);
     QMetaObject::invokeMethod(
@@ -52,6 +55,16 @@ TBackdrop* ShellWindows::CreateBackdrop(bool showIt) {
             main_->raise();
     }
     return backdrop_;
+}
+
+UserAccounts& ShellWindows::accounts() {
+    if (!accounts_)
+        accounts_ = std::make_unique<UserAccounts>(*program_.userBase, userDialogs_);
+    return *accounts_;
+}
+
+void ShellWindows::setDialogParent(QWidget* parent) {
+    ownUserDialogs_.setParent(parent);
 }
 
 bool ShellWindows::backdropVisible() const {

@@ -12,6 +12,8 @@
 #include "shell/MainWindow.h"
 #include "shell/Program.h"
 #include "shell/ScreenSaver.h"
+#include "users/LoginProcedures.h"
+#include "users/QtUserDialogs.h"
 
 #include <QPointer>
 #include <memory>
@@ -20,17 +22,25 @@ namespace qor {
 
 class ShellWindows : public ProgramWindows {
 public:
-    explicit ShellWindows(Program& program);
+    // The login dialogs are the program's own unless others are given.
+    explicit ShellWindows(Program& program, UserDialogs* userDialogs = nullptr);
     ~ShellWindows() override;
     ShellWindows(const ShellWindows&) = delete;
     ShellWindows& operator=(const ShellWindows&) = delete;
 
     Program& program() { return program_; }
 
-    // The windows of a normal start: the main window and the backdrop are
-    // created now; the main window shows itself, and with it the start page
-    // and the start page's commands, once the event loop runs.
+    // The windows of a normal start: first the login, then the main window
+    // and the backdrop are created; the main window shows itself, and with
+    // it the start page and the start page's commands, once the event loop
+    // runs.
     void OpenAtStart(bool showBackdrop);
+
+    // Logging in, creating and switching users, for the whole run.
+    // Made on first use: the user base exists once the start has run.
+    UserAccounts& accounts();
+    // The login dialogs open over the main window while there is one.
+    void setDialogParent(QWidget* parent);
 
     // Shows the main window, creating one when there is none; it runs
     // PendingCommand or shows ReturnPage or the start page. Null when the
@@ -66,6 +76,9 @@ private:
     TMain* createMainWindow();
 
     Program& program_;
+    QtUserDialogs ownUserDialogs_;
+    UserDialogs& userDialogs_;
+    std::unique_ptr<UserAccounts> accounts_;
     QPointer<TMain> main_;
     QPointer<TBackdrop> backdrop_;
     ScreenSaverInhibitor screenSaver_;

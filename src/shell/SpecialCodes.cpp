@@ -3,6 +3,7 @@
 #include "core/SharedRoutines.h"
 #include "platform/FileSystem.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -20,14 +21,12 @@ bool holdsLibraries(const std::string& dir) {
     return CountFilesWithExtension(dir, ".asc") > 0;
 }
 
-std::string userValue(std::string_view code, const UserFigures& user, double timeOfDay) {
+std::string userValue(std::string_view code, const UserFigures& user, double now) {
     if (code == "user")
         return user.name;
     if (code == "zeit") {
-        // A session that began before midnight has run into the next day.
-        double session = timeOfDay - user.loginTimeOfDay;
-        if (session < 0)
-            session += 1;
+        // Full date-times: a session that began before midnight counts on.
+        const double session = std::max(0.0, now - user.loginTime);
         return LearningTimeText(session + user.storedLearningTime);
     }
     const std::pair<std::string_view, int> figures[] = {
@@ -84,7 +83,7 @@ std::string SpecialCodeValue(std::string_view code, const SpecialCodeContext& co
         return plus(!root.empty() && directoryExists(root + "Wirtschaft"));
     if (!context.user)
         return {};
-    return userValue(code, *context.user, context.timeOfDay);
+    return userValue(code, *context.user, context.now);
 }
 
 } // namespace qor

@@ -22,7 +22,7 @@ ProgramVersion ThisProgramVersion();
 std::string VersionText(const ProgramVersion& version);
 
 // What the user base knows of the logged-in user, as the pages show it.
-// Times are fractions of a day.
+// Times are in days; date-times count days since 30 December 1899.
 struct UserFigures {
     std::string name;
     int perfa = 0; // average absolute score of all item records
@@ -32,11 +32,11 @@ struct UserFigures {
     int nr = 0;    // item records
     int nrd = 0;
     int nrf = 0;
-    int pe = 0; // percentage of answers typed
-    int pm = 0; // ... by multiple choice
-    int pv = 0; // ... in the bingo game
-    double loginTimeOfDay = 0;
-    double storedLearningTime = 0;
+    int pe = 0;                    // percentage of answers typed
+    int pm = 0;                    // ... by multiple choice
+    int pv = 0;                    // ... in the bingo game
+    double loginTime = 0;          // date-time
+    double storedLearningTime = 0; // of the earlier logins
 };
 
 // "2 Stunden 1 Minute" for a time given in days: hours count whole days.
@@ -46,7 +46,7 @@ struct SpecialCodeContext {
     std::string vocabularyRoot; // ends in '/', or empty
     ProgramVersion version;
     const UserFigures* user = nullptr; // null while nobody is logged in
-    double timeOfDay = 0;              // now, for "zeit"
+    double now = 0;                    // date-time, for "zeit"
 };
 
 // The value of a code, empty when it is unknown or has no value now.

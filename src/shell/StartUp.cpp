@@ -81,6 +81,7 @@ bool StartUp(Program& program, const std::vector<std::string>& arguments, const 
 
     program.waveBase = std::make_unique<TXWaveBase>(config);
     program.waveBase->Load(config.WaveBaseFile);
+    program.userBase = std::make_unique<TXUserBase>(config.UsersDirectory());
 
     if (config.RegisterMode)
         createShortcuts(program);
@@ -109,6 +110,16 @@ void ShutDown(Program& program) {
         program.config.SaveGeneralSettings(backdrop ? &*backdrop : nullptr);
     });
     step([&] { program.waveBase.reset(); });
+    step([&] {
+        // The end of the run does not wait for a user file that cannot be
+        // written, but the user learns that this session's answers are lost.
+        if (program.userBase && program.userBase->IsLoggedIn()) {
+            const std::string user = program.userBase->User();
+            if (!program.userBase->LogOut())
+                AppMessage(user + " konnte nicht gespeichert werden!", MessageStyle::Default);
+        }
+        program.userBase.reset();
+    });
     if (!windows)
         return;
     step([&] { windows->freeRecorder(); });

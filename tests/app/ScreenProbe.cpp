@@ -8,6 +8,8 @@
 //   qor-screen find  WINDOW RRGGBB X Y W H    the connected patches of that colour
 //                                             in the area, one "x y w h" a line,
 //                                             top to bottom, left to right
+//   qor-screen differ WINDOW FILE.png X Y W H how many pixels of the area differ
+//                                             from the same area of the picture
 //
 // WINDOW is the X window id (decimal, as xdotool prints it); coordinates are
 // the window's.
@@ -29,7 +31,7 @@ namespace {
 constexpr int MinimumPatchPixels = 40;
 
 int usage() {
-    std::cerr << "usage: qor-screen shot|hash|count|find WINDOW [RRGGBB] [X Y W H] [FILE]\n";
+    std::cerr << "usage: qor-screen shot|hash|count|find|differ WINDOW [RRGGBB|FILE] [X Y W H]\n";
     return 2;
 }
 
@@ -103,6 +105,14 @@ int countPixels(const QImage& image, QRgb color, const QRect& area) {
     return count;
 }
 
+int differingPixels(const QImage& image, const QImage& expected, const QRect& area) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += !expected.valid(x, y) || image.pixel(x, y) != expected.pixel(x, y);
+    return count;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -127,8 +137,17 @@ int main(int argc, char* argv[]) {
         std::cout << hash.result().toHex().toStdString() << '\n';
         return 0;
     }
-    QRgb color = 0;
     QRect area;
+    if (command == "differ" && argc == 8 && readArea(argv + 4, image, area)) {
+        const QImage expected = QImage(argv[3]).convertToFormat(QImage::Format_RGB32);
+        if (expected.isNull()) {
+            std::cerr << "qor-screen: cannot read " << argv[3] << '\n';
+            return 1;
+        }
+        std::cout << differingPixels(image, expected, area) << '\n';
+        return 0;
+    }
+    QRgb color = 0;
     if ((command != "count" && command != "find") || argc != 8 || !readColor(argv[3], color) ||
         !readArea(argv + 4, image, area))
         return usage();

@@ -19,6 +19,8 @@ pages=$(dirname "$program")/hqor
 work=$(mktemp -d)
 config=$work/config
 mkdir -p "$config"
+# The users' files: the program keeps them in the person's data folder.
+users=$work/data/qor/Benutzer
 pid=
 window=
 
@@ -44,26 +46,51 @@ fail() {
     exit 1
 }
 
+# A user who logs in without a password and has answered nothing yet, so
+# that the program starts without its first-login wizard.
+add_user() { # name
+    mkdir -p "$users"
+    : >"$users/$1_S.qob"
+}
+
 # Starts the program with a fresh settings store and the extra environment
-# given as NAME=VALUE arguments, and waits for its 800 x 572 main window.
-start_program() {
+# given as NAME=VALUE arguments.
+launch_program() {
     window=
-    env -u QOR_HOME QOR_CONFIG_DIR="$config" "$@" \
+    env -u QOR_HOME QOR_CONFIG_DIR="$config" XDG_DATA_HOME="$work/data" "$@" \
         "$program" 2>"$work/stderr" &
     pid=$!
+}
+
+# Waits for a window of the program of that size (800x572) and makes it the
+# window the other functions work on.
+wait_for_window() { # WIDTHxHEIGHT
     local id
+    window=
     for _ in $(seq 100); do
         for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-            if xdotool getwindowgeometry "$id" | grep -q "Geometry: 800x572"; then
+            if xdotool getwindowgeometry "$id" | grep -q "Geometry: $1\$"; then
                 window=$id
             fi
         done
-        [[ -n "$window" ]] && break
-        kill -0 "$pid" 2>/dev/null || fail "the program ended at start: $(cat "$work/stderr")"
+        [[ -n "$window" ]] && return 0
+        kill -0 "$pid" 2>/dev/null || fail "the program ended: $(cat "$work/stderr")"
         sleep 0.2
     done
-    [[ -n "$window" ]] || fail "no main window appeared"
+    fail "no window of $1 appeared"
+}
+
+# Starts the program and waits for its main window to settle.
+start_program() {
+    launch_program "$@"
+    wait_for_window 800x572
     settled >/dev/null
+}
+
+# Keeps a picture of the window when the test run asks for pictures.
+keep_shot() { # name
+    [[ -n "${QOR_TEST_SHOTS:-}" ]] || return 0
+    "$screen_probe" shot "$window" "$QOR_TEST_SHOTS/$1.png"
 }
 
 # A fingerprint of the window or of an area (x y w h), the mouse resting on
@@ -104,9 +131,11 @@ click_at() { # x y, in the window
 
 # Clicks the link to a target on a page; where it lies comes from laying the
 # page out, as links flow with their text.
-click_link() { # page, link target
-    local x y
-    read -r x y < <("$link_position" "$pages/$1" "$2") || fail "no link to $2 on $1"
+click_link() { # page, link target, [--condition NAME | --define NAME=VALUE]...
+    local x y page=$1 target=$2
+    shift 2
+    read -r x y < <("$link_position" "$@" "$pages/$page" "$target") ||
+        fail "no link to $target on $page"
     click_at "$x" "$y"
 }
 

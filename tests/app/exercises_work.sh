@@ -52,6 +52,8 @@ type_answer() { # gap (x y w h), keys...
     sleep 0.5
 }
 
+# A user who is logged in at once.
+add_user Tester
 start_program SDL_AUDIODRIVER=dummy
 open_exercise_page
 

@@ -12,6 +12,8 @@ link_position=$(readlink -f "$2")
 screen_probe=$(readlink -f "$3")
 source "$(dirname "$(readlink -f "$0")")/driver.sh"
 
+# A user who is logged in at once.
+add_user Tester
 start_program SDL_AUDIODRIVER=dummy
 start=$(settled)
 

@@ -7,6 +7,7 @@
 #include "platform/Text.h"
 #include "support/Installation.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace qor {
@@ -52,6 +53,18 @@ TEST_F(ConfigurationTest, ResolvesTheInstallationBesideTheProgram) {
     EXPECT_TRUE(messages.shown().empty());
     // A program path that differs from the recorded one is recorded.
     EXPECT_EQ(registry.readString(Dirs, "Programm"), install.programPath());
+}
+
+TEST_F(ConfigurationTest, UserFilesLiveWhereTheyAreConfiguredOrFoundElseWithThePerson) {
+    TempDir personal;
+    ::setenv("XDG_DATA_HOME", toNativePath(personal.path()).c_str(), 1);
+    Configuration c = config();
+    EXPECT_EQ(c.UsersDirectory(), personal.path() + "qor/Benutzer/");
+    install.dir.dir("Benutzer");
+    EXPECT_EQ(c.UsersDirectory(), install.programDir() + "Benutzer/");
+    c.UserDir = personal.path();
+    EXPECT_EQ(c.UsersDirectory(), personal.path());
+    ::unsetenv("XDG_DATA_HOME");
 }
 
 TEST_F(ConfigurationTest, PageRootFallsBackToTheProgramDirectoryOrNothing) {

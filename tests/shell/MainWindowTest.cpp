@@ -15,6 +15,7 @@
 #include "shell/StartUp.h"
 #include "sound/Recorder.h"
 #include "support/Installation.h"
+#include "support/ScriptedUserDialogs.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
@@ -47,6 +48,8 @@ protected:
         page("vokabeln.htx", "<TITLE>Vokabeln</TITLE>");
         page("kommt_bald.htx", "<TITLE>Kommt bald</TITLE>");
         page("laborergebnis.htx", "<TITLE>Ergebnis</TITLE>");
+        // The installation keeps its users beside the program.
+        install.dir.dir("Benutzer");
         EXPECT_TRUE(
             StartUp(program, {}, {1024, 768, 24}, [] { return std::vector<std::string>(); }));
     }
@@ -61,8 +64,9 @@ protected:
     MemoryRegistry registry;
     RecordingShell shell;
     ScriptedMessages messages;
+    test::ScriptedUserDialogs dialogs;
     Program program{registry, shell, install.programPath(), install.programDir()};
-    ShellWindows windows{program};
+    ShellWindows windows{program, &dialogs};
 };
 
 TEST_F(MainWindowTest, ShowsTheStartPageWithTheEditionsConditions) {
@@ -168,6 +172,37 @@ TEST_F(MainWindowTest, LabResultsSetTheirTextAndShowTheResultPage) {
     EXPECT_EQ(page().GetDefine("LabErgebnis"), "Sehr schön!"_cp);
     main->XPageCommand("lab-");
     EXPECT_EQ(page().GetDefine("LabErgebnis"), "Leider daneben!");
+}
+
+TEST_F(MainWindowTest, TheStartLogsInAndTheWindowShowsTheUsersFiguresAndCharts) {
+    dialogs.wizard = {Credentials{"Ana", ""}};
+    windows.OpenAtStart(false);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(page().Bedingung().contains("login"));
+    TMain* main = windows.mainWindow();
+    program.userBase->RecordAnswer("Haus", true, 'e', 25, 1);
+    main->XPageCommand("stats");
+    const std::pair<const char*, const char*> codes[] = {{"user", "Ana"},
+                                                         {"perfa", "25"},
+                                                         {"nr", "1"},
+                                                         {"pe", "100"},
+                                                         {"zeit", "0 Stunden 0 Minuten"}};
+    for (const auto& [name, value] : codes) {
+        std::string code = name;
+        main->XPageSpecialCode(code);
+        EXPECT_EQ(code, value);
+    }
+    // The one record's score of 25 fills column 13 of 21 to the top.
+    QImage chart(210, 50, QImage::Format_RGB32);
+    main->XPagePictureRequest("absolut", chart);
+    EXPECT_EQ(chart.pixelColor(5, 5), QColor(0xFF, 0, 0));
+    EXPECT_EQ(chart.pixelColor(200, 5), QColor(0x33, 0x33, 0x33));
+    EXPECT_EQ(chart.pixelColor(135, 0), QColor(0xFF, 0xFF, 0xFF));
+
+    // The end logs the user out, writing the user file.
+    main->XPageCommand("end");
+    EXPECT_EQ(program.userBase, nullptr);
+    EXPECT_NE(readFile(install.programDir() + "Benutzer/Ana_S.qob").value_or(""), "");
 }
 
 TEST_F(MainWindowTest, EndShutsDownAndStoresTheBackdropColour) {

@@ -14,7 +14,8 @@ using namespace literals;
 class RecordingHost : public CommandPage,
                       public ShellCommandHost,
                       public AreaTrainingHost,
-                      public SoundCommandHost {
+                      public SoundCommandHost,
+                      public UserCommandHost {
 public:
     void processMessages() override { ++messagesProcessed; }
     void loadPage(const std::string& fileName) override { calls.push_back("load " + fileName); }
@@ -42,6 +43,12 @@ public:
         return !cancelTraining;
     }
     void endProgram() override { calls.push_back("end"); }
+    bool isLoggedIn() const override { return loggedIn; }
+    void computeStatistics() override { calls.push_back("stats"); }
+    void LoginProcedure() override { calls.push_back("login"); }
+    void NewUser() override { calls.push_back("new user"); }
+    void ChangeUser() override { calls.push_back("change user"); }
+    void ChangePassword() override { calls.push_back("change password"); }
 
     const MainWindowState* state = nullptr;
     std::vector<std::string> calls;
@@ -49,6 +56,7 @@ public:
     int messagesProcessed = 0;
     bool mediumFound = true;
     bool cancelTraining = false;
+    bool loggedIn = false;
 };
 
 class PageCommandsTest : public ::testing::Test {
@@ -62,7 +70,7 @@ protected:
 
     MainWindowState state;
     RecordingHost host;
-    TPageCommands handler{state, {host, host, host, host}};
+    TPageCommands handler{state, {host, host, host, host, host}};
 };
 
 using Calls = std::vector<std::string>;
@@ -80,7 +88,9 @@ TEST_F(PageCommandsTest, BlocksComposeTheTableInItsOrder) {
         {"bereich_egal", Exact}, {"sm", StartsWith},    {"klassisch", Exact},
         {"abgedreht", Exact},    {"abfrage", Exact},    {"go", Exact},
         {"www", Exact},          {"www.", StartsWith},  {"http://", StartsWith},
-        {"seekcd", Exact},       {"paths", Exact},      {"end", Exact},
+        {"seekcd", Exact},       {"paths", Exact},      {"chpw", Exact},
+        {"stats", Exact},        {"login", Exact},      {"newusr", Exact},
+        {"chusr", Exact},        {"end", Exact},
     };
     std::vector<std::pair<std::string_view, CommandMatch>> composed;
     for (const CommandRow& row : handler.table().rows())

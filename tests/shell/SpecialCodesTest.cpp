@@ -87,23 +87,26 @@ TEST(SpecialCodesTest, LearningTimeWordsFollowTheNumbers) {
 
 TEST(SpecialCodesTest, ZeitAddsTheRunningSessionToTheStoredTime) {
     const double hour = 1.0 / 24;
+    const double day = 46000; // a date-time
     UserFigures user;
-    user.loginTimeOfDay = 10 * hour;
+    user.loginTime = day + 10 * hour;
     SpecialCodeContext context;
     context.user = &user;
 
-    context.timeOfDay = 10 * hour; // just logged in, nothing stored
+    context.now = day + 10 * hour; // just logged in, nothing stored
     EXPECT_EQ(SpecialCodeValue("zeit", context), "0 Stunden 0 Minuten");
 
     user.storedLearningTime = 1 + 2 * hour;
-    context.timeOfDay = 11.5 * hour;
+    context.now = day + 11.5 * hour;
     EXPECT_EQ(SpecialCodeValue("zeit", context), "27 Stunden 30 Minuten");
 
-    // A session that began before midnight.
+    // A session that began before midnight, and a clock set back.
     user.storedLearningTime = 0;
-    user.loginTimeOfDay = 23 * hour;
-    context.timeOfDay = 1 * hour;
+    user.loginTime = day + 23 * hour;
+    context.now = day + 1 + 1 * hour;
     EXPECT_EQ(SpecialCodeValue("zeit", context), "2 Stunden 0 Minuten");
+    context.now = day;
+    EXPECT_EQ(SpecialCodeValue("zeit", context), "0 Stunden 0 Minuten");
 }
 
 } // namespace
