@@ -3,6 +3,7 @@
 #include "platform/AppMessage.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
+#include "platform/QtDialogButtons.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
 #include "shell/Program.h"
@@ -96,13 +97,12 @@ void TXPaths::createControls() {
     soundGrid->setRowStretch(row, 1);
     soundGrid->setColumnStretch(1, 1);
 
-    auto* buttons = new QDialogButtonBox(this);
-    btnOK = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    btnAbbrechen = buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    btnOK->setDefault(true);
+    const OkCancelButtons buttons = createOkCancelButtons(this);
+    btnOK = buttons.ok;
+    btnAbbrechen = buttons.cancel;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     resize(520, 300);
 
     connect(btnBenutzer, &QPushButton::clicked, this, [this] { btnBenutzerClick(); });

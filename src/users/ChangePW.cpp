@@ -1,5 +1,6 @@
 #include "users/ChangePW.h"
 
+#include "platform/QtDialogButtons.h"
 #include "platform/QtText.h"
 
 #include <QComboBox>
@@ -38,10 +39,9 @@ void TXChangePW::createControls() {
     nPassword = passwordField("Neues Passwort eingeben", this);
     nPassword2 = passwordField("Neues Passwort zur Bestätigung eingeben", this);
 
-    auto* buttons = new QDialogButtonBox(this);
-    btnOK = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    btnAbbrechen = buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    btnOK->setDefault(true);
+    const OkCancelButtons buttons = createOkCancelButtons(this);
+    btnOK = buttons.ok;
+    btnAbbrechen = buttons.cancel;
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -52,7 +52,7 @@ void TXChangePW::createControls() {
     fields->addRow(QString::fromUtf8("Bestätigung:"), nPassword2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     setMinimumWidth(320);
 }
 

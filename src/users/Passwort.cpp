@@ -1,5 +1,6 @@
 #include "users/Passwort.h"
 
+#include "platform/QtDialogButtons.h"
 #include "platform/QtText.h"
 
 #include <QComboBox>
@@ -36,10 +37,9 @@ void TXPasswort::createControls() {
     Password = new QLineEdit(this);
     Password->setEchoMode(QLineEdit::Password);
 
-    auto* buttons = new QDialogButtonBox(this);
-    btnOK = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    btnAbbrechen = buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    btnOK->setDefault(true);
+    const OkCancelButtons buttons = createOkCancelButtons(this);
+    btnOK = buttons.ok;
+    btnAbbrechen = buttons.cancel;
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -48,7 +48,7 @@ void TXPasswort::createControls() {
     fields->addRow(QStringLiteral("Passwort:"), Password);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     setMinimumWidth(300);
 }
 
