@@ -3,6 +3,7 @@
 
 #include "core/ProgramLocation.h"
 #include "platform/AppMessage.h"
+#include "platform/QtCollation.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessagePresenter.h"
 #include "platform/QtText.h"
@@ -56,6 +57,7 @@ int main(int argc, char* argv[]) {
     const qor::ScreenInfo screen = primaryScreen();
     if (!qor::StartUp(program, programArguments(), screen))
         return 1;
+    program.library->setCollation(qor::compareGerman);
     program.mainState.PendingCommand.clear();
     program.mainState.ReturnPage.clear();
 

@@ -14,6 +14,7 @@
 #include "sound/WaveDB.h"
 #include "users/ChartPicture.h"
 #include "users/XUserBase.h"
+#include "vocabulary/SaveQuestion.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -96,6 +97,11 @@ void TMain::FormCreate() {
     page_->SetCondition("login", users().IsLoggedIn());
     windows_.setDialogParent(this);
     page_->setFocus();
+
+    // Wrong choices of multiple-choice questions come from here when the
+    // library has too few.
+    if (!program.reserve)
+        program.reserve = std::make_unique<TRes>();
 
     MainWindowState& state = program.mainState;
     state.currentVerb = 0;
@@ -258,7 +264,12 @@ void TMain::showPaths() {
 }
 
 bool TMain::startAreaTraining() {
-    // Area training needs the vocabulary training, which is still to come.
+    Program& program = windows_.program();
+    if (!AskToSaveChanges(*program.library, program.config))
+        return false;
+    program.library->LoadRandomMix(program.config.VocabularyRoot + program.mainState.TrainingArea);
+    // The mix is loaded; the rounds and the superlearning that train it are
+    // still to come.
     page_->setXFile(pageFolder() + ComingSoonPage);
     return true;
 }

@@ -8,7 +8,8 @@
 #include "shell/MainWindowState.h"
 #include "sound/WaveBase.h"
 #include "users/XUserBase.h"
-#include "vocabulary/LastFiles.h"
+#include "vocabulary/Bibliothek.h"
+#include "vocabulary/ReserveList.h"
 
 #include <cstdint>
 #include <memory>
@@ -45,8 +46,10 @@ struct Program {
     ShellServices& shell;
     Configuration config;
 
-    // The recently used libraries; the vocabulary library will own them.
-    std::unique_ptr<TLastFiles> lastFiles;
+    // The one open vocabulary library, with the recently used files.
+    std::unique_ptr<TBibliothek> library;
+    // The built-in reserve of wrong choices, read when first needed.
+    std::unique_ptr<TRes> reserve;
     // The sound database, loaded at start and written back at the end.
     std::unique_ptr<TXWaveBase> waveBase;
     // The users; the one logged in is logged out at the end.

@@ -58,7 +58,7 @@ bool StartUp(Program& program, const std::vector<std::string>& arguments, const 
     Configuration& config = program.config;
     config.EditorMode = IsEditorArgument(arguments);
     Randomize();
-    program.lastFiles = std::make_unique<TLastFiles>(program.registry);
+    program.library = std::make_unique<TBibliothek>(std::make_unique<TLastFiles>(program.registry));
 
     if (!displayIsSufficient(screen))
         return false;
@@ -73,7 +73,7 @@ bool StartUp(Program& program, const std::vector<std::string>& arguments, const 
             MessageStyle::Stop);
         return false;
     }
-    program.lastFiles->Load();
+    program.library->LetzteDateien().Load();
 
     if (!fileExists(config.DictionaryFileSD) || !fileExists(config.DictionaryFileDS) ||
         !fileExists(config.WaveBaseFile))
@@ -82,6 +82,11 @@ bool StartUp(Program& program, const std::vector<std::string>& arguments, const 
     program.waveBase = std::make_unique<TXWaveBase>(config);
     program.waveBase->Load(config.WaveBaseFile);
     program.userBase = std::make_unique<TXUserBase>(config.UsersDirectory());
+    // The library reads the logged-in user's scores of its entries.
+    program.library->setScoreSource(
+        [&users = *program.userBase](std::string_view word, bool german, int wordClass) {
+            return users.IsLoggedIn() ? users.LookUpScore(word, german, wordClass) : std::nullopt;
+        });
 
     if (config.RegisterMode)
         createShortcuts(program);
@@ -100,7 +105,8 @@ void ShutDown(Program& program) {
         }
     };
     ProgramWindows* windows = program.windows;
-    step([&] { program.lastFiles.reset(); });
+    step([&] { program.library.reset(); });
+    step([&] { program.reserve.reset(); });
     step([&] {
         if (program.waveBase)
             program.waveBase->SaveIfChanged();

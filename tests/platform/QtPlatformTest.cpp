@@ -1,3 +1,4 @@
+#include "platform/QtCollation.h"
 #include "platform/QtMessagePresenter.h"
 #include "platform/QtText.h"
 #include "platform/Shell.h"
@@ -60,6 +61,14 @@ int presentAndPress(int style, const QString& press,
     });
     QtMessagePresenter presenter;
     return presenter.present("*qor spanisch", "Erste Zeile\r\nzweite\rdritte", style);
+}
+
+TEST(QtCollation, GermanOrderIgnoresCaseAndAccents) {
+    const std::vector<std::string> sorted = {"abeja", "Árbol"_cp,   "árbol"_cp,  "Ärger"_cp,
+                                             "banco", "Mädchen"_cp, "mañana"_cp, "Zug"};
+    for (std::size_t i = 1; i < sorted.size(); ++i)
+        EXPECT_LE(compareGerman(sorted[i - 1], sorted[i]), 0) << sorted[i];
+    EXPECT_EQ(compareGerman("Haus", "haus"), 0);
 }
 
 TEST(QtMessagePresenter, ShowsTheStyleAndReportsTheButton) {

@@ -16,6 +16,7 @@
 #include "sound/Recorder.h"
 #include "support/Installation.h"
 #include "support/ScriptedUserDialogs.h"
+#include "vocabulary/LibraryFile.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
@@ -203,6 +204,31 @@ TEST_F(MainWindowTest, TheStartLogsInAndTheWindowShowsTheUsersFiguresAndCharts) 
     main->XPageCommand("end");
     EXPECT_EQ(program.userBase, nullptr);
     EXPECT_NE(readFile(install.programDir() + "Benutzer/Ana_S.qob").value_or(""), "");
+}
+
+TEST_F(MainWindowTest, GoMixesTheAreaOnceTheChangedLibraryIsTakenCareOf) {
+    TVokabel hotel;
+    hotel.Vokabel = "habitación (f)"_cp;
+    hotel.Bedeutung[0] = "(das) Zimmer";
+    install.dir.file("Vokabeln (S)/Reisevokabular/Hotel.asc", WriteLibraryText({hotel, hotel}));
+    TMain* main = windows.ShowMainWindow();
+    TBibliothek& library = *program.library;
+    library.Add(hotel);
+
+    // Cancel keeps the library and ends the command list.
+    messages.answer(MessageResult::Cancel);
+    main->XPageCommand("reise,go,s3");
+    EXPECT_EQ(state().TrainingLevel, 0);
+    EXPECT_TRUE(library.Geaendert());
+    EXPECT_EQ(messages.shown().back().style, MessageStyle::YesNoCancel);
+
+    messages.answer(MessageResult::No);
+    main->XPageCommand("reise,go,s3");
+    EXPECT_EQ(state().TrainingLevel, 2);
+    EXPECT_EQ(library.Count(false), 2);
+    EXPECT_EQ(library.Zufallsordner(), install.programDir() + "Vokabeln (S)/Reisevokabular/");
+    EXPECT_FALSE(library.Geaendert());
+    EXPECT_EQ(page().XFile(), "kommt_bald.htx");
 }
 
 TEST_F(MainWindowTest, EndShutsDownAndStoresTheBackdropColour) {

@@ -58,7 +58,7 @@ TEST_F(ShutDownTest, StoresTheBackdropColourThenFreesTheBackdropAndEnds) {
     EXPECT_EQ(windows.steps,
               (std::vector<std::string>{"free recorder", "free backdrop", "terminate"}));
     EXPECT_EQ(program.waveBase, nullptr);
-    EXPECT_EQ(program.lastFiles, nullptr);
+    EXPECT_EQ(program.library, nullptr);
 }
 
 TEST_F(ShutDownTest, WithoutABackdropNoColourIsStored) {

@@ -131,9 +131,9 @@ TEST_F(StartUpTest, RecentFilesSurviveARunAndAFailedStart) {
     registry.writeString(RegistryKey::Files, "0", "/v/Familie.asc");
     registry.writeString(RegistryKey::Files, "1", "/v/Essen.asc");
     ASSERT_TRUE(start());
-    EXPECT_EQ(program.lastFiles->Item(0), "/v/Familie.asc");
-    EXPECT_EQ(program.lastFiles->Item(1), "/v/Essen.asc");
-    program.lastFiles->Add("/v/Reisen.asc");
+    EXPECT_EQ(program.library->Recent(0), "/v/Familie.asc");
+    EXPECT_EQ(program.library->Recent(1), "/v/Essen.asc");
+    program.library->AddRecent("/v/Reisen.asc");
     ShutDown(program);
     EXPECT_EQ(registry.readString(RegistryKey::Files, "0"), "/v/Reisen.asc");
     EXPECT_EQ(registry.readString(RegistryKey::Files, "2"), "/v/Essen.asc");
