@@ -1,8 +1,11 @@
 #include "vocabulary/LibraryFile.h"
 
 #include "platform/Text.h"
+#include "platform/Zlib.h"
+#include "vocabulary/ReserveList.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace qor {
 namespace {
@@ -99,6 +102,29 @@ TEST(LibraryFileTest, WritesWhatItReadsAndLeavesTheTrailingEmptyEntryOut) {
     EXPECT_EQ(WriteLibraryText(read.entries), text);
     read.entries.push_back({});
     EXPECT_EQ(WriteLibraryText(read.entries), text);
+}
+
+TEST(ReserveListTest, TakesTheFirst600EntriesAsTheyStand) {
+    std::string text;
+    for (int i = 0; i < 601; ++i)
+        text +=
+            lines({("w" + std::to_string(i)).c_str(), "m", "", "", "x", "", "0", "4", "-1", "3"});
+    const TRes list(deflateZlib(text));
+    ASSERT_EQ(list.Count(), 600);
+    EXPECT_EQ(list.Entries()[599].Vokabel, "w599");
+    EXPECT_TRUE(list.Entries()[0].KtxDazu[0]); // anything but "0"
+    EXPECT_TRUE(list.Entries()[0].Deutsch);
+    EXPECT_EQ(list.Entries()[0].Wortart, 4);
+
+    // The program's own list is full, in both directions and every class.
+    const TRes program;
+    ASSERT_EQ(program.Count(), 600);
+    std::set<std::pair<int, bool>> kinds;
+    for (const TVokabel& entry : program.Entries()) {
+        EXPECT_FALSE(entry.IsEmpty());
+        kinds.insert({entry.Wortart, entry.Deutsch});
+    }
+    EXPECT_EQ(kinds.size(), 12u);
 }
 
 } // namespace
