@@ -98,6 +98,10 @@ void TMain::FormCreate() {
     windows_.setDialogParent(this);
     page_->setFocus();
 
+    if (!program.settings)
+        program.settings = std::make_unique<TVocEinstellungen>();
+    if (!program.library->Einstellungen())
+        program.library->setEinstellungen(program.settings.get());
     // Wrong choices of multiple-choice questions come from here when the
     // library has too few.
     if (!program.reserve)
@@ -267,7 +271,10 @@ bool TMain::startAreaTraining() {
     Program& program = windows_.program();
     if (!AskToSaveChanges(*program.library, program.config))
         return false;
-    program.library->LoadRandomMix(program.config.VocabularyRoot + program.mainState.TrainingArea);
+    TBibliothek& library = *program.library;
+    library.LoadRandomMix(program.config.VocabularyRoot + program.mainState.TrainingArea);
+    program.settings->Preset(program.mainState.TrainingLevel);
+    program.settings->Bis = library.Count(false) - 1;
     // The mix is loaded; the rounds and the superlearning that train it are
     // still to come.
     page_->setXFile(pageFolder() + ComingSoonPage);

@@ -48,6 +48,8 @@ struct Program {
 
     // The one open vocabulary library, with the recently used files.
     std::unique_ptr<TBibliothek> library;
+    // How vocabulary is trained, made when the main window is first created.
+    std::unique_ptr<TVocEinstellungen> settings;
     // The built-in reserve of wrong choices, read when first needed.
     std::unique_ptr<TRes> reserve;
     // The sound database, loaded at start and written back at the end.

@@ -106,6 +106,7 @@ void ShutDown(Program& program) {
     };
     ProgramWindows* windows = program.windows;
     step([&] { program.library.reset(); });
+    step([&] { program.settings.reset(); });
     step([&] { program.reserve.reset(); });
     step([&] {
         if (program.waveBase)

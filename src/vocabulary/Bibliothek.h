@@ -12,6 +12,7 @@
 
 #include "platform/Random.h"
 #include "vocabulary/LastFiles.h"
+#include "vocabulary/VocEinstellungen.h"
 #include "vocabulary/Vokabel.h"
 
 #include <functional>
@@ -40,6 +41,9 @@ public:
     // How words compare when sorting; byte-wise ignoring case unless set.
     void setCollation(Collation collation) { collation_ = std::move(collation); }
     void setRandomSource(RandomSource random) { random_ = std::move(random); }
+    // The training settings, whose range a newly read library resets; not owned.
+    void setEinstellungen(TVocEinstellungen* settings) { einstellungen_ = settings; }
+    TVocEinstellungen* Einstellungen() const { return einstellungen_; }
 
     // -2 the entry before the current one, -3 the one after it.
     std::string Vokabel(int i) const;
@@ -137,6 +141,7 @@ private:
     ScoreSource scores_;
     Collation collation_;
     RandomSource random_ = Random;
+    TVocEinstellungen* einstellungen_ = nullptr;
 };
 
 // The word class names of the editor and the question pages ("Nomen" ...);

@@ -52,6 +52,8 @@ bool TBibliothek::finishReading(const std::string& path, bool complete) {
     if (!complete)
         AppMessage("Die Datei hat ein falsches Format oder ist beschädigt!"_cp, MessageStyle::Stop);
     dateiname_ = path;
+    if (einstellungen_)
+        einstellungen_->Bis = -1;
     LoadScores();
     ensureTrailingEmpty();
     geaendert_ = false;

@@ -223,11 +223,16 @@ TEST_F(MainWindowTest, GoMixesTheAreaOnceTheChangedLibraryIsTakenCareOf) {
     EXPECT_EQ(messages.shown().back().style, MessageStyle::YesNoCancel);
 
     messages.answer(MessageResult::No);
-    main->XPageCommand("reise,go,s3");
+    main->XPageCommand("reise,s3,go");
     EXPECT_EQ(state().TrainingLevel, 2);
     EXPECT_EQ(library.Count(false), 2);
     EXPECT_EQ(library.Zufallsordner(), install.programDir() + "Vokabeln (S)/Reisevokabular/");
     EXPECT_FALSE(library.Geaendert());
+    // The level's preset, over the whole mix.
+    EXPECT_EQ(program.settings->ProRunde, 12);
+    EXPECT_EQ(program.settings->NichtZuSchwer,
+              (std::array<bool, 5>{false, false, false, true, true}));
+    EXPECT_EQ(program.settings->Bis, 1);
     EXPECT_EQ(page().XFile(), "kommt_bald.htx");
 }
 
