@@ -1,15 +1,17 @@
 #include "platform/QtDialogButtons.h"
 
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
 
 namespace qor {
 
-OkCancelButtons createOkCancelButtons(QWidget* parent) {
-    auto* box = new QDialogButtonBox(parent);
+OkCancelButtons createOkCancelButtons(QDialog* dialog) {
+    auto* box = new QDialogButtonBox(dialog);
     QPushButton* ok = box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     QPushButton* cancel = box->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     return {box, ok, cancel};
 }
 

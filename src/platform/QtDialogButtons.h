@@ -1,10 +1,11 @@
 #pragma once
 // The buttons at the foot of the program's dialogs: "OK" (the default
-// button) and "Abbrechen", in the order the desktop puts them.
+// button) and "Abbrechen", in the order the desktop puts them. "Abbrechen"
+// rejects the dialog; what "OK" does is the dialog's own.
 
+class QDialog;
 class QDialogButtonBox;
 class QPushButton;
-class QWidget;
 
 namespace qor {
 
@@ -14,6 +15,6 @@ struct OkCancelButtons {
     QPushButton* cancel;
 };
 
-OkCancelButtons createOkCancelButtons(QWidget* parent);
+OkCancelButtons createOkCancelButtons(QDialog* dialog);
 
 } // namespace qor

@@ -112,7 +112,6 @@ void TXPaths::createControls() {
         btnOKClick();
         accept();
     });
-    connect(btnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 std::optional<std::string> TXPaths::browse(QLineEdit* field, const std::string& proposal,

@@ -43,7 +43,6 @@ void TXChangePW::createControls() {
     btnOK = buttons.ok;
     btnAbbrechen = buttons.cancel;
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Name:"), Name);

@@ -41,7 +41,6 @@ void TXPasswort::createControls() {
     btnOK = buttons.ok;
     btnAbbrechen = buttons.cancel;
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Name:"), Name);
