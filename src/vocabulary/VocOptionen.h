@@ -1,0 +1,162 @@
+#pragma once
+// "Einstellungen für den Vokabeltrainer": the window in which the user opens,
+// combines, orders and saves the vocabulary library and chooses what a
+// training asks - order, direction, range, round size, share of multiple
+// choice, difficulties, phrases, context and (for a logged-in user) the
+// score limit. The status line tells at every change how many entries the
+// settings leave active and whether that is enough to train.
+//
+// The window stands in place of the main window: when it is left ("home",
+// or closed by the window manager) it writes the settings to the store,
+// calls OnHome and deletes itself.
+
+#include "core/Configuration.h"
+#include "platform/Registry.h"
+#include "vocabulary/Bibliothek.h"
+#include "vocabulary/VocEinstellungen.h"
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSlider;
+class QStackedWidget;
+
+namespace qor {
+
+class TXListBox;
+class TXPage;
+class tXRadioGroup;
+
+struct VocOptionenContext {
+    TBibliothek& library;
+    TVocEinstellungen& settings;
+    Configuration& config;
+    Registry& registry;               // the settings store
+    std::function<bool()> isLoggedIn; // a user is logged in
+    std::string pageFolder;           // the program's page folder, holding "voc_opt1.htx"
+    std::function<void(QWidget* parent)> showRecordingSetup;
+    std::function<void(QWidget* parent)> showWaveBase;
+};
+
+class TVocOptionen : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TVocOptionen(VocOptionenContext context, QWidget* parent = nullptr);
+    ~TVocOptionen() override;
+
+    // Called when the window is left, after the settings were written; the
+    // window deletes itself afterwards.
+    std::function<void()> OnHome;
+
+    // Shows the library and every setting.
+    void Zeigen();
+    // Takes the range from its lists and shows how many entries are active.
+    void ShowAktiv();
+
+    // The controls, named as the window has always named them.
+    tXRadioGroup* cModus = nullptr;
+    tXRadioGroup* cRichtung = nullptr;
+    QComboBox* cVon = nullptr;
+    QComboBox* cBis = nullptr;
+    QSlider* TrackProRunde = nullptr;
+    QLabel* LProRunde = nullptr;
+    QSlider* TrackMultiple = nullptr;
+    QLabel* lMultiple = nullptr;
+    QLabel* lEintippen = nullptr;
+    std::array<QCheckBox*, 5> Schwer{};
+    QCheckBox* cRedewendungen = nullptr;
+    QCheckBox* cKontext = nullptr;
+    QSlider* TrackScore = nullptr;
+    QLabel* lMaxScore = nullptr;
+    QLabel* lScoreExpl = nullptr;
+    TXListBox* lbVokabeln = nullptr;
+    QLabel* lDatei = nullptr;
+    QLabel* lAnzahl = nullptr;
+    QLabel* lMeldung = nullptr;
+    QLabel* iStatus = nullptr;
+    QStackedWidget* Seiten = nullptr;
+    TXPage* pHilfe = nullptr;
+    QPushButton* bBenutzer = nullptr;
+    QPushButton* bAllgemein = nullptr;
+    QPushButton* bLaden = nullptr;
+    QPushButton* bDazuladen = nullptr;
+    QPushButton* bSpeichern = nullptr;
+    QPushButton* bNeu = nullptr;
+    QPushButton* bInfo = nullptr;
+    QPushButton* bHome = nullptr;
+    QMenu* mDatei = nullptr;
+
+    // The commands of the buttons and menus.
+    void Oeffnen();
+    void Hinzufuegen();
+    void Speichern();
+    void SpeichernUnter();
+    void Neu();
+    void LoadRecent(const std::string& path);
+    void Info();
+    void Sortieren();
+    void Mischen();
+    void DoppelteEntfernen();
+    void BenutzerFilter();
+    void setOnlineHelp(bool on);
+    void Home();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildContent(QWidget* central);
+    QWidget* buildLibraryColumn(QWidget* parent);
+    QWidget* buildGeneralPanel(QWidget* parent);
+    QWidget* buildOrderRow(QWidget* parent);
+    QWidget* buildSliderRows(QWidget* parent);
+    QWidget* buildFilterRows(QWidget* parent);
+    QWidget* buildUserPanel(QWidget* parent);
+    QWidget* buildStatusLine(QWidget* parent);
+    void buildMenus();
+    void connectSettings();
+    void applyLook();
+    // Sets a control's tool tip, shown while online help is on.
+    void tip(QWidget* widget, const std::string& text);
+
+    void showRoundSize();
+    void showRange();
+    void showSettings();
+    void rangeChosen();
+    void showMultipleChoice(int value);
+    void showScoreLimit(int value);
+    void updateRecentMenu();
+    // An .asc file from the open dialog; a new folder becomes the library folder.
+    std::optional<std::string> askLibrary();
+    bool loggedIn() const;
+
+    TBibliothek& library_;
+    TVocEinstellungen& settings_;
+    Configuration& config_;
+    Registry& registry_;
+    std::function<bool()> isLoggedIn_;
+    std::string pageFolder_;
+    std::function<void(QWidget*)> showRecordingSetup_;
+    std::function<void(QWidget*)> showWaveBase_;
+
+    // Set while the controls are filled, so that their signals change nothing.
+    bool showing_ = false;
+    bool left_ = false;
+    QAction* onlineHelp_ = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    std::vector<QAction*> recentActions_;
+    std::vector<std::pair<QWidget*, QString>> tips_;
+};
+
+} // namespace qor
