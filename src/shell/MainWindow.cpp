@@ -63,7 +63,8 @@ constexpr std::pair<std::string_view, Chart> ChartRequests[] = {
 TMain::TMain(ShellWindows& windows)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), windows_(windows),
       page_(new TXPage(this)), exercises_(std::make_unique<PageExercises>(*page_)),
-      commands_(windows.program().mainState, {*this, *this, *this, *this, windows.accounts()}) {
+      commands_(windows.program().mainState,
+                {*this, *this, *this, *this, windows.accounts(), *this}) {
     FormCreate();
 }
 
@@ -279,6 +280,11 @@ bool TMain::startAreaTraining() {
     // still to come.
     page_->setXFile(pageFolder() + ComingSoonPage);
     return true;
+}
+
+void TMain::goVocEin() {
+    windows_.program().mainState.ReturnPage.clear();
+    windows_.OpenOptionsWindow(pos());
 }
 
 void TMain::endProgram() {

@@ -21,7 +21,8 @@ class TMain : public QWidget,
               private CommandPage,
               private ShellCommandHost,
               private AreaTrainingHost,
-              private SoundCommandHost {
+              private SoundCommandHost,
+              private OptionsWindowHost {
     Q_OBJECT
 
 public:
@@ -69,6 +70,8 @@ private:
     // SoundCommandHost
     void showRecordingSetup() override;
     void showWaveBase() override;
+    // OptionsWindowHost
+    void goVocEin() override;
 
     void FormCreate();
     void placeOnScreen();

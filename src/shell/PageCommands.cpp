@@ -9,6 +9,7 @@ TPageCommands::TPageCommands(MainWindowState& state, const PageCommandHosts& hos
     // of functions the program does not have yet are listed in
     // docs/ARCHITECTURE.md with their place.
     table_.addBlock(labResultCommands(hosts.page));
+    table_.addBlock(optionsWindowCommands(hosts.optionsWindow));
     table_.addBlock(soundCommands(hosts.sound));
     table_.addBlock(areaTrainingCommands(state, hosts.page, hosts.areaTraining));
     table_.addBlock(webAndSettingsCommands(hosts.page, hosts.shell));

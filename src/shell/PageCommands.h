@@ -12,6 +12,7 @@
 #include "shell/ShellCommands.h"
 #include "sound/SoundCommands.h"
 #include "users/UserCommands.h"
+#include "vocabulary/OptionsWindowCommands.h"
 
 #include <string_view>
 
@@ -24,6 +25,7 @@ struct PageCommandHosts {
     AreaTrainingHost& areaTraining;
     SoundCommandHost& sound;
     UserCommandHost& users;
+    OptionsWindowHost& optionsWindow;
 };
 
 class TPageCommands {

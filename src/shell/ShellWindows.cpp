@@ -3,7 +3,10 @@
 #include "shell/Backdrop.h"
 #include "shell/MainWindow.h"
 #include "shell/StartUp.h"
+#include "sound/RecSetup.h"
 #include "sound/Recorder.h"
+#include "sound/WaveDB.h"
+#include "vocabulary/VocOptionen.h"
 
 #include <QApplication>
 
@@ -44,6 +47,42 @@ TMain* ShellWindows::ShowMainWindow() {
     if (!window->FormShow())
         return nullptr;
     return window;
+}
+
+TMain* ShellWindows::ShowMainWindowAt(QPoint position) {
+    TMain* window = main_ ? main_.data() : createMainWindow();
+    window->move(position);
+    return ShowMainWindow();
+}
+
+void ShellWindows::OpenOptionsWindow(QPoint position) {
+    Program& program = program_;
+    VocOptionenContext context{
+        *program.library,
+        *program.settings,
+        program.config,
+        program.registry,
+        [&program] { return program.userBase && program.userBase->IsLoggedIn(); },
+        program.config.PageRoot + "hqor/",
+        [&program](QWidget* parent) { TRecSetup(program.registry, parent).exec(); },
+        [&program](QWidget* parent) {
+            if (program.waveBase)
+                TWaveDB(*program.waveBase, program.config, parent).exec();
+        }};
+    auto* options = new TVocOptionen(context);
+    options->setAttribute(Qt::WA_DeleteOnClose);
+    options->move(position);
+    options->OnHome = [this, options] {
+        ShowMainWindowAt(options->pos());
+    };
+    options->show();
+    if (main_) {
+        // The main window gives way; its page may still be handling the
+        // click that brought the settings window.
+        main_->hide();
+        main_->deleteLater();
+        main_ = nullptr;
+    }
 }
 
 TBackdrop* ShellWindows::CreateBackdrop(bool showIt) {

@@ -46,6 +46,14 @@ public:
     // PendingCommand or shows ReturnPage or the start page. Null when the
     // start page is missing and the user gave up (the program then ends).
     TMain* ShowMainWindow();
+    // The same at a place on the screen, for a full window that gives way
+    // to the main window again.
+    TMain* ShowMainWindowAt(QPoint position);
+
+    // The training settings window in place of the main window, at the
+    // given place; the main window is released and comes back when the
+    // settings window is left.
+    void OpenOptionsWindow(QPoint position);
     TMain* mainWindow() const { return main_; }
 
     // The backdrop in the configured colour, shown when the screen is larger

@@ -15,7 +15,8 @@ class RecordingHost : public CommandPage,
                       public ShellCommandHost,
                       public AreaTrainingHost,
                       public SoundCommandHost,
-                      public UserCommandHost {
+                      public UserCommandHost,
+                      public OptionsWindowHost {
 public:
     void processMessages() override { ++messagesProcessed; }
     void loadPage(const std::string& fileName) override { calls.push_back("load " + fileName); }
@@ -49,6 +50,7 @@ public:
     void NewUser() override { calls.push_back("new user"); }
     void ChangeUser() override { calls.push_back("change user"); }
     void ChangePassword() override { calls.push_back("change password"); }
+    void goVocEin() override { calls.push_back("options window"); }
 
     const MainWindowState* state = nullptr;
     std::vector<std::string> calls;
@@ -70,7 +72,7 @@ protected:
 
     MainWindowState state;
     RecordingHost host;
-    TPageCommands handler{state, {host, host, host, host, host}};
+    TPageCommands handler{state, {host, host, host, host, host, host}};
 };
 
 using Calls = std::vector<std::string>;
@@ -80,17 +82,15 @@ using Calls = std::vector<std::string>;
 TEST_F(PageCommandsTest, BlocksComposeTheTableInItsOrder) {
     using enum CommandMatch;
     const std::vector<std::pair<std::string_view, CommandMatch>> expected = {
-        {"lab", PrefixAndPlus},  {"lab-", Exact},       {"recsetup", Exact},
-        {"wavebase", Exact},     {"s1", Exact},         {"s2", Exact},
-        {"s3", Exact},           {"s4", Exact},         {"gws", Exact},
-        {"aws", Exact},          {"reise", Exact},      {"oberstufe", Exact},
-        {"recht", Exact},        {"wirtschaft", Exact}, {"pool", Exact},
-        {"bereich_egal", Exact}, {"sm", StartsWith},    {"klassisch", Exact},
-        {"abgedreht", Exact},    {"abfrage", Exact},    {"go", Exact},
-        {"www", Exact},          {"www.", StartsWith},  {"http://", StartsWith},
-        {"seekcd", Exact},       {"paths", Exact},      {"chpw", Exact},
-        {"stats", Exact},        {"login", Exact},      {"newusr", Exact},
-        {"chusr", Exact},        {"end", Exact},
+        {"lab", PrefixAndPlus},  {"lab-", Exact},    {"vocein", Exact},     {"recsetup", Exact},
+        {"wavebase", Exact},     {"s1", Exact},      {"s2", Exact},         {"s3", Exact},
+        {"s4", Exact},           {"gws", Exact},     {"aws", Exact},        {"reise", Exact},
+        {"oberstufe", Exact},    {"recht", Exact},   {"wirtschaft", Exact}, {"pool", Exact},
+        {"bereich_egal", Exact}, {"sm", StartsWith}, {"klassisch", Exact},  {"abgedreht", Exact},
+        {"abfrage", Exact},      {"go", Exact},      {"www", Exact},        {"www.", StartsWith},
+        {"http://", StartsWith}, {"seekcd", Exact},  {"paths", Exact},      {"chpw", Exact},
+        {"stats", Exact},        {"login", Exact},   {"newusr", Exact},     {"chusr", Exact},
+        {"end", Exact},
     };
     std::vector<std::pair<std::string_view, CommandMatch>> composed;
     for (const CommandRow& row : handler.table().rows())

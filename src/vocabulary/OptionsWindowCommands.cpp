@@ -1,0 +1,13 @@
+#include "vocabulary/OptionsWindowCommands.h"
+
+namespace qor {
+
+CommandBlock optionsWindowCommands(OptionsWindowHost& host) {
+    // clang-format off
+    return {
+        {"vocein", CommandMatch::Exact, [&host](auto&, auto) { host.goVocEin(); }},
+    };
+    // clang-format on
+}
+
+} // namespace qor

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The vocabulary library in the real program: area training mixes a library
+# from the chosen area, and the training settings window, opened from the
+# vocabulary menu in place of the main window, counts it in its information
+# window; "home" brings the main window back.
+#
+#   library_work.sh PROGRAM LINK-POSITION-TOOL SCREEN-PROBE
+set -euo pipefail
+program=$(readlink -f "$1")
+link_position=$(readlink -f "$2")
+screen_probe=$(readlink -f "$3")
+source "$(dirname "$(readlink -f "$0")")/driver.sh"
+
+add_user Tester
+start_program SDL_AUDIODRIVER=dummy
+main_window=$window
+
+# Vokabeln, "Abfrage nach Bereichen", Grundwortschatz, level "Mittel".
+step() { # page, link target
+    local before
+    before=$(snapshot)
+    click_link "$@"
+    changed_from "$before" >/dev/null || fail "the link to $2 on $1 changed nothing"
+}
+step main.htx vokabeln.htx
+step vokabeln.htx "§[abfrage]v_bereich.htx"
+keep_shot areas
+step v_bereich.htx "§[gws,go]"
+step v_schwer.htx "§[s2,go]"
+
+# The settings window takes the main window's place.
+step kommt_bald.htx main.htx
+step main.htx vokabeln.htx
+click_link vokabeln.htx "§vocein"
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "Einstellungen für den Vokabeltrainer" >/dev/null 2>&1 && break
+    sleep 0.2
+done
+options=$(xdotool search --onlyvisible --name "Einstellungen für den Vokabeltrainer" | head -1)
+[[ -n "$options" ]] || fail "no settings window appeared"
+xdotool search --onlyvisible --pid "$pid" | grep -qx "$main_window" &&
+    fail "the main window stayed beside the settings window"
+window=$options
+settled >/dev/null
+keep_shot options
+
+# F6 shows what the mixed library holds.
+xdotool windowfocus --sync "$window" key F6
+for _ in $(seq 50); do
+    info=$(xdotool search --onlyvisible --name "Infos zur Bibliothek" | head -1) && [[ -n "$info" ]] && break
+    sleep 0.2
+done
+[[ -n "${info:-}" ]] || fail "F6 showed no library information"
+window=$info
+keep_shot library-info
+xdotool key Return # the modal window has the keyboard
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "Infos zur Bibliothek" >/dev/null 2>&1 || break
+    sleep 0.2
+done
+
+# "home" writes the settings and brings the main window back.
+xdotool windowfocus --sync "$options" key alt+x
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --pid "$pid" | grep -qx "$options" || break
+    sleep 0.2
+done
+wait_for_window 800x572
+settled >/dev/null
+keep_shot home
+grep -q '"MaxScore"=' "$config/registry.ini" || fail "leaving the settings window stored no settings"
+click_link main.htx "§end"
+expect_orderly_end
+echo "area mix, settings window, library information and the way home work"
