@@ -70,7 +70,6 @@ void ShellWindows::OpenOptionsWindow(QPoint position) {
                 TWaveDB(*program.waveBase, program.config, parent).exec();
         }};
     auto* options = new TVocOptionen(context);
-    options->setAttribute(Qt::WA_DeleteOnClose);
     options->move(position);
     options->OnHome = [this, options] {
         ShowMainWindowAt(options->pos());
