@@ -12,6 +12,7 @@
 #include "sound/RecSetup.h"
 #include "sound/Recorder.h"
 #include "sound/WaveDB.h"
+#include "sound/WordRecordings.h"
 #include "users/ChartPicture.h"
 #include "users/XUserBase.h"
 #include "vocabulary/SaveQuestion.h"
@@ -50,6 +51,22 @@ UserFigures figuresOf(const TXUserBase& users) {
     return figures;
 }
 
+// What the training needs of the program: the user base and the recordings.
+TrainingServices trainingServices(Program& program) {
+    TrainingServices services;
+    services.isLoggedIn = [&program] {
+        return program.userBase && program.userBase->IsLoggedIn();
+    };
+    services.recordAnswer = [&program](const std::string& word, bool german, char mode, int value,
+                                       int wordClass) {
+        program.userBase->RecordAnswer(word, german, mode, value, wordClass);
+    };
+    services.soundPath = [&program](const std::string& word) {
+        return program.waveBase ? FindWordRecording(*program.waveBase, word) : std::string();
+    };
+    return services;
+}
+
 // The picture requests of the statistics pages and the charts they draw.
 constexpr std::pair<std::string_view, Chart> ChartRequests[] = {
     {"absolut", AbsoluteChart},
@@ -64,11 +81,16 @@ TMain::TMain(ShellWindows& windows)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), windows_(windows),
       page_(new TXPage(this)), exercises_(std::make_unique<PageExercises>(*page_)),
       commands_(windows.program().mainState,
-                {*this, *this, *this, *this, windows.accounts(), *this}) {
+                {*this, *this, *this, *this, windows.accounts(), *this, *this}) {
     FormCreate();
 }
 
-TMain::~TMain() = default;
+TMain::~TMain() {
+    // The training lives on and asks its questions in the next main window.
+    Program& program = windows_.program();
+    if (program.training && program.training->page() == static_cast<CommandPage*>(this))
+        program.training->setPage(nullptr);
+}
 
 void TMain::FormCreate() {
     setWindowTitle("qor spanisch");
@@ -107,6 +129,10 @@ void TMain::FormCreate() {
     // library has too few.
     if (!program.reserve)
         program.reserve = std::make_unique<TRes>();
+    if (!program.training)
+        program.training = std::make_unique<VocabularyTraining>(
+            *program.library, *program.settings, program.reserve.get(), trainingServices(program));
+    program.training->setPage(this);
 
     MainWindowState& state = program.mainState;
     state.currentVerb = 0;
@@ -276,10 +302,30 @@ bool TMain::startAreaTraining() {
     library.LoadRandomMix(program.config.VocabularyRoot + program.mainState.TrainingArea);
     program.settings->Preset(program.mainState.TrainingLevel);
     program.settings->Bis = library.Count(false) - 1;
-    // The mix is loaded; the rounds and the superlearning that train it are
-    // still to come.
+    if (program.mainState.TrainingMode == 100) {
+        goAbfrage();
+        return true;
+    }
+    // The superlearning that presents the mix is still to come.
     page_->setXFile(pageFolder() + ComingSoonPage);
     return true;
+}
+
+VocabularyTraining& TMain::training() {
+    return *windows_.program().training;
+}
+
+void TMain::goAbfrage() {
+    Program& program = windows_.program();
+    VocabularyTraining& rounds = *program.training;
+    if (!rounds.PreCheck()) {
+        goVocEin();
+        return;
+    }
+    rounds.Start();
+    if (program.userBase && program.userBase->IsLoggedIn())
+        program.library->LoadScores();
+    rounds.NextQuestion(true, program.settings->ProRunde);
 }
 
 void TMain::goVocEin() {

@@ -22,7 +22,8 @@ class TMain : public QWidget,
               private ShellCommandHost,
               private AreaTrainingHost,
               private SoundCommandHost,
-              private OptionsWindowHost {
+              private OptionsWindowHost,
+              private TrainingHost {
     Q_OBJECT
 
 public:
@@ -72,6 +73,9 @@ private:
     void showWaveBase() override;
     // OptionsWindowHost
     void goVocEin() override;
+    // TrainingHost
+    VocabularyTraining& training() override;
+    void goAbfrage() override;
 
     void FormCreate();
     void placeOnScreen();

@@ -11,7 +11,9 @@ TPageCommands::TPageCommands(MainWindowState& state, const PageCommandHosts& hos
     table_.addBlock(labResultCommands(hosts.page));
     table_.addBlock(optionsWindowCommands(hosts.optionsWindow));
     table_.addBlock(soundCommands(hosts.sound));
+    table_.addBlock(trainingRoundCommands(hosts.training));
     table_.addBlock(areaTrainingCommands(state, hosts.page, hosts.areaTraining));
+    table_.addBlock(trainingStartCommands(hosts.training));
     table_.addBlock(webAndSettingsCommands(hosts.page, hosts.shell));
     table_.addBlock(userCommands(hosts.users, hosts.page));
     table_.addBlock(endCommands(hosts.shell));

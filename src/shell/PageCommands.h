@@ -13,6 +13,7 @@
 #include "sound/SoundCommands.h"
 #include "users/UserCommands.h"
 #include "vocabulary/OptionsWindowCommands.h"
+#include "vocabulary/TrainingCommands.h"
 
 #include <string_view>
 
@@ -26,6 +27,7 @@ struct PageCommandHosts {
     SoundCommandHost& sound;
     UserCommandHost& users;
     OptionsWindowHost& optionsWindow;
+    TrainingHost& training;
 };
 
 class TPageCommands {

@@ -10,6 +10,7 @@
 #include "users/XUserBase.h"
 #include "vocabulary/Bibliothek.h"
 #include "vocabulary/ReserveList.h"
+#include "vocabulary/VocabularyTraining.h"
 
 #include <cstdint>
 #include <memory>
@@ -52,6 +53,9 @@ struct Program {
     std::unique_ptr<TVocEinstellungen> settings;
     // The built-in reserve of wrong choices, read when first needed.
     std::unique_ptr<TRes> reserve;
+    // The training of the library: its slots and counters outlive the main
+    // window, which asks its questions.
+    std::unique_ptr<VocabularyTraining> training;
     // The sound database, loaded at start and written back at the end.
     std::unique_ptr<TXWaveBase> waveBase;
     // The users; the one logged in is logged out at the end.

@@ -105,6 +105,7 @@ void ShutDown(Program& program) {
         }
     };
     ProgramWindows* windows = program.windows;
+    step([&] { program.training.reset(); });
     step([&] { program.library.reset(); });
     step([&] { program.settings.reset(); });
     step([&] { program.reserve.reset(); });

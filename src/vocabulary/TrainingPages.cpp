@@ -50,10 +50,12 @@ std::string VocabularyTraining::wordWithSound(const std::string& word) const {
 }
 
 void VocabularyTraining::showCounters(int asked) {
-    page_.setPageDefine("Zähler"_cp, std::to_string(asked + 1) + " / " + std::to_string(n_));
+    page_->setPageDefine("Zähler"_cp, std::to_string(asked + 1) + " / " + std::to_string(n_));
 }
 
 void VocabularyTraining::NextQuestion(bool fresh, int size) {
+    if (!page_)
+        return;
     if (size > 0)
         n_ = size;
     if (fresh) {
@@ -67,7 +69,7 @@ void VocabularyTraining::NextQuestion(bool fresh, int size) {
         n_ = activeCount();
     }
     showCounters(fragen_);
-    page_.setPageDefine(
+    page_->setPageDefine(
         "Prozent", antworten_ == 0 ? "0%" : std::to_string(richtige_ * 100 / antworten_) + "%");
     kontextsatz_.clear();
     const TVocAufgabe& task = slot(slot_);
@@ -78,9 +80,9 @@ void VocabularyTraining::NextQuestion(bool fresh, int size) {
 }
 
 void VocabularyTraining::askChoice(const TVocAufgabe& task) {
-    page_.setPageDefine("Aufgabe", wordWithSound(task.Frage.Vokabel));
+    page_->setPageDefine("Aufgabe", wordWithSound(task.Frage.Vokabel));
     if (task.Frage.Wortart < WordClass::Count)
-        page_.setPageDefine("Wortart", WordClassName(task.Frage.Wortart));
+        page_->setPageDefine("Wortart", WordClassName(task.Frage.Wortart));
     std::array<std::string, 6> links;
     for (std::size_t i = 0; i < links.size(); ++i) {
         const std::string& meaning = task.Auswahl[i].Bedeutung[0];
@@ -94,8 +96,8 @@ void VocabularyTraining::askChoice(const TVocAufgabe& task) {
         std::swap(links[static_cast<std::size_t>(a)], links[static_cast<std::size_t>(b)]);
     }
     for (std::size_t i = 0; i < links.size(); ++i)
-        page_.setPageDefine("MCH" + std::to_string(i), links[i]);
-    page_.loadPage("va_mch.htx");
+        page_->setPageDefine("MCH" + std::to_string(i), links[i]);
+    page_->loadPage("va_mch.htx");
 }
 
 void VocabularyTraining::askTyped(const TVocAufgabe& task) {
@@ -104,12 +106,12 @@ void VocabularyTraining::askTyped(const TVocAufgabe& task) {
     SolutionList solutions;
     ExpandMeanings(task.Frage.Bedeutung[0], solutions);
     ExpandMeanings(task.Frage.Bedeutung[1], solutions);
-    page_.setPageDefine("Aufgabe", wordWithSound(task.Frage.Vokabel));
+    page_->setPageDefine("Aufgabe", wordWithSound(task.Frage.Vokabel));
     if (task.Frage.Wortart < WordClass::Count)
-        page_.setPageDefine("Wortart", WordClassName(task.Frage.Wortart));
-    page_.setPageDefine("lsg", joined(solutions));
-    page_.setPageDefine("help", solutions.empty() ? "" : MaskWithDots(solutions.front()));
-    page_.loadPage("va_ein.htx");
+        page_->setPageDefine("Wortart", WordClassName(task.Frage.Wortart));
+    page_->setPageDefine("lsg", joined(solutions));
+    page_->setPageDefine("help", solutions.empty() ? "" : MaskWithDots(solutions.front()));
+    page_->loadPage("va_ein.htx");
 }
 
 bool VocabularyTraining::askContext(const TVocAufgabe& task) {
@@ -132,16 +134,18 @@ bool VocabularyTraining::askContext(const TVocAufgabe& task) {
     const std::string before = sentence.substr(0, span.open);
     const std::string after = sentence.substr(span.close + 1);
     kontextsatz_ = before + "<u>" + gap + "</u>" + after;
-    page_.setPageDefine("lsg", joined(solutions));
-    page_.setPageDefine("Aufgabe", before + "<a gap lsg=\"" + joined(solutions) + "\" help=\"" +
-                                       MaskWithDots(first0) + "\" tip=\"" + tip +
-                                       "\" reaction=\"vokabel\">" + first0 + "</a>" + after);
-    page_.setPageDefine("Wortart", tip);
-    page_.loadPage("va_kontext.htx");
+    page_->setPageDefine("lsg", joined(solutions));
+    page_->setPageDefine("Aufgabe", before + "<a gap lsg=\"" + joined(solutions) + "\" help=\"" +
+                                        MaskWithDots(first0) + "\" tip=\"" + tip +
+                                        "\" reaction=\"vokabel\">" + first0 + "</a>" + after);
+    page_->setPageDefine("Wortart", tip);
+    page_->loadPage("va_kontext.htx");
     return true;
 }
 
 void VocabularyTraining::Answer(const std::string& text) {
+    if (!page_)
+        return;
     ++antworten_;
     ++rundeAntworten_;
     const bool right = text.ends_with('+');
@@ -160,18 +164,18 @@ void VocabularyTraining::Answer(const std::string& text) {
     } else {
         ++task.Fehler;
     }
-    page_.setPageDefine("Aufgabe", "");
+    page_->setPageDefine("Aufgabe", "");
     showCounters(fragen_);
-    page_.setPageDefine("Prozent", std::to_string(richtige_ * 100 / (fragen_ + 1)) + "%");
-    page_.setPageDefine("Richtig", answerLine(task.Frage));
-    page_.setPageDefine("Kontext", kontextsatz_);
+    page_->setPageDefine("Prozent", std::to_string(richtige_ * 100 / (fragen_ + 1)) + "%");
+    page_->setPageDefine("Richtig", answerLine(task.Frage));
+    page_->setPageDefine("Kontext", kontextsatz_);
     if ((!right || typed) && text.size() >= 3) {
         const int chosen = MatchChoice(text.substr(1, text.size() - 3), task.Auswahl);
         if (chosen >= 0)
-            page_.setPageDefine("Falsch",
-                                answerLine(task.Auswahl[static_cast<std::size_t>(chosen)]));
+            page_->setPageDefine("Falsch",
+                                 answerLine(task.Auswahl[static_cast<std::size_t>(chosen)]));
     }
-    page_.loadPage(right ? "va_richtig.htx" : typed ? "va_falsch1.htx" : "va_falsch2.htx");
+    page_->loadPage(right ? "va_richtig.htx" : typed ? "va_falsch1.htx" : "va_falsch2.htx");
     letzteAntwort_ = text;
 }
 
@@ -214,6 +218,8 @@ std::string VocabularyTraining::answerLine(const TVokabel& entry) const {
 }
 
 void VocabularyTraining::Evaluate(int kind) {
+    if (!page_)
+        return;
     const int total = antworten_ == 0 ? 0 : richtige_ * 100 / antworten_;
     int round = total;
     std::string text1, text2, text3;
@@ -227,7 +233,7 @@ void VocabularyTraining::Evaluate(int kind) {
     case 0:
         round = rundeAntworten_ == 0 ? 0 : rundeRichtig_ * 100 / rundeAntworten_;
         text3 = "<a href=\"-\" >Zurück</a>";
-        page_.setPageCondition("insgesamt", false);
+        page_->setPageCondition("insgesamt", false);
         break;
     case 1:
         round = q == 0 ? 0 : (q - w) * 100 / q;
@@ -249,24 +255,24 @@ void VocabularyTraining::Evaluate(int kind) {
         text3 = "<a href=\"vokabeln.htx\" >Zurück</a>";
         break;
     }
-    page_.setPageCondition("insgesamt", true);
+    page_->setPageCondition("insgesamt", true);
     if (kind == 1 && services_.isLoggedIn && services_.isLoggedIn()) {
         library_.LoadScores();
         if (!PreCheck())
             text3 = "Keine Vokabeln mehr übrig!"_cp;
     }
-    page_.setPageDefine("runde", std::to_string(round));
-    page_.setPageDefine("insgesamt", std::to_string(total));
-    page_.setPageDefine("text1", text1);
-    page_.setPageDefine("text2", text2);
-    page_.setPageDefine("text3", text3);
-    page_.setPageDefine(
+    page_->setPageDefine("runde", std::to_string(round));
+    page_->setPageDefine("insgesamt", std::to_string(total));
+    page_->setPageDefine("text1", text1);
+    page_->setPageDefine("text2", text2);
+    page_->setPageDefine("text3", text3);
+    page_->setPageDefine(
         "balken-runde",
         round <= 0 ? "" : "<box coords=50,170," + std::to_string(3 * round) + ",20 color=balken>");
-    page_.setPageDefine(
+    page_->setPageDefine(
         "balken-insgesamt",
         total <= 0 ? "" : "<box coords=418,170," + std::to_string(3 * total) + ",20 color=balken>");
-    page_.loadPage("v_auswertung.htx");
+    page_->loadPage("v_auswertung.htx");
 }
 
 } // namespace qor

@@ -22,10 +22,8 @@ bool clash(const TVokabel& candidate, const TVokabel& other) {
 } // namespace
 
 VocabularyTraining::VocabularyTraining(TBibliothek& library, TVocEinstellungen& settings,
-                                       const TRes* reserve, CommandPage& page,
-                                       TrainingServices services)
-    : library_(library), settings_(settings), reserve_(reserve), page_(page),
-      services_(std::move(services)) {}
+                                       const TRes* reserve, TrainingServices services)
+    : library_(library), settings_(settings), reserve_(reserve), services_(std::move(services)) {}
 
 bool VocabularyTraining::active(const TVokabel& entry) const {
     return IsActive(entry, settings_, services_.isLoggedIn && services_.isLoggedIn());

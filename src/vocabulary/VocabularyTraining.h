@@ -42,7 +42,12 @@ public:
     static constexpr int Slots = 200;
 
     VocabularyTraining(TBibliothek& library, TVocEinstellungen& settings, const TRes* reserve,
-                       CommandPage& page, TrainingServices services);
+                       TrainingServices services);
+
+    // The page the questions go to: the main window's, which comes and goes
+    // while the training lives on. Nothing is shown without one.
+    void setPage(CommandPage* page) { page_ = page; }
+    CommandPage* page() const { return page_; }
 
     // Whether a training may start; tells the user why not.
     bool PreCheck();
@@ -82,7 +87,7 @@ private:
     TBibliothek& library_;
     TVocEinstellungen& settings_;
     const TRes* reserve_;
-    CommandPage& page_;
+    CommandPage* page_ = nullptr;
     TrainingServices services_;
 
     std::array<TVocAufgabe, Slots> slots_{};

@@ -17,7 +17,9 @@
 #include "support/Installation.h"
 #include "support/ScriptedUserDialogs.h"
 #include "vocabulary/LibraryFile.h"
+#include "vocabulary/VocOptionen.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
@@ -161,9 +163,48 @@ TEST_F(MainWindowTest, GoOnTheAreaPageInTestModeShowsTheDifficultyPage) {
     page().setXFile("v_bereich.htx");
     main->XPageCommand("abfrage,gws,go");
     EXPECT_EQ(page().XFile(), "v_schwer.htx");
-    // Starting the training itself is still to come.
+    // An area without libraries gives nothing to ask: the settings window
+    // takes the main window's place, and leaving it brings a new one back.
     main->XPageCommand("s1,go");
-    EXPECT_EQ(page().XFile(), "kommt_bald.htx");
+    EXPECT_EQ(messages.texts().back(),
+              "Noch keine Bibliothek geladen! Was soll ich abfragen?\?\?!");
+    EXPECT_EQ(windows.mainWindow(), nullptr);
+    TVocOptionen* options = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<TVocOptionen*>(widget); found && found->isVisible())
+            options = found;
+    ASSERT_NE(options, nullptr);
+    options->close();
+    ASSERT_NE(windows.mainWindow(), nullptr);
+    EXPECT_EQ(page().XFile(), "main.htx");
+}
+
+TEST_F(MainWindowTest, ATrainingAsksTheMixAndHandsTheAnswersToTheUser) {
+    TVokabel hotel;
+    hotel.Vokabel = "habitación (f)"_cp;
+    hotel.Bedeutung[0] = "(das) Zimmer";
+    hotel.Schwierigkeit = 3;
+    std::vector<TVokabel> entries(12, hotel);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        entries[i].Bedeutung[0] += " " + std::to_string(i);
+    install.dir.file("Vokabeln (S)/Reisevokabular/Hotel.asc", WriteLibraryText(entries));
+    install.dir.file("hqor/va_ein.htx", deflateZlib("<TITLE>Eintippen</TITLE>$[Aufgabe]"));
+    install.dir.file("hqor/va_mch.htx", deflateZlib("<TITLE>Auswahl</TITLE>$[MCH0]"));
+    install.dir.file("hqor/va_richtig.htx", deflateZlib("<TITLE>Richtig</TITLE>$[Richtig]"));
+    install.dir.file("hqor/va_falsch1.htx", deflateZlib("<TITLE>Falsch</TITLE>$[Richtig]"));
+    install.dir.file("hqor/va_falsch2.htx", deflateZlib("<TITLE>Falsch</TITLE>$[Richtig]"));
+    dialogs.wizard = {Credentials{"Ana", ""}};
+    windows.OpenAtStart(false);
+    QCoreApplication::processEvents();
+    TMain* main = windows.mainWindow();
+    main->XPageCommand("abfrage,reise,s3,go");
+    const std::string shown = page().XFile();
+    EXPECT_TRUE(shown == "va_ein.htx" || shown == "va_mch.htx") << shown;
+    main->XPageCommand("vokabel#1+");
+    EXPECT_EQ(page().XFile(), "va_richtig.htx");
+    EXPECT_EQ(program.userBase->Records().size(), 1u);
+    main->XPageCommand("vokabelweiter");
+    EXPECT_NE(page().XFile(), "va_richtig.htx");
 }
 
 TEST_F(MainWindowTest, LabResultsSetTheirTextAndShowTheResultPage) {

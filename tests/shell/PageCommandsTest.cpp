@@ -16,7 +16,8 @@ class RecordingHost : public CommandPage,
                       public AreaTrainingHost,
                       public SoundCommandHost,
                       public UserCommandHost,
-                      public OptionsWindowHost {
+                      public OptionsWindowHost,
+                      public TrainingHost {
 public:
     void processMessages() override { ++messagesProcessed; }
     void loadPage(const std::string& fileName) override { calls.push_back("load " + fileName); }
@@ -51,6 +52,8 @@ public:
     void ChangeUser() override { calls.push_back("change user"); }
     void ChangePassword() override { calls.push_back("change password"); }
     void goVocEin() override { calls.push_back("options window"); }
+    VocabularyTraining& training() override { return *rounds; }
+    void goAbfrage() override { calls.push_back("training"); }
 
     const MainWindowState* state = nullptr;
     std::vector<std::string> calls;
@@ -59,6 +62,7 @@ public:
     bool mediumFound = true;
     bool cancelTraining = false;
     bool loggedIn = false;
+    VocabularyTraining* rounds = nullptr;
 };
 
 class PageCommandsTest : public ::testing::Test {
@@ -72,7 +76,7 @@ protected:
 
     MainWindowState state;
     RecordingHost host;
-    TPageCommands handler{state, {host, host, host, host, host, host}};
+    TPageCommands handler{state, {host, host, host, host, host, host, host}};
 };
 
 using Calls = std::vector<std::string>;
@@ -82,14 +86,43 @@ using Calls = std::vector<std::string>;
 TEST_F(PageCommandsTest, BlocksComposeTheTableInItsOrder) {
     using enum CommandMatch;
     const std::vector<std::pair<std::string_view, CommandMatch>> expected = {
-        {"lab", PrefixAndPlus},  {"lab-", Exact},    {"vocein", Exact},     {"recsetup", Exact},
-        {"wavebase", Exact},     {"s1", Exact},      {"s2", Exact},         {"s3", Exact},
-        {"s4", Exact},           {"gws", Exact},     {"aws", Exact},        {"reise", Exact},
-        {"oberstufe", Exact},    {"recht", Exact},   {"wirtschaft", Exact}, {"pool", Exact},
-        {"bereich_egal", Exact}, {"sm", StartsWith}, {"klassisch", Exact},  {"abgedreht", Exact},
-        {"abfrage", Exact},      {"go", Exact},      {"www", Exact},        {"www.", StartsWith},
-        {"http://", StartsWith}, {"seekcd", Exact},  {"paths", Exact},      {"chpw", Exact},
-        {"stats", Exact},        {"login", Exact},   {"newusr", Exact},     {"chusr", Exact},
+        {"lab", PrefixAndPlus},
+        {"lab-", Exact},
+        {"vocein", Exact},
+        {"recsetup", Exact},
+        {"wavebase", Exact},
+        {"vocaus", Exact},
+        {"vokabelweiter", Exact},
+        {"vcontinue", Exact},
+        {"vokabel", Prefix},
+        {"s1", Exact},
+        {"s2", Exact},
+        {"s3", Exact},
+        {"s4", Exact},
+        {"gws", Exact},
+        {"aws", Exact},
+        {"reise", Exact},
+        {"oberstufe", Exact},
+        {"recht", Exact},
+        {"wirtschaft", Exact},
+        {"pool", Exact},
+        {"bereich_egal", Exact},
+        {"sm", StartsWith},
+        {"klassisch", Exact},
+        {"abgedreht", Exact},
+        {"abfrage", Exact},
+        {"go", Exact},
+        {"vabfrage", Exact},
+        {"www", Exact},
+        {"www.", StartsWith},
+        {"http://", StartsWith},
+        {"seekcd", Exact},
+        {"paths", Exact},
+        {"chpw", Exact},
+        {"stats", Exact},
+        {"login", Exact},
+        {"newusr", Exact},
+        {"chusr", Exact},
         {"end", Exact},
     };
     std::vector<std::pair<std::string_view, CommandMatch>> composed;

@@ -56,7 +56,9 @@ protected:
         services.random = [this](int range) {
             return static_cast<int>(next++ % range);
         };
-        return VocabularyTraining(library, settings, nullptr, page, services);
+        VocabularyTraining t(library, settings, nullptr, services);
+        t.setPage(&page);
+        return t;
     }
     void settingsFor(int modus, int perRound, int multipleChoice) {
         settings.ReadSettings(registry);
