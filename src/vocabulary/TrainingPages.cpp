@@ -232,7 +232,7 @@ void VocabularyTraining::Evaluate(int kind) {
     switch (kind) {
     case 0:
         round = rundeAntworten_ == 0 ? 0 : rundeRichtig_ * 100 / rundeAntworten_;
-        text3 = "<a href=\"-\" >Zurück</a>";
+        text3 = "<a href=\"-\" >Zurück</a>"_cp;
         page_->setPageCondition("insgesamt", false);
         break;
     case 1:
@@ -252,7 +252,7 @@ void VocabularyTraining::Evaluate(int kind) {
         text1 = "Congratulations!";
         text2 = "Der Abschnitt enthielt " + std::to_string(activeCount()) + " Vokabeln. " +
                 "Dafür wurden "_cp + std::to_string(fragen_) + " Versuche benötigt."_cp;
-        text3 = "<a href=\"vokabeln.htx\" >Zurück</a>";
+        text3 = "<a href=\"vokabeln.htx\" >Zurück</a>"_cp;
         break;
     }
     page_->setPageCondition("insgesamt", true);

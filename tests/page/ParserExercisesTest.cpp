@@ -90,7 +90,7 @@ TEST(ParserExercises, MultipleChoiceTakesTheBodyColoursByDefault) {
 
 TEST(ParserExercises, TypingFieldsTakeDefinitions) {
     PageModel model;
-    model.SetDefine("loesung", "la casa;casa");
+    model.SetDefine("loesung", "la casa; casa");
     model.SetDefine("hilfe", "l_ c___");
     model.Parse("<EDIT COORDS=\"10,20,150,24\" LSG=\"$loesung\" HELP=\"$hilfe\" TIP=\"Tipp\" "
                 "REACTION=\"haus\" COLOR=#ffff00 NOBORDER>"

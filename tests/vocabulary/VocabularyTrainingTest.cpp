@@ -171,6 +171,7 @@ TEST_F(VocabularyTrainingTest, ChoicesContextsAndTheEvaluation) {
     EXPECT_EQ(page.defines["runde"], "0");
     EXPECT_EQ(page.defines["balken-runde"], "");
     EXPECT_EQ(page.defines["balken-insgesamt"], "");
+    EXPECT_EQ(page.defines["text3"], "<a href=\"-\" >Zurück</a>"_cp);
 
     ASSERT_TRUE(t.PreCheck());
     t.Start();

@@ -5,6 +5,7 @@
 #include "page/model/Attributes.h"
 #include "page/model/PageMessages.h"
 #include "page/model/PageParser.h"
+#include "platform/Text.h"
 
 #include <utility>
 
@@ -15,6 +16,16 @@ namespace {
 std::vector<std::string> nonEmptyPieces(std::string_view text, std::string_view separator) {
     std::vector<std::string> pieces = SplitText(text, separator);
     std::erase(pieces, std::string());
+    return pieces;
+}
+
+// The solutions of a typing field; the blank of a "; " separator is no part
+// of the next one (nobody could type a leading blank).
+std::vector<std::string> solutionPieces(std::string_view text) {
+    std::vector<std::string> pieces;
+    for (const std::string& piece : SplitText(text, ";"))
+        if (const std::string_view trimmed = TrimBlanks(piece); !trimmed.empty())
+            pieces.emplace_back(trimmed);
     return pieces;
 }
 
@@ -182,7 +193,7 @@ const AttributeRule<PageParser::EditTag> PageParser::EditTag::attributes[] = {
      }},
     {"LSG",
      [](EditTag& t, TParser& p) {
-         t.field.solutions = nonEmptyPieces(t.self.definitionReference(ReadQuotedValue(p)), ";");
+         t.field.solutions = solutionPieces(t.self.definitionReference(ReadQuotedValue(p)));
      }},
     {"HELP",
      [](EditTag& t, TParser& p) {
