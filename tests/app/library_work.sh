@@ -15,7 +15,8 @@ add_user Tester
 start_program SDL_AUDIODRIVER=dummy
 main_window=$window
 
-# Vokabeln, "Abfrage nach Bereichen", Grundwortschatz, level "Mittel".
+# Vokabeln, "Abfrage nach Bereichen", Grundwortschatz, level "Mittel":
+# the training of the mix begins.
 step() { # page, link target
     local before
     before=$(snapshot)
@@ -28,9 +29,8 @@ keep_shot areas
 step v_bereich.htx "§[gws,go]"
 step v_schwer.htx "§[s2,go]"
 
-# The settings window takes the main window's place.
-step kommt_bald.htx main.htx
-step main.htx vokabeln.htx
+# Back to the menu; the settings window takes the main window's place.
+step va_ein.htx vokabeln.htx
 click_link vokabeln.htx "§vocein"
 for _ in $(seq 50); do
     xdotool search --onlyvisible --name "Einstellungen für den Vokabeltrainer" >/dev/null 2>&1 && break

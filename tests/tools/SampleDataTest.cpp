@@ -302,23 +302,39 @@ TEST(SampleDataTest, EditorSchemeHasEveryKeyWithAValidValue) {
 }
 
 TEST(SampleDataTest, PagesConvertAndUseOnlyDefinedStyles) {
-    const std::string styles = convertSourceText(readSource("hqor/stile.htx"), "stile.htx");
+    // The styles a page text defines ("ID=NAME>") and the pages it includes.
+    const auto definedIn = [](const std::string& text) {
+        std::set<std::string> names;
+        const std::regex definition("ID=([A-Z]+)>");
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), definition);
+             it != std::sregex_iterator(); ++it)
+            names.insert((*it)[1]);
+        return names;
+    };
+    const auto pageText = [](const std::string& name) {
+        return convertSourceText(readSource("hqor/" + name), name);
+    };
+    const std::set<std::string> runTimeStyles = definedIn(pageText("stile.htx"));
     const std::vector<std::string> required = {"NORMAL", "KOMMENTAR", "VOK", "BED",
                                                "ZEIT",   "IRR",       "REG"};
-    std::set<std::string> defined;
-    const std::regex definition("ID=([A-Z]+)>");
-    for (auto it = std::sregex_iterator(styles.begin(), styles.end(), definition);
-         it != std::sregex_iterator(); ++it) {
-        defined.insert((*it)[1]);
-    }
     // The run-time styles must be there; the pages may define more of their own.
-    EXPECT_THAT(std::vector<std::string>(defined.begin(), defined.end()),
+    EXPECT_THAT(std::vector<std::string>(runTimeStyles.begin(), runTimeStyles.end()),
                 ::testing::IsSupersetOf(required));
 
     for (const DirectoryEntry& entry : listDirectory(kDataDir + "hqor/")) {
         if (entry.isDirectory || extractFileExt(entry.name) != ".htx")
             continue;
-        const std::string page = convertSourceText(readSource("hqor/" + entry.name), entry.name);
+        const std::string page = pageText(entry.name);
+        // Fragments are included by pages that have the run-time styles.
+        std::set<std::string> defined = runTimeStyles;
+        std::vector<std::string> texts = {page};
+        for (std::size_t i = 0; i < texts.size() && i < 8; ++i) {
+            defined.merge(definedIn(texts[i]));
+            const std::regex include("<INCLUDE HREF=\"([^\"]+)\">");
+            for (auto it = std::sregex_iterator(texts[i].begin(), texts[i].end(), include);
+                 it != std::sregex_iterator(); ++it)
+                texts.push_back(pageText((*it)[1].str()));
+        }
         const std::regex applied("<\\+([A-Za-z]+)>");
         for (auto it = std::sregex_iterator(page.begin(), page.end(), applied);
              it != std::sregex_iterator(); ++it) {
