@@ -68,10 +68,14 @@ void ShellWindows::OpenOptionsWindow(QPoint position) {
         [&program](QWidget* parent) {
             if (program.waveBase)
                 TWaveDB(*program.waveBase, program.config, parent).exec();
+        },
+        [&program] {
+            return program.training && program.training->PreCheck();
         }};
     auto* options = new TVocOptionen(context);
     options->move(position);
     options->OnHome = [this, options] {
+        program_.mainState.PendingCommand = options->PendingCommand();
         ShowMainWindowAt(options->pos());
     };
     options->show();

@@ -47,7 +47,8 @@ TVocOptionen::TVocOptionen(VocOptionenContext context, QWidget* parent)
       config_(context.config), registry_(context.registry),
       isLoggedIn_(std::move(context.isLoggedIn)), pageFolder_(std::move(context.pageFolder)),
       showRecordingSetup_(std::move(context.showRecordingSetup)),
-      showWaveBase_(std::move(context.showWaveBase)) {
+      showWaveBase_(std::move(context.showWaveBase)),
+      trainingPreCheck_(std::move(context.trainingPreCheck)) {
     setWindowTitle(toQString("qor spanisch - Einstellungen für den Vokabeltrainer"_cp));
     setFixedSize(800, 572);
     applyLook();
@@ -231,6 +232,13 @@ void TVocOptionen::BenutzerFilter() {
 }
 
 void TVocOptionen::Home() {
+    close();
+}
+
+void TVocOptionen::Abfragen() {
+    if (!trainingPreCheck_ || !trainingPreCheck_())
+        return;
+    pendingCommand_ = "vabfrage";
     close();
 }
 

@@ -47,6 +47,9 @@ struct VocOptionenContext {
     std::string pageFolder;           // the program's page folder, holding "voc_opt1.htx"
     std::function<void(QWidget* parent)> showRecordingSetup;
     std::function<void(QWidget* parent)> showWaveBase;
+    // Whether a training can start with the library and the settings; tells
+    // the user why not.
+    std::function<bool()> trainingPreCheck;
 };
 
 class TVocOptionen : public QMainWindow {
@@ -95,6 +98,7 @@ public:
     QPushButton* bNeu = nullptr;
     QPushButton* bInfo = nullptr;
     QPushButton* bHome = nullptr;
+    QPushButton* bAbfragen = nullptr;
     QMenu* mDatei = nullptr;
 
     // The commands of the buttons and menus.
@@ -111,6 +115,11 @@ public:
     void BenutzerFilter();
     void setOnlineHelp(bool on);
     void Home();
+    // Leaves the window for a training, when one can start.
+    void Abfragen();
+    // What the main window is to run when it comes back ("vabfrage" after
+    // "abfragen"; empty after "home").
+    const std::string& PendingCommand() const { return pendingCommand_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -149,10 +158,12 @@ private:
     std::string pageFolder_;
     std::function<void(QWidget*)> showRecordingSetup_;
     std::function<void(QWidget*)> showWaveBase_;
+    std::function<bool()> trainingPreCheck_;
 
     // Set while the controls are filled, so that their signals change nothing.
     bool showing_ = false;
     bool left_ = false;
+    std::string pendingCommand_;
     QAction* onlineHelp_ = nullptr;
     QAction* recentSeparator_ = nullptr;
     std::vector<QAction*> recentActions_;

@@ -51,6 +51,7 @@ void TVocOptionen::buildMenus() {
     addCommand(mDatei, "&Info", QKeySequence(Qt::Key_F6), [this] { Info(); });
     mDatei->addSeparator();
     recentSeparator_ = mDatei->addSeparator();
+    addCommand(mDatei, "&Abfrage", QKeySequence(), [this] { Abfragen(); });
     addCommand(mDatei, "&Home", QKeySequence(Qt::ALT | Qt::Key_X), [this] { Home(); });
     updateRecentMenu();
 

@@ -57,9 +57,20 @@ struct OptionsWindow {
         settings.MaxScore = 100;
     }
 
+    bool trainable = false; // what the training's start check answers
+
     TVocOptionen& open() {
-        window = std::make_unique<TVocOptionen>(VocOptionenContext{
-            library, settings, config, registry, [this] { return user; }, pageFolder, {}, {}});
+        window = std::make_unique<TVocOptionen>(VocOptionenContext{library,
+                                                                   settings,
+                                                                   config,
+                                                                   registry,
+                                                                   [this] { return user; },
+                                                                   pageFolder,
+                                                                   {},
+                                                                   {},
+                                                                   [this] {
+                                                                       return trainable;
+                                                                   }});
         return *window;
     }
 };
@@ -284,8 +295,13 @@ TEST(VocOptionenTest, UserFiltersNeedALoginAndHomeWritesTheSettings) {
                        : std::vector<std::string>{
                              "Die Erfolgsanalyse erfordert eine Anmeldung als Benutzer!"});
         choose(window.cModus, 1);
-        window.bHome->click();
+        // "abfragen" stays while no training can start, and leaves for one.
+        window.bAbfragen->click();
+        EXPECT_EQ(homes, 0);
+        fixture.trainable = true;
+        window.bAbfragen->click();
         EXPECT_EQ(homes, 1);
+        EXPECT_EQ(window.PendingCommand(), "vabfrage");
         EXPECT_EQ(fixture.registry.readString(TVocEinstellungen::Key, "Modus"), "zurück"_cp);
     }
 }
