@@ -73,16 +73,20 @@ void VocabularyTraining::Start() {
         fillOrdered(s);
 }
 
+void VocabularyTraining::ask(int s, const TVokabel& entry) {
+    TVocAufgabe& task = slot(s);
+    task.Frage = entry;
+    task.Auswahl[0] = entry;
+    task.Fehler = 0;
+    chooseWrong(task);
+}
+
 void VocabularyTraining::fillOrdered(int s) {
     for (; pos_ != ende_ + schritt_; pos_ += schritt_) {
         const TVokabel* entry = library_.Entry(pos_);
         if (!entry || !active(*entry))
             continue;
-        TVocAufgabe& task = slot(s);
-        task.Frage = *entry;
-        task.Auswahl[0] = *entry;
-        task.Fehler = 0;
-        chooseWrong(task);
+        ask(s, *entry);
         pos_ += schritt_;
         return;
     }
@@ -105,17 +109,15 @@ void VocabularyTraining::fillRandom(int s) {
         }
         return false;
     };
-    for (int tries = 1;; ++tries) {
+    // A range without an active entry (the start check keeps it away) must
+    // not keep the drawing going for ever.
+    for (int tries = 1; tries <= 100 * range; ++tries) {
         const TVokabel* entry = library_.Entry(settings_.Von + random(range));
         if (!entry || !active(*entry))
             continue;
         if (tries < 4 * range && conflicts(*entry, tries))
             continue;
-        TVocAufgabe& task = slot(s);
-        task.Frage = *entry;
-        task.Auswahl[0] = *entry;
-        task.Fehler = 0;
-        chooseWrong(task);
+        ask(s, *entry);
         return;
     }
 }

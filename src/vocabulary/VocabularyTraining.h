@@ -73,6 +73,8 @@ private:
     TVocAufgabe& slot(int i) { return slots_[static_cast<std::size_t>(i)]; }
     int activeCount();
     bool active(const TVokabel& entry) const;
+    // Puts the entry into slot s with its wrong choices.
+    void ask(int s, const TVokabel& entry);
     void fillOrdered(int s);
     void fillRandom(int s);
     void chooseWrong(TVocAufgabe& task);
