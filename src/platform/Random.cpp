@@ -1,6 +1,7 @@
 #include "platform/Random.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <random>
 
 namespace qor {
@@ -21,6 +22,16 @@ int Random(int range) {
 }
 
 void Randomize() {
+    // A fixed seed from the environment makes a whole run repeatable, so
+    // that the end-to-end tests know the questions the program will ask.
+    if (const char* seed = std::getenv("QOR_RANDOM_SEED")) {
+        char* end = nullptr;
+        const unsigned long number = std::strtoul(seed, &end, 10);
+        if (*seed != '\0' && *end == '\0') {
+            RandSeed(static_cast<std::uint32_t>(number));
+            return;
+        }
+    }
     const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
     generator().seed(static_cast<std::uint32_t>(ticks));
 }

@@ -10,7 +10,7 @@ namespace qor {
 // A uniformly distributed integer in 0 .. range - 1 (0 for range <= 0).
 int Random(int range);
 
-void Randomize();                  // seed from the clock
+void Randomize();                  // seed from $QOR_RANDOM_SEED, else the clock
 void RandSeed(std::uint32_t seed); // seed with a fixed number
 
 // A source of numbers in 0 .. range - 1, given to what must be repeatable
