@@ -152,6 +152,7 @@ private:
     DictionaryEntry* entryAt(int index);
     const DictionaryEntry* entryAt(int index) const;
     int compare(std::string_view a, std::string_view b) const;
+    void quickSort(int left, int right);
     std::string soundLink(std::string_view text) const;
     void setCurrent(int index) { current_[direction_] = index; }
     void changed();

@@ -25,7 +25,7 @@ std::string messageOf(const z_stream& stream, int code) {
 
 } // namespace
 
-InflateResult inflateZlib(std::string_view packed) {
+InflateResult inflateZlib(std::string_view packed, std::size_t maxSize) {
     InflateResult result;
     z_stream stream{};
     int code = inflateInit(&stream);
@@ -47,8 +47,14 @@ InflateResult inflateZlib(std::string_view packed) {
         stream.next_out = buffer.data();
         stream.avail_out = static_cast<uInt>(buffer.size());
         code = inflate(&stream, Z_NO_FLUSH);
-        result.data.append(reinterpret_cast<const char*>(buffer.data()),
-                           buffer.size() - stream.avail_out);
+        const std::size_t produced = buffer.size() - stream.avail_out;
+        if (produced > maxSize - result.data.size()) {
+            result.data.append(reinterpret_cast<const char*>(buffer.data()),
+                               maxSize - result.data.size());
+            result.error = "inflated data too large";
+            break;
+        }
+        result.data.append(reinterpret_cast<const char*>(buffer.data()), produced);
         if (code == Z_STREAM_END) {
             result.ok = true;
             break;

@@ -2,7 +2,7 @@
 
 #include "core/Configuration.h"
 #include "platform/AppMessage.h"
-#include "platform/FileDialogs.h"
+#include "platform/DataFileSave.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 
@@ -24,12 +24,6 @@ std::string withoutParentheses(std::string_view text) {
         if (c != '(' && c != ')')
             result.push_back(c);
     return result;
-}
-
-// The database is always written packed; a name that would be read back as
-// plain text gets the packed extension, so the saved file loads again.
-std::string packedFileName(const std::string& name) {
-    return isPackedWaveBaseName(name) ? name : name + ".qor";
 }
 
 } // namespace
@@ -69,37 +63,25 @@ void TXWaveBase::SaveIfChanged() {
         return;
     Sort();
 
-    std::string fileName = loadedFile_.empty() ? loadedFile_ : packedFileName(loadedFile_);
-    for (;;) {
-        savedFile_.clear();
-        if (!fileName.empty() && saveTo(fileName)) {
-            loadedFile_ = savedFile_ = fileName;
-            modified_ = false;
-            AppMessage("Die Datenbank für die Sprachaufnahmen wurde erfolgreich gespeichert."_cp);
-            return;
-        }
-        if (AppMessage("Die Datenbank für die Sprachaufnahmen konnte nicht gespeichert werden. "
-                       "\nSoll sie an einem anderen Ort gespeichert werden?\n\nAchtung: Bei Nein "
-                       "gehen alle Veränderungen verloren."_cp,
-                       MessageStyle::YesNo) != MessageResult::Yes)
-            return;
-        const std::optional<std::string> chosen = askSaveFileName(
-            {"Datenbank für die Sprachaufnahmen speichern"_cp, extractFileDir(fileName),
-             extractFileName(fileName), "QOR Datenbank (*.qor)"});
-        if (!chosen)
-            return;
-        fileName = packedFileName(*chosen);
-    }
+    savedFile_.clear();
+    const std::optional<std::string> saved = saveWithDialogue(
+        loadedFile_.empty() ? loadedFile_ : packedDataFileName(loadedFile_),
+        [this](const std::string& path) { return saveTo(path); },
+        {.failedQuestion = "Die Datenbank für die Sprachaufnahmen konnte nicht gespeichert "
+                           "werden. \nSoll sie an einem anderen Ort gespeichert werden?\n\n"
+                           "Achtung: Bei Nein gehen alle Veränderungen verloren."_cp,
+         .dialogTitle = "Datenbank für die Sprachaufnahmen speichern"_cp,
+         .dialogFilter = "QOR Datenbank (*.qor)"});
+    if (!saved)
+        return;
+    loadedFile_ = savedFile_ = *saved;
+    modified_ = false;
+    AppMessage("Die Datenbank für die Sprachaufnahmen wurde erfolgreich gespeichert."_cp);
 }
 
 bool TXWaveBase::saveTo(const std::string& path) {
-    if (loadedFileDamaged_ && path == loadedFile_) {
-        // What could not be read is still in the old file: keep it.
-        const std::optional<std::string> original = readFile(path);
-        if (original && !writeFileAtomic(path + ".bak", *original))
-            return false;
-    }
-    if (!writeFileAtomic(path, packWaveBase(entries_)))
+    // What a damaged file held beyond its readable part is kept beside it.
+    if (!writeKeepingOld(path, packWaveBase(entries_), loadedFileDamaged_ && path == loadedFile_))
         return false;
     if (path == loadedFile_)
         loadedFileDamaged_ = false;
