@@ -44,9 +44,10 @@ void TXDatabase::RemoveDuplicates() {
         ++kept;
     }
     const std::size_t removed = read - kept;
-    entries.erase(std::move(entries.begin() + static_cast<std::ptrdiff_t>(read), entries.end(),
-                            entries.begin() + static_cast<std::ptrdiff_t>(kept)),
-                  entries.end());
+    if (removed > 0)
+        entries.erase(std::move(entries.begin() + static_cast<std::ptrdiff_t>(read), entries.end(),
+                                entries.begin() + static_cast<std::ptrdiff_t>(kept)),
+                      entries.end());
     if (removed > 0)
         modified_[direction_] = true;
     if (Current() >= Count())

@@ -19,8 +19,10 @@ int TXDatabase::FindInsertPosition(std::string_view word, int wordClass) const {
         ++index;
     if (wordClass == -1 || compare(entries[index].Vokabel, word) != 0)
         return index;
-    for (int next = index; next < Count() && entries[next].Vokabel == word; ++next)
-        if (entries[next].Wortart == wordClass)
+    // Entries equal but for case may lie in any order among each other after
+    // sorting: all of them are looked at for the exact word of that class.
+    for (int next = index; next < Count() && compare(entries[next].Vokabel, word) == 0; ++next)
+        if (entries[next].Vokabel == word && entries[next].Wortart == wordClass)
             return next;
     return index;
 }

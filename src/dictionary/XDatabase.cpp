@@ -127,7 +127,8 @@ void TXDatabase::SetMeaning(std::string_view meaning, int index) {
 
 void TXDatabase::SetClass(int wordClass, int index) {
     if (DictionaryEntry* entry = entryAt(index)) {
-        entry->Wortart = wordClass;
+        // As on every add: only 1..6 are classes, and only those can be saved.
+        entry->Wortart = wordClass >= 1 && wordClass <= 6 ? wordClass : 1;
         changed();
     }
 }
