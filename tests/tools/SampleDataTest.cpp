@@ -3,8 +3,11 @@
 // dictionary or a style a page forgets to define would only show up later,
 // as a damaged-file message or a failed look-up.
 
+#include "dictionary/MeaningCheck.h"
 #include "platform/FileSystem.h"
+#include "platform/QtCollation.h"
 #include "platform/Text.h"
+#include "platform/Zlib.h"
 #include "qor-pack/DataFile.h"
 #include "qor-pack/TextConversion.h"
 
@@ -273,6 +276,46 @@ TEST(SampleDataTest, DictionariesHoldEveryLibraryEntryInBothDirections) {
                 }
             }
         }
+    }
+}
+
+// The dictionary as the build made it, from our entries alone or merged into
+// FreeDict's: the look-up walks it in compareGerman's order, every meaning
+// passes the dictionary's format check, and every entry of ours is there as
+// we wrote it (the libraries rely on them).
+TEST(SampleDataTest, BuiltDictionaryIsSortedAndHoldsOurEntries) {
+    const std::string_view fromFreeDict = QOR_DICTIONARIES_FROM_FREEDICT;
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> built;
+    const auto meanings = [&built](const std::string& name, const std::string& word,
+                                   const std::string& wordClass) {
+        return built[{name, word, wordClass}];
+    };
+    for (const std::string name : {"s_d", "d_s"}) {
+        const std::optional<std::string> packed = readFile(QOR_SAMPLE_DIR "/" + name + ".qor");
+        ASSERT_TRUE(packed) << name << ".qor is made by the target sample_installation";
+        const InflateResult content = inflateZlib(*packed);
+        ASSERT_TRUE(content.ok) << name;
+        const std::vector<std::string> strings = splitDataFileContent(content.data, name);
+        ASSERT_EQ(strings.size() % 3, 0u) << name;
+        for (std::size_t i = 0; i < strings.size(); i += 3) {
+            built[{name, strings[i], strings[i + 1]}] = strings[i + 2];
+            EXPECT_EQ(checkMeaning(strings[i + 2]), MeaningProblem::None) << strings[i + 2];
+            EXPECT_TRUE(i == 0 || compareGerman(strings[i - 3], strings[i]) <= 0) << strings[i];
+        }
+        for (const DictionaryEntry& ours : dictionary("dictionary/" + name + ".txt"))
+            EXPECT_EQ(meanings(name, ours.word, ours.wordClass), ours.meanings) << ours.word;
+        if (fromFreeDict.find(name) != std::string_view::npos) {
+            EXPECT_GT(strings.size() / 3, 10000u) << name;
+        }
+    }
+    EXPECT_THAT(meaningPieces(meanings("s_d", "casa (f)", "1")), Contains("(das) Haus"));
+    EXPECT_THAT(meaningPieces(meanings("d_s", "Haus", "1")), Contains("casa (f)"));
+    if (fromFreeDict.find("s_d") != std::string_view::npos) {
+        EXPECT_EQ(meanings("s_d", "abadesa (f)", "1"), "(die) \xC4"
+                                                       "btissin");
+    }
+    if (fromFreeDict.find("d_s") != std::string_view::npos) {
+        EXPECT_EQ(meanings("d_s", "Wellensittich", "1"), "periquito");
     }
 }
 

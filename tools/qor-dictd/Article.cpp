@@ -65,33 +65,34 @@ std::string_view withoutSenseNumbers(std::string_view text) {
 // Headwords named before their pronunciations ("abatido, abatida /.../ /.../")
 // are one headword each when every one is a single word with its own
 // pronunciation; otherwise the comma belongs to one headword ("tagaus, tagein").
+// Either way they share the labels and the grammar given for them.
 void addHeadwords(std::vector<ParsedTerm>& pending, std::vector<Term>& headwords) {
     std::size_t pronunciations = 0;
-    std::vector<Term> words;
+    std::vector<std::string> names;
+    Term shared;
     for (ParsedTerm& parsed : pending) {
         pronunciations += parsed.pronunciations;
+        shared.labels.insert(shared.labels.end(), parsed.term.labels.begin(),
+                             parsed.term.labels.end());
+        shared.grammar = parsed.term.grammar;
         // "jota, (letra)" and "pero, ." name only "jota" and "pero".
         if (hasWordCharacter(parsed.term.text) && !isParenthesized(parsed.term.text))
-            words.push_back(std::move(parsed.term));
+            names.push_back(std::move(parsed.term.text));
     }
-    const Grammar grammar = pending.empty() ? Grammar{} : pending.back().term.grammar;
     pending.clear();
     const bool separate =
-        pronunciations == words.size() && std::ranges::none_of(words, [](const Term& word) {
-            return word.text.find(' ') != std::string::npos;
+        pronunciations == names.size() && std::ranges::none_of(names, [](const std::string& name) {
+            return name.find(' ') != std::string::npos;
         });
-    if (words.size() > 1 && !separate) {
-        for (std::size_t i = 1; i < words.size(); ++i) {
-            words.front().text += ", " + words[i].text;
-            words.front().labels.insert(words.front().labels.end(), words[i].labels.begin(),
-                                        words[i].labels.end());
-        }
-        words.resize(1);
+    if (names.size() > 1 && !separate) {
+        for (std::size_t i = 1; i < names.size(); ++i)
+            names.front() += ", " + names[i];
+        names.resize(1);
     }
-    for (Term& word : words) {
-        if (word.grammar.empty())
-            word.grammar = grammar;
-        headwords.push_back(std::move(word));
+    for (std::string& name : names) {
+        Term headword = shared;
+        headword.text = std::move(name);
+        headwords.push_back(std::move(headword));
     }
 }
 

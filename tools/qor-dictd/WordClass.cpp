@@ -44,6 +44,9 @@ constexpr PartOfSpeech kPartsOfSpeech[] = {
     {"det", kKleinesWort},
 };
 
+// "-sen" in "lesen" is no verb of its own; "essen" is.
+constexpr std::size_t kShortestVerb = 4;
+
 // The punctuation around the words of a phrase ("¿Qué hora es?").
 constexpr std::string_view kPunctuation = " !?.,;:\"'\xA1\xBF";
 
@@ -113,16 +116,29 @@ bool WordClassGuess::isVerb(std::string_view lowerWord) const {
            verbs_.contains(std::string(lowerWord.substr(0, lowerWord.size() - 2)));
 }
 
+// A Spanish phrase with a verb starts with it ("escribir a máquina"), a
+// German one ends with it, often a compound ("die Hosen herunterlassen").
+bool WordClassGuess::hasVerb(const std::vector<std::string>& lowerWords) const {
+    if (std::ranges::any_of(lowerWords, [this](const std::string& w) { return isVerb(w); }))
+        return true;
+    if (lowerWords.empty())
+        return false;
+    if (spanish_)
+        return looksLikeSpanishInfinitive(lowerWords.front());
+    const std::string_view last = lowerWords.back();
+    for (std::size_t prefix = 1; prefix + kShortestVerb <= last.size(); ++prefix) {
+        if (verbs_.contains(std::string(last.substr(prefix))))
+            return true;
+    }
+    return false;
+}
+
 int WordClassGuess::operator()(std::string_view word,
                                const std::vector<std::string>& otherForms) const {
     const bool phrase =
         word.find(' ') != std::string_view::npos || word.ends_with('!') || word.ends_with('?');
-    if (phrase) {
-        const std::vector<std::string> words = lowerWords(word);
-        const bool withVerb =
-            std::ranges::any_of(words, [this](const std::string& w) { return isVerb(w); });
-        return withVerb ? kRedewendungMitVerb : kRedewendungOhneVerb;
-    }
+    if (phrase)
+        return hasVerb(lowerWords(word)) ? kRedewendungMitVerb : kRedewendungOhneVerb;
     if (isCapitalised(word))
         return kNomen;
     if (spanish_ && looksLikeSpanishInfinitive(lowerCase(word)))

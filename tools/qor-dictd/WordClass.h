@@ -41,6 +41,7 @@ public:
 
 private:
     bool isVerb(std::string_view lowerWord) const;
+    bool hasVerb(const std::vector<std::string>& lowerWords) const;
 
     bool spanish_;
     std::set<std::string> verbs_;
