@@ -39,7 +39,8 @@ bool readRecords(std::string_view content, const DictionaryRecordSink& sink) {
             return false;
         sink.add(fields[0], fields[1], fields[2]);
     }
-    return true;
+    // A last byte left over is a string of its own only when it is a terminator.
+    return pos >= content.size() || content[pos] == '\0';
 }
 
 // The next line from pos (without its CR LF or LF); pos moves past it.

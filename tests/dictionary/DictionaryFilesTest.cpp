@@ -89,6 +89,7 @@ TEST_F(DictionaryFilesTest, ADamagedFileIsReportedAndKeptBeforeItIsSavedOver) {
         {"unterminated.qor",
          deflateZlib(content + records({"casa", "1"}) + "Haus"),
          {"año", "¿qué?", "dar una vuelta"}},
+        {"leftover.qor", deflateZlib(content + "x"), {"año", "¿qué?", "dar una vuelta"}},
         {"huge.qor", deflateZlib(std::string((64 << 20) + 1, 'a')), {}},
     };
     for (const Case& c : cases) {

@@ -1,0 +1,94 @@
+// Any bytes as a dictionary file, packed or plain: it must read without
+// harm; what a packed file yields must pack and read back the same; and the
+// dictionary built from it must search, look up, check, sort and show
+// results without harm.
+
+#include "FuzzCheck.h"
+#include "core/CommandPage.h"
+#include "dictionary/DictionaryFormat.h"
+#include "dictionary/XDatabase.h"
+#include "platform/Zlib.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+using namespace qor;
+
+namespace {
+
+struct NoPage : CommandPage {
+    void loadPage(const std::string&) override {}
+    std::string currentPageFile() const override { return {}; }
+    void reloadPage() override {}
+    void setPageDefine(const std::string&, const std::string&) override {}
+    void setPageCondition(const std::string&, bool) override {}
+};
+
+DictionaryRecordSink sinkInto(TXDatabase& db) {
+    return {[](std::size_t) {},
+            [&db](std::string_view word, std::string_view wordClass, std::string_view meaning) {
+                db.AddEntry(word, wordClass, meaning);
+            }};
+}
+
+bool sameEntries(const std::vector<DictionaryEntry>& a, const std::vector<DictionaryEntry>& b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].Vokabel != b[i].Vokabel || a[i].Bedeutung != b[i].Bedeutung ||
+            a[i].Wortart != b[i].Wortart)
+            return false;
+    return true;
+}
+
+void exercise(TXDatabase& db, std::string_view bytes) {
+    const std::string text(bytes.substr(0, 12));
+    NoPage page;
+    db.PageSearch(page, text, bytes.size() % 2 == 0);
+    QOR_FUZZ_CHECK(db.ResultCount() <= TXDatabase::MaxResultsBothDirections);
+    db.ShowSearchResults(page, static_cast<int>(bytes.size() % 30) - 1);
+    db.Search(text, {.WholeWord = true, .German = true, .BothDirections = false});
+    if (db.Count() == 0)
+        return;
+    const DictionaryEntry first = db.Entries(0).front();
+    db.GoToWord(first.Vokabel, first.Wortart);
+    QOR_FUZZ_CHECK(db.Current() >= 0 && db.Current() < db.Count());
+    QOR_FUZZ_CHECK(db.ResultEntry(db.CurrentResult()).Vokabel == db.GetWord());
+    db.FindWordMeaning(first.Vokabel, first.Bedeutung);
+    db.FormatMeanings(first.Bedeutung, true, true);
+    db.CheckFormat();
+    db.RemoveDuplicates();
+    db.Sort();
+    db.DeleteCurrent();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0)
+        return 0;
+    // The first byte picks the reader: a packed file as it is, the content of
+    // a packed file (packed here, to reach the records quickly), or a plain file.
+    const int mode = data[0] % 3;
+    const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+
+    TXDatabase db;
+    if (mode == 2) {
+        readPlainDictionary(bytes, sinkInto(db));
+    } else {
+        const bool complete =
+            readPackedDictionary(mode == 0 ? std::string(bytes) : deflateZlib(bytes), sinkInto(db));
+        if (complete) {
+            TXDatabase again;
+            QOR_FUZZ_CHECK(readPackedDictionary(packDictionary(db.Entries(0)), sinkInto(again)));
+            // No entries pack to empty content, which reads as the one entry "_leer".
+            QOR_FUZZ_CHECK(db.Count() == 0 ? again.GetWord(0) == "_leer" && again.Count() == 1
+                                           : sameEntries(again.Entries(0), db.Entries(0)));
+        }
+    }
+    QOR_FUZZ_CHECK(db.Entries(0).size() <= MaxDictionaryEntries);
+    exercise(db, bytes);
+    return 0;
+}
