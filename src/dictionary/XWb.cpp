@@ -99,6 +99,7 @@ void TXWb::createControls() {
     root->addWidget(leftSide);
     resultArea_ = createResultArea();
     root->addWidget(resultArea_, 1);
+    Grid->installEventFilter(this);
     for (QWidget* edit :
          std::initializer_list<QWidget*>{Suchen, DBVokabel, DBBedeutung, Stichwort}) {
         installAccentKey(edit);
@@ -116,7 +117,7 @@ QWidget* TXWb::createSearchArea() {
     SpracheSpanisch = new QRadioButton(QStringLiteral("Spanisch"), language);
     SpracheDeutsch = new QRadioButton(QStringLiteral("Deutsch"), language);
     SpracheSpanisch->setChecked(true);
-    auto* languages = new QVBoxLayout(language);
+    auto* languages = new QHBoxLayout(language);
     languages->addWidget(SpracheSpanisch);
     languages->addWidget(SpracheDeutsch);
     auto* options = new QGroupBox(QStringLiteral(" Optionen "), area);
@@ -127,9 +128,9 @@ QWidget* TXWb::createSearchArea() {
     grid->addWidget(new QLabel(QStringLiteral("Suchen nach:"), area), 0, 0, 1, 2);
     grid->addWidget(Suchen, 1, 0);
     grid->addWidget(SuchButton, 1, 1);
-    grid->addWidget(language, 2, 0);
-    grid->addWidget(options, 2, 1);
-    grid->setRowStretch(3, 1);
+    grid->addWidget(language, 2, 0, 1, 2);
+    grid->addWidget(options, 3, 0, 1, 2);
+    grid->setRowStretch(4, 1);
     return area;
 }
 
@@ -191,6 +192,8 @@ QWidget* TXWb::createResultArea() {
     Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     Grid->setSelectionMode(QAbstractItemView::SingleSelection);
     Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid->setWordWrap(false);
+    Grid->verticalHeader()->setDefaultSectionSize(Grid->fontMetrics().height() + 4);
     auto* labels = new QHBoxLayout;
     labels->addWidget(new QLabel(QStringLiteral("Ergebnis:"), area));
     labels->addWidget(Ergebnis, 1);
@@ -219,6 +222,7 @@ QWidget* TXWb::createModeBar() {
 
 void TXWb::connectControls() {
     connect(SuchButton, &QPushButton::clicked, this, [this] { SuchButtonClick(); });
+    connect(Suchen, &QLineEdit::returnPressed, this, [this] { SuchButtonClick(); });
     connect(Stichwort, &QLineEdit::textChanged, this, [this] { StichwortChange(); });
     connect(Grid, &QTableWidget::currentCellChanged, this,
             [this](int row, int, int, int) { GridSelectCell(row); });
@@ -293,10 +297,9 @@ void TXWb::showEvent(QShowEvent* event) {
     }
 }
 
-void TXWb::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    const int gridWidth = width() - LeftWidth - 14;
-    const int textWidth = gridWidth - 97;
+void TXWb::resizeGridColumns() {
+    // 20 pixels stay for the grid's scroll bar.
+    const int textWidth = Grid->width() - 97;
     const int wordWidth = textWidth * 10 / 24;
     Grid->setColumnWidth(0, 20);
     Grid->setColumnWidth(1, wordWidth);

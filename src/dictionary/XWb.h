@@ -86,7 +86,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -100,6 +99,8 @@ private:
     QWidget* createModeBar();
     void connectControls();
     void showMode(QWidget* area, QPushButton* modeButton);
+    // Only the two text columns follow the window's width.
+    void resizeGridColumns();
     void saveAtEnd();
 
     // XWbMenu.cpp

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 
 namespace qor {
 using namespace literals;
@@ -121,6 +122,8 @@ bool TXWb::eventFilter(QObject* watched, QEvent* event) {
             if (!action->shortcut().isEmpty() && action->shortcut() == pressed)
                 return true;
     }
+    if (watched == Grid && event->type() == QEvent::Resize)
+        resizeGridColumns();
     if (watched == DBBedeutung->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         // Once the memo has selected the word under the mouse.
         QMetaObject::invokeMethod(

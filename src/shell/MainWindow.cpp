@@ -81,7 +81,7 @@ TMain::TMain(ShellWindows& windows)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), windows_(windows),
       page_(new TXPage(this)), exercises_(std::make_unique<PageExercises>(*page_)),
       commands_(windows.program().mainState,
-                {*this, *this, *this, *this, windows.accounts(), *this, *this}) {
+                {*this, *this, *this, *this, windows.accounts(), *this, *this, *this}) {
     FormCreate();
 }
 
@@ -331,6 +331,23 @@ void TMain::goAbfrage() {
 void TMain::goVocEin() {
     windows_.program().mainState.ReturnPage.clear();
     windows_.OpenOptionsWindow(pos());
+}
+
+void TMain::WBzeigen() {
+    windows_.WBzeigen();
+}
+
+TXDatabase& TMain::dictionary() {
+    return *windows_.program().dictionary;
+}
+
+// The search page's field and check box.
+std::string TMain::searchText() const {
+    return page_->GetDefine("Suchen");
+}
+
+bool TMain::wholeWordsOnly() const {
+    return page_->model().HasCondition("ganze");
 }
 
 void TMain::endProgram() {

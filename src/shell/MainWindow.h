@@ -23,7 +23,8 @@ class TMain : public QWidget,
               private AreaTrainingHost,
               private SoundCommandHost,
               private OptionsWindowHost,
-              private TrainingHost {
+              private TrainingHost,
+              private DictionaryHost {
     Q_OBJECT
 
 public:
@@ -76,6 +77,11 @@ private:
     // TrainingHost
     VocabularyTraining& training() override;
     void goAbfrage() override;
+    // DictionaryHost
+    void WBzeigen() override;
+    TXDatabase& dictionary() override;
+    std::string searchText() const override;
+    bool wholeWordsOnly() const override;
 
     void FormCreate();
     void placeOnScreen();

@@ -10,7 +10,9 @@ TPageCommands::TPageCommands(MainWindowState& state, const PageCommandHosts& hos
     // docs/ARCHITECTURE.md with their place.
     table_.addBlock(labResultCommands(hosts.page));
     table_.addBlock(optionsWindowCommands(hosts.optionsWindow));
+    table_.addBlock(dictionaryWindowCommands(hosts.dictionary));
     table_.addBlock(soundCommands(hosts.sound));
+    table_.addBlock(dictionarySearchCommands(hosts.dictionary, hosts.page));
     table_.addBlock(trainingRoundCommands(hosts.training));
     table_.addBlock(areaTrainingCommands(state, hosts.page, hosts.areaTraining));
     table_.addBlock(trainingStartCommands(hosts.training));

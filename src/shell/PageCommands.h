@@ -7,6 +7,7 @@
 
 #include "core/CommandPage.h"
 #include "core/CommandTable.h"
+#include "dictionary/DictionaryCommands.h"
 #include "shell/AreaTrainingCommands.h"
 #include "shell/MainWindowState.h"
 #include "shell/ShellCommands.h"
@@ -28,6 +29,7 @@ struct PageCommandHosts {
     UserCommandHost& users;
     OptionsWindowHost& optionsWindow;
     TrainingHost& training;
+    DictionaryHost& dictionary;
 };
 
 class TPageCommands {

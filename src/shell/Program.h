@@ -3,6 +3,7 @@
 // freed by ShutDown in their fixed order.
 
 #include "core/Configuration.h"
+#include "dictionary/XDatabase.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "shell/MainWindowState.h"
@@ -31,6 +32,8 @@ public:
     virtual void freeRecorder() = 0;
     // Frees the backdrop window if it is shown.
     virtual void freeBackdrop() = 0;
+    // Frees the dictionary window, which saves the dictionary (asking first).
+    virtual void freeDictionaryWindow() = 0;
     // Asks the application to end once the running event has been handled.
     virtual void terminate() = 0;
     virtual bool terminating() const = 0;
@@ -56,6 +59,9 @@ struct Program {
     // The training of the library: its slots and counters outlive the main
     // window, which asks its questions.
     std::unique_ptr<VocabularyTraining> training;
+    // Both directions of the dictionary, loaded at start; saved and freed
+    // with the dictionary window at the end.
+    std::unique_ptr<TXDatabase> dictionary;
     // The sound database, loaded at start and written back at the end.
     std::unique_ptr<TXWaveBase> waveBase;
     // The users; the one logged in is logged out at the end.

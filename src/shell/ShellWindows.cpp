@@ -28,6 +28,7 @@ void ShellWindows::OpenAtStart(bool showBackdrop) {
     accounts().LoginProcedure();
     createMainWindow();
     CreateBackdrop(showBackdrop);
+    createDictionaryWindow();
     QMetaObject::invokeMethod(
         QCoreApplication::instance(), [this] { ShowMainWindow(); }, Qt::QueuedConnection);
 }
@@ -88,6 +89,22 @@ void ShellWindows::OpenOptionsWindow(QPoint position) {
     }
 }
 
+void ShellWindows::createDictionaryWindow() {
+    if (program_.dictionary)
+        dictionaryWindow_ =
+            std::make_unique<TXWb>(*program_.dictionary, program_.config, program_.waveBase.get());
+}
+
+void ShellWindows::WBzeigen() {
+    if (!dictionaryWindow_)
+        createDictionaryWindow();
+    if (!dictionaryWindow_)
+        return;
+    dictionaryWindow_->show();
+    dictionaryWindow_->raise();
+    dictionaryWindow_->activateWindow();
+}
+
 TBackdrop* ShellWindows::CreateBackdrop(bool showIt) {
     backdrop_ = new TBackdrop(program_.config.BackdropColor);
     backdrop_->ShowColor();
@@ -141,6 +158,11 @@ void ShellWindows::freeRecorder() {
 void ShellWindows::freeBackdrop() {
     if (backdropVisible())
         delete backdrop_;
+}
+
+void ShellWindows::freeDictionaryWindow() {
+    dictionaryWindow_.reset();
+    program_.dictionary.reset();
 }
 
 void ShellWindows::terminate() {

@@ -8,6 +8,7 @@
 //   windows.OpenAtStart(showBackdrop);
 //   return application.exec();          // "end" runs ShutDown, which quits
 
+#include "dictionary/XWb.h"
 #include "shell/Backdrop.h"
 #include "shell/MainWindow.h"
 #include "shell/Program.h"
@@ -56,6 +57,9 @@ public:
     void OpenOptionsWindow(QPoint position);
     TMain* mainWindow() const { return main_; }
 
+    // The dictionary window, made hidden at the start and shown on request.
+    void WBzeigen();
+
     // The backdrop in the configured colour, shown when the screen is larger
     // than the main window's 800 x 600.
     TBackdrop* CreateBackdrop(bool showIt);
@@ -76,12 +80,14 @@ public:
     std::optional<Color> backdropColor() const override;
     void freeRecorder() override;
     void freeBackdrop() override;
+    void freeDictionaryWindow() override;
     void terminate() override;
     bool terminating() const override { return terminating_; }
     void processPendingMessages() override;
 
 private:
     TMain* createMainWindow();
+    void createDictionaryWindow();
 
     Program& program_;
     QtUserDialogs ownUserDialogs_;
@@ -89,6 +95,7 @@ private:
     std::unique_ptr<UserAccounts> accounts_;
     QPointer<TMain> main_;
     QPointer<TBackdrop> backdrop_;
+    std::unique_ptr<TXWb> dictionaryWindow_;
     ScreenSaverInhibitor screenSaver_;
     bool terminating_ = false;
 };

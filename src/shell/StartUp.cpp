@@ -79,8 +79,14 @@ bool StartUp(Program& program, const std::vector<std::string>& arguments, const 
         !fileExists(config.WaveBaseFile))
         return false;
 
+    program.dictionary = std::make_unique<TXDatabase>();
+    program.dictionary->SelectDirection(true);
+    program.dictionary->Load(config.DictionaryFileDS);
+    program.dictionary->SelectDirection(false);
+    program.dictionary->Load(config.DictionaryFileSD);
     program.waveBase = std::make_unique<TXWaveBase>(config);
     program.waveBase->Load(config.WaveBaseFile);
+    program.dictionary->setWaveBase(program.waveBase.get());
     program.userBase = std::make_unique<TXUserBase>(config.UsersDirectory());
     // The library reads the logged-in user's scores of its entries.
     program.library->setScoreSource(
@@ -128,10 +134,13 @@ void ShutDown(Program& program) {
         }
         program.userBase.reset();
     });
-    if (!windows)
+    if (!windows) {
+        program.dictionary.reset();
         return;
+    }
     step([&] { windows->freeRecorder(); });
     step([&] { windows->freeBackdrop(); });
+    step([&] { windows->freeDictionaryWindow(); });
     if (failed && !windows->terminating())
         step([&] { windows->processPendingMessages(); });
     windows->terminate();

@@ -1,7 +1,9 @@
 #include "shell/PageCommands.h"
 
+#include "dictionary/XDatabase.h"
 #include "platform/Text.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -17,7 +19,8 @@ class RecordingHost : public CommandPage,
                       public SoundCommandHost,
                       public UserCommandHost,
                       public OptionsWindowHost,
-                      public TrainingHost {
+                      public TrainingHost,
+                      public DictionaryHost {
 public:
     void processMessages() override { ++messagesProcessed; }
     void loadPage(const std::string& fileName) override { calls.push_back("load " + fileName); }
@@ -54,6 +57,10 @@ public:
     void goVocEin() override { calls.push_back("options window"); }
     VocabularyTraining& training() override { return *rounds; }
     void goAbfrage() override { calls.push_back("training"); }
+    void WBzeigen() override { calls.push_back("dictionary window"); }
+    TXDatabase& dictionary() override { return words; }
+    std::string searchText() const override { return "casa"; }
+    bool wholeWordsOnly() const override { return true; }
 
     const MainWindowState* state = nullptr;
     std::vector<std::string> calls;
@@ -63,6 +70,7 @@ public:
     bool cancelTraining = false;
     bool loggedIn = false;
     VocabularyTraining* rounds = nullptr;
+    TXDatabase words;
 };
 
 class PageCommandsTest : public ::testing::Test {
@@ -76,7 +84,7 @@ protected:
 
     MainWindowState state;
     RecordingHost host;
-    TPageCommands handler{state, {host, host, host, host, host, host, host}};
+    TPageCommands handler{state, {host, host, host, host, host, host, host, host}};
 };
 
 using Calls = std::vector<std::string>;
@@ -86,43 +94,26 @@ using Calls = std::vector<std::string>;
 TEST_F(PageCommandsTest, BlocksComposeTheTableInItsOrder) {
     using enum CommandMatch;
     const std::vector<std::pair<std::string_view, CommandMatch>> expected = {
-        {"lab", PrefixAndPlus},
-        {"lab-", Exact},
-        {"vocein", Exact},
-        {"recsetup", Exact},
-        {"wavebase", Exact},
-        {"vocaus", Exact},
-        {"vokabelweiter", Exact},
-        {"vcontinue", Exact},
-        {"vokabel", Prefix},
-        {"s1", Exact},
-        {"s2", Exact},
-        {"s3", Exact},
-        {"s4", Exact},
-        {"gws", Exact},
-        {"aws", Exact},
-        {"reise", Exact},
-        {"oberstufe", Exact},
-        {"recht", Exact},
-        {"wirtschaft", Exact},
-        {"pool", Exact},
-        {"bereich_egal", Exact},
-        {"sm", StartsWith},
-        {"klassisch", Exact},
-        {"abgedreht", Exact},
-        {"abfrage", Exact},
-        {"go", Exact},
-        {"vabfrage", Exact},
-        {"www", Exact},
-        {"www.", StartsWith},
-        {"http://", StartsWith},
-        {"seekcd", Exact},
-        {"paths", Exact},
-        {"chpw", Exact},
-        {"stats", Exact},
-        {"login", Exact},
-        {"newusr", Exact},
-        {"chusr", Exact},
+        {"lab", PrefixAndPlus},  {"lab-", Exact},
+        {"vocein", Exact},       {"wb", Exact},
+        {"recsetup", Exact},     {"wavebase", Exact},
+        {"suchen", Exact},       {"sr", Prefix},
+        {"vocaus", Exact},       {"vokabelweiter", Exact},
+        {"vcontinue", Exact},    {"vokabel", Prefix},
+        {"s1", Exact},           {"s2", Exact},
+        {"s3", Exact},           {"s4", Exact},
+        {"gws", Exact},          {"aws", Exact},
+        {"reise", Exact},        {"oberstufe", Exact},
+        {"recht", Exact},        {"wirtschaft", Exact},
+        {"pool", Exact},         {"bereich_egal", Exact},
+        {"sm", StartsWith},      {"klassisch", Exact},
+        {"abgedreht", Exact},    {"abfrage", Exact},
+        {"go", Exact},           {"vabfrage", Exact},
+        {"www", Exact},          {"www.", StartsWith},
+        {"http://", StartsWith}, {"seekcd", Exact},
+        {"paths", Exact},        {"chpw", Exact},
+        {"stats", Exact},        {"login", Exact},
+        {"newusr", Exact},       {"chusr", Exact},
         {"end", Exact},
     };
     std::vector<std::pair<std::string_view, CommandMatch>> composed;
@@ -254,6 +245,22 @@ TEST_F(PageCommandsTest, WindowsAndTheEnd) {
     EXPECT_EQ(run("recsetup,wavebase,paths,end"), (Calls{"recsetup", "wavebase", "paths", "end"}));
     // Only whole words open them.
     EXPECT_EQ(run("recsetupx,pathsx,endx,ende"), Calls{});
+}
+
+// "suchen" searches both directions for the page's field, whole words as its
+// check box says; "sr" + n shows block n, and a number that is none ends
+// the list.
+TEST_F(PageCommandsTest, DictionaryRowsSearchAndShowResultBlocks) {
+    host.words.AddEntry("casa", "1", "Haus");
+    host.words.AddEntry("casamiento", "1", "Heirat");
+    EXPECT_EQ(run("wb"), Calls{"dictionary window"});
+    const Calls shown = run("suchen");
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.back(), "load wörterbuch.htx"_cp);
+    EXPECT_NE(std::find(shown.begin(), shown.end(), "define ergebnis=1 Eintrag gefunden."),
+              shown.end());
+    EXPECT_EQ(run("sr1").back(), "load wörterbuch.htx"_cp);
+    EXPECT_EQ(run("srx,wb"), Calls{});
 }
 
 } // namespace

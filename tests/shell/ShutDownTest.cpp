@@ -22,6 +22,7 @@ public:
     std::optional<Color> backdropColor() const override { return color; }
     void freeRecorder() override { steps.push_back("free recorder"); }
     void freeBackdrop() override { steps.push_back("free backdrop"); }
+    void freeDictionaryWindow() override { steps.push_back("free dictionary window"); }
     void terminate() override {
         steps.push_back("terminate");
         ended = true;
@@ -55,8 +56,8 @@ TEST_F(ShutDownTest, StoresTheBackdropColourThenFreesTheBackdropAndEnds) {
     ShutDown(program);
     EXPECT_EQ(registry.readInteger("SOFTWARE\\QOR\\qor spanisch", "Hintergrund"), 0xC0C0C0);
     EXPECT_EQ(registry.readString("SOFTWARE\\QOR\\qor spanisch", "Online-Hilfe"), "AN");
-    EXPECT_EQ(windows.steps,
-              (std::vector<std::string>{"free recorder", "free backdrop", "terminate"}));
+    EXPECT_EQ(windows.steps, (std::vector<std::string>{"free recorder", "free backdrop",
+                                                       "free dictionary window", "terminate"}));
     EXPECT_EQ(program.waveBase, nullptr);
     EXPECT_EQ(program.library, nullptr);
 }
