@@ -76,28 +76,20 @@ Invocation parseArguments(const std::vector<std::string>& args) {
     return call;
 }
 
-// The program path of a file named on the command line (which speaks UTF-8).
-std::string programPath(const std::string& nativePath) {
-    const std::optional<std::string> path = fromNativePath(nativePath);
-    if (!path)
-        throw PackError(nativePath + ": the path cannot be written in Windows-1252");
-    return *path;
-}
-
-std::string readInput(const std::string& nativePath) {
-    std::optional<std::string> data = readFile(programPath(nativePath));
+// Files are named on the command line by their UTF-8 file-system names.
+std::string readNamedFile(const std::string& name) {
+    const std::optional<std::string> path = fromNativePath(name);
+    std::optional<std::string> data = path ? readFile(*path) : std::nullopt;
     if (!data)
-        throw PackError(nativePath + ": cannot read the file");
+        throw PackError(name + ": cannot read the file");
     return std::move(*data);
 }
 
-void writeOutput(const std::string& nativePath, std::string_view data) {
-    const std::string path = programPath(nativePath);
-    const std::string dir = extractFileDir(path);
-    if (!dir.empty() && !createDirectories(dir))
-        throw PackError(nativePath + ": cannot create its folder");
-    if (!writeFileAtomic(path, data))
-        throw PackError(nativePath + ": cannot write the file");
+void writeNamedFile(const std::string& name, std::string_view data) {
+    const std::optional<std::string> path = fromNativePath(name);
+    const std::string dir = path ? extractFileDir(*path) : "";
+    if (!path || (!dir.empty() && !createDirectories(dir)) || !writeFileAtomic(*path, data))
+        throw PackError(name + ": cannot write the file");
 }
 
 void report(const Invocation& call, const BuildCounts& counts, std::ostream& out) {
@@ -127,14 +119,14 @@ int runDictdTool(const std::vector<std::string>& args, std::ostream& out, std::o
         const Invocation call = parseArguments(args);
         const std::vector<std::string> ours =
             call.ours.empty() ? std::vector<std::string>{}
-                              : pack::parseDataFileSource(readInput(call.ours), call.ours, 3);
-        const std::string data = gunzip(readInput(call.dict), call.dict);
+                              : pack::parseDataFileSource(readNamedFile(call.ours), call.ours, 3);
+        const std::string data = gunzip(readNamedFile(call.dict), call.dict);
         const std::vector<std::string> articles =
-            dictdArticles(readInput(call.index), data, call.index);
+            dictdArticles(readNamedFile(call.index), data, call.index);
         BuildCounts counts;
         const std::vector<std::string> dictionary =
             buildDictionary(articles, call.headwords, ours, counts);
-        writeOutput(call.output, pack::formatDataFileSource(dictionary, 3));
+        writeNamedFile(call.output, pack::formatDataFileSource(dictionary, 3));
         report(call, counts, out);
         return kExitOk;
     } catch (const UsageError& error) {

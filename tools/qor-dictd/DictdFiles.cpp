@@ -100,8 +100,7 @@ std::vector<std::string> dictdArticles(std::string_view index, std::string_view 
     }
     // Several headwords may share one article (the forms of an adjective).
     std::ranges::sort(spans);
-    const auto [first, last] = std::ranges::unique(spans);
-    spans.erase(first, last);
+    spans.erase(std::unique(spans.begin(), spans.end()), spans.end());
 
     std::vector<std::string> articles;
     articles.reserve(spans.size());
