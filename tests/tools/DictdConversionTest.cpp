@@ -73,7 +73,7 @@ const ConversionCase kCases[] = {
      Headwords::Spanish,
      {"hablar /x/ <v>\nsprechen\n", "quizá /x/\nvielleicht\n", "enumerar /x/\naufzählen\n",
       "bermejo /x/, bermeja /y/\nrötlich\n", "hablar claro /x/\ndeutlich reden\n",
-      "en coche /x/\nmit dem Auto\n", "Nepal /x/\nNepal\n", "y /i/ <conj>\nund\n"},
+      "en coche /x/\nmit dem Auto\n", "Nepal /x/\nNepal\n", "y /i/ <conj>\n\tund\x01\n"},
      {entry("bermeja", "3", "rötlich"), entry("bermejo", "3", "rötlich"),
       entry("en coche", "6", "mit dem Auto"), entry("enumerar", "2", "aufzählen"),
       entry("hablar", "2", "sprechen"), entry("hablar claro", "5", "deutlich reden"),

@@ -7,8 +7,6 @@ namespace qor::dictd {
 
 namespace {
 
-constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
-
 char closingOf(char open) {
     switch (open) {
     case '(':
@@ -24,6 +22,18 @@ char closingOf(char open) {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
+}
+
+// The length of the UTF-8 character text starts with when it shows as a
+// blank: blanks, the no-break space, and control characters, which a data
+// file cannot hold; 0 for any other.
+std::size_t blankLength(std::string_view text) {
+    const auto byte = static_cast<unsigned char>(text.front());
+    if (byte <= 0x20 || byte == 0x7F)
+        return 1;
+    const auto next = text.size() > 1 ? static_cast<unsigned char>(text[1]) : 0;
+    const bool noBreakOrC1 = byte == 0xC2 && next >= 0x80 && next <= 0xA0; // U+0080 ... U+00A0
+    return noBreakOrC1 ? 2 : 0;
 }
 
 std::string lowerAscii(std::string_view text) {
@@ -93,12 +103,11 @@ std::vector<std::string_view> splitOutsideBrackets(std::string_view text,
 std::string tidyBlanks(std::string_view text) {
     std::string tidy;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool noBreak =
-            text[i] == kNoBreakSpace[0] && i + 1 < text.size() && text[i + 1] == kNoBreakSpace[1];
-        if (noBreak || isBlank(text[i])) {
+        const std::size_t blank = blankLength(text.substr(i));
+        if (blank > 0) {
             if (!tidy.empty() && tidy.back() != ' ')
                 tidy += ' ';
-            i += noBreak ? 1 : 0;
+            i += blank - 1;
         } else {
             tidy += text[i];
         }
