@@ -12,10 +12,6 @@ namespace qor::dictd {
 
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 // A letter or digit: ASCII ones, and every byte of a UTF-8 sequence.
 bool hasWordCharacter(std::string_view text) {
     return std::ranges::any_of(text, [](char c) {

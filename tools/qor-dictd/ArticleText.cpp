@@ -20,10 +20,6 @@ char closingOf(char open) {
     }
 }
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 // The length of the UTF-8 character text starts with when it shows as a
 // blank: blanks, the no-break space, and control characters, which a data
 // file cannot hold; 0 for any other.
@@ -79,6 +75,10 @@ std::size_t closingParenthesis(std::string_view text, std::size_t open) {
 }
 
 } // namespace
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::vector<std::string_view> splitOutsideBrackets(std::string_view text,
                                                    std::string_view separators) {

@@ -11,6 +11,9 @@
 
 namespace qor::dictd {
 
+// A blank or a tab.
+bool isBlank(char c);
+
 // The parts of text between the separator characters that stand outside
 // (), [] and <> (a comma inside "<n, f>" separates nothing).
 std::vector<std::string_view> splitOutsideBrackets(std::string_view text,
