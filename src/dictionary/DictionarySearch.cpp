@@ -2,6 +2,7 @@
 #include "dictionary/XDatabase.h"
 
 #include <array>
+#include <functional>
 
 namespace qor {
 
@@ -23,7 +24,8 @@ bool isSeparator(char c) {
 
 class TextMatcher {
 public:
-    TextMatcher(std::string_view text, bool wholeWord) : text_(text), wholeWord_(wholeWord) {
+    TextMatcher(std::string_view text, bool wholeWord)
+        : text_(text), searcher_(text.begin(), text.end()), wholeWord_(wholeWord) {
         for (std::size_t pos = text.find(' '); pos != std::string_view::npos;
              pos = text.find(' ', pos + 1))
             blanks_.push_back(pos);
@@ -31,8 +33,9 @@ public:
 
     // Whether text occurs in field (whose ends count as separators).
     bool inField(std::string_view field) const {
-        for (std::size_t pos = field.find(text_); pos != std::string_view::npos;
-             pos = field.find(text_, pos + 1)) {
+        for (auto found = searcher_(field.begin(), field.end()).first; found != field.end();
+             found = searcher_(found + 1, field.end()).first) {
+            const std::size_t pos = static_cast<std::size_t>(found - field.begin());
             const std::size_t after = pos + text_.size();
             if (!wholeWord_ || ((pos == 0 || isSeparator(field[pos - 1])) &&
                                 (after == field.size() || isSeparator(field[after]))))
@@ -62,6 +65,9 @@ public:
 
 private:
     std::string_view text_;
+    // Skips through the fields by the text's last characters: far fewer steps
+    // than trying every place where its first character occurs.
+    std::boyer_moore_horspool_searcher<std::string_view::const_iterator> searcher_;
     bool wholeWord_;
     std::vector<std::size_t> blanks_;
 };
