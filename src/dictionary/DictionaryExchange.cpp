@@ -26,26 +26,6 @@ void appendLine(std::string& text, std::string_view field) {
     text.append("\r\n");
 }
 
-class LineReader {
-public:
-    explicit LineReader(std::string_view text) : text_(text) {}
-    bool atEnd() const { return pos_ >= text_.size(); }
-    std::string_view next() {
-        std::size_t end = text_.find('\n', pos_);
-        if (end == std::string_view::npos)
-            end = text_.size();
-        std::string_view line = text_.substr(pos_, end - pos_);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        pos_ = end + 1;
-        return line;
-    }
-
-private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
-};
-
 bool writeExchangeFile(const std::string& path, const std::string& text) {
     if (writeFileAtomic(path, text))
         return true;
@@ -86,8 +66,8 @@ bool readExchangeFiles(std::string_view aFile, std::string_view bFile,
                        const DictionaryRecordSink& sink) {
     sink.reserve(std::min(static_cast<std::size_t>(std::count(aFile.begin(), aFile.end(), '\n')),
                           MaxDictionaryEntries));
-    LineReader headwords(aFile);
-    LineReader meanings(bFile);
+    TextLines headwords(aFile);
+    TextLines meanings(bFile);
     for (std::size_t added = 0; !headwords.atEnd() && !meanings.atEnd(); ++added) {
         const std::string_view line = headwords.next();
         const std::string_view meaning = meanings.next();

@@ -43,21 +43,20 @@ bool readRecords(std::string_view content, const DictionaryRecordSink& sink) {
     return pos >= content.size() || content[pos] == '\0';
 }
 
-// The next line from pos (without its CR LF or LF); pos moves past it.
-std::string_view takeLine(std::string_view text, std::size_t& pos) {
-    if (pos >= text.size())
+} // namespace
+
+std::string_view TextLines::next() {
+    if (atEnd())
         return {};
-    std::size_t end = text.find('\n', pos);
+    std::size_t end = text_.find('\n', pos_);
     if (end == std::string_view::npos)
-        end = text.size();
-    std::string_view line = text.substr(pos, end - pos);
+        end = text_.size();
+    std::string_view line = text_.substr(pos_, end - pos_);
     if (line.ends_with('\r'))
         line.remove_suffix(1);
-    pos = end + 1;
+    pos_ = end + 1;
     return line;
 }
-
-} // namespace
 
 bool readPackedDictionary(std::string_view fileBytes, const DictionaryRecordSink& sink) {
     // An empty file holds nothing to lose: it reads as empty content.
@@ -74,16 +73,15 @@ bool readPackedDictionary(std::string_view fileBytes, const DictionaryRecordSink
 bool readPlainDictionary(std::string_view fileBytes, const DictionaryRecordSink& sink) {
     const bool tooLarge = fileBytes.size() > MaxDictionaryContent;
     const std::string_view text = fileBytes.substr(0, MaxDictionaryContent);
-    const std::size_t lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-    sink.reserve(std::min(lines / 3 + 1, MaxDictionaryEntries));
-    std::size_t added = 0;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        if (added++ == MaxDictionaryEntries)
+    const auto lineCount = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    sink.reserve(std::min(lineCount / 3 + 1, MaxDictionaryEntries));
+    TextLines lines(text);
+    for (std::size_t added = 0; !lines.atEnd(); ++added) {
+        if (added == MaxDictionaryEntries)
             return false;
-        const std::string_view word = takeLine(text, pos);
-        const std::string_view wordClass = takeLine(text, pos);
-        sink.add(word, wordClass, takeLine(text, pos));
+        const std::string_view word = lines.next();
+        const std::string_view wordClass = lines.next();
+        sink.add(word, wordClass, lines.next());
     }
     return !tooLarge;
 }

@@ -27,6 +27,19 @@ struct DictionaryRecordSink {
         add;
 };
 
+// The lines of a text file one by one, without their CR LF or LF; an empty
+// line once the text has ended.
+class TextLines {
+public:
+    explicit TextLines(std::string_view text) : text_(text) {}
+    bool atEnd() const { return pos_ >= text_.size(); }
+    std::string_view next();
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
 // Both readers return false when the file was damaged or too large: the
 // records before the damage have been added, a record cut off is dropped.
 // Empty packed content gives the one record "_leer" / "0" / "leer".
