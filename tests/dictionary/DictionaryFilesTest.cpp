@@ -47,7 +47,7 @@ TEST_F(DictionaryFilesTest, APackedFileIsWrittenBackByteForByte) {
     EXPECT_TRUE(messages.shown().empty());
 }
 
-TEST_F(DictionaryFilesTest, ContentIsReadAsSpecifiedInBothFormats) {
+TEST_F(DictionaryFilesTest, BothFormatsAreReadWithTheirRules) {
     struct Case {
         const char* name;
         std::string bytes;
