@@ -44,20 +44,6 @@ TEST_F(DatabaseTest, AddedEntriesAreTrimmedAndGetAValidClass) {
     EXPECT_EQ(db.GetClass(99), 1);
 }
 
-TEST_F(DatabaseTest, DirectionsKeepTheirOwnListsAndPositions) {
-    fill(db, {{"a"}, {"b"}, {"c"}});
-    db.Last();
-    db.SelectDirection(true);
-    EXPECT_EQ(db.DirectionName(), "Deutsch-Spanisch");
-    EXPECT_EQ(db.DirectionShortName(), "Deutsch-S");
-    EXPECT_EQ(db.Count(), 0);
-    fill(db, {{"Haus"}});
-    db.SelectDirection(false);
-    EXPECT_EQ(db.GetWord(), "c");
-    db.SelectDirection(false); // no change, no notice
-    EXPECT_EQ(notified, 5);
-}
-
 TEST_F(DatabaseTest, DeletingAndInsertingMoveThePosition) {
     fill(db, {{"a"}, {"b"}});
     db.Last();
