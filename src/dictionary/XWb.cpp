@@ -285,7 +285,8 @@ void TXWb::goBearbeiten() {
 
 void TXWb::xBlaetternClick() {
     showMode(browseArea_, xBlaettern);
-    Stichwort->setSelection(1, Stichwort->text().size());
+    if (!Stichwort->text().isEmpty())
+        Stichwort->setSelection(1, Stichwort->text().size());
     Stichwort->setFocus();
 }
 

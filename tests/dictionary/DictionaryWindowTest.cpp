@@ -29,6 +29,8 @@ using test::TempDir;
 class DictionaryWindowTest : public ::testing::Test {
 protected:
     DictionaryWindowTest() {
+        // Only the test of the end saves.
+        config.WriteProtected = true;
         db.SelectDirection(true);
         fill(db, {{"Bank", 1, "banco (m)"}, {"Bank", 1, "banca (f)"}, {"Haus", 1, "casa (f)"}});
         db.SelectDirection(false);
@@ -95,6 +97,7 @@ TEST_F(DictionaryWindowTest, SearchAndBrowseFillTheGrid) {
 TEST_F(DictionaryWindowTest, SelectingARowEditsExactlyThatEntry) {
     window->Direction->click();
     EXPECT_EQ(window->dDirection->text(), "Deutsch-S");
+    window->SpracheDeutsch->setChecked(true);
     window->Suchen->setText("Bank");
     window->SuchButton->click();
     window->Grid->setCurrentCell(1, 1);
@@ -125,6 +128,8 @@ TEST_F(DictionaryWindowTest, EditingMovingAndSavingAtTheEnd) {
 
     // Ctrl+A is "â" here, not "select all".
     window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->Suchen->setFocus();
     window->Suchen->setText("p");
     QTest::keyClick(window->Suchen, Qt::Key_A, Qt::ControlModifier);
@@ -135,6 +140,12 @@ TEST_F(DictionaryWindowTest, EditingMovingAndSavingAtTheEnd) {
     db.Load(file);
     db.SetWord("banco", 0);
     messages.clear();
+    // Save; the Spanish-German half goes back to its file; the other half
+    // has none, and is not saved elsewhere.
+    messages.answer(MessageResult::Yes);
+    messages.answer(MessageResult::Ok);
+    messages.answer(MessageResult::No);
+    config.WriteProtected = false;
     window.reset();
     ASSERT_FALSE(messages.texts().empty());
     EXPECT_EQ(messages.texts().front(), "Das Wörterbuch wurde verändert. Sollen diese "
