@@ -1,6 +1,7 @@
 #include "dictionary/XWb.h"
 
 #include "controls/AccentKey.h"
+#include "controls/FormControls.h"
 #include "core/Configuration.h"
 #include "dictionary/XDatabase.h"
 #include "platform/QtText.h"
@@ -29,19 +30,6 @@ namespace {
 
 // The left side: the switching areas above the mode bar.
 constexpr int LeftWidth = 240;
-
-QToolButton* toolButton(const char* text, const char* hint, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setText(QString::fromUtf8(text));
-    button->setToolTip(QString::fromUtf8(hint));
-    return button;
-}
-
-void showText(QLineEdit* edit, const std::string& text) {
-    const QString shown = toQString(text);
-    if (edit->text() != shown)
-        edit->setText(shown);
-}
 
 } // namespace
 

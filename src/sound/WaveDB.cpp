@@ -1,6 +1,7 @@
 #include "sound/WaveDB.h"
 
 #include "controls/AccentKey.h"
+#include "controls/FormControls.h"
 #include "core/Configuration.h"
 #include "platform/AppMessage.h"
 #include "platform/FileDialogs.h"
@@ -17,27 +18,6 @@
 
 namespace qor {
 using namespace literals;
-
-namespace {
-
-QToolButton* toolButton(const char* text, const char* hintUtf8, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setText(QString::fromUtf8(text));
-    button->setToolTip(QString::fromUtf8(hintUtf8));
-    button->setAutoRaise(false);
-    button->setFocusPolicy(Qt::TabFocus);
-    return button;
-}
-
-// Sets text only when it differs, so that the caret of a field being typed
-// in stays where it is.
-void showText(QLineEdit* edit, const std::string& text) {
-    const QString shown = toQString(text);
-    if (edit->text() != shown)
-        edit->setText(shown);
-}
-
-} // namespace
 
 TWaveDB::TWaveDB(TXWaveBase& base, Configuration& config, QWidget* parent, MciSender sendMci)
     : QDialog(parent, Qt::Tool), base_(base), config_(config), sendMci_(std::move(sendMci)) {
