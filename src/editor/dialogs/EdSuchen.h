@@ -1,0 +1,36 @@
+#pragma once
+// "In Bibliothek suchen": the text to look for in the library and whether
+// letter case counts. The accent key works in the text field.
+
+#include <QDialog>
+#include <string>
+#include <string_view>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace qor {
+
+// The comparison of the search that ignores letter case: locale-aware, so
+// that "Ä" matches "ä" (0 when a and b are equal but for case).
+int CompareIgnoringCase(std::string_view a, std::string_view b);
+
+class TEdSuchen : public QDialog {
+    Q_OBJECT
+
+public:
+    // lastText is the last search text (program text); without one the case
+    // box starts cleared.
+    TEdSuchen(const std::string& lastText, bool caseSensitive, QWidget* parent = nullptr);
+
+    std::string text() const; // program text
+    bool caseSensitive() const;
+
+    QLineEdit* Begriff = nullptr;
+    QCheckBox* CaseBox = nullptr;
+    QPushButton* btnSuchen = nullptr;
+    QPushButton* btnAbbrechen = nullptr;
+};
+
+} // namespace qor
