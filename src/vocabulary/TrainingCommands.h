@@ -2,7 +2,7 @@
 // The page commands of vocabulary training: the answers the question pages
 // send ("vokabel" + text), the way on ("vokabelweiter", "vcontinue"), the
 // evaluation ("vocaus") and the start of a training ("vabfrage"). They come
-// in two blocks because other rows stand between them in the table.
+// in three blocks because other rows stand between them in the table.
 
 #include "core/CommandTable.h"
 #include "vocabulary/VocabularyTraining.h"
@@ -17,6 +17,7 @@ public:
     virtual void goAbfrage() = 0;
 };
 
+CommandBlock trainingEvaluationCommands(TrainingHost& host);
 CommandBlock trainingRoundCommands(TrainingHost& host);
 CommandBlock trainingStartCommands(TrainingHost& host);
 
