@@ -4,6 +4,7 @@
 #include "platform/AppMessage.h"
 #include "platform/Text.h"
 #include "vocabulary/Bibliothek.h"
+#include "vocabulary/MeaningSet.h"
 
 #include <algorithm>
 
@@ -15,31 +16,10 @@ std::string sortKey(const TVokabel& entry) {
     return entry.Vokabel + std::to_string(entry.Wortart) + entry.Bedeutung[0] + entry.Bedeutung[1];
 }
 
-// The pieces of both meaning fields, split at ";" with the blank after it
-// skipped.
-std::vector<std::string> meaningSet(const TVokabel& entry) {
-    std::string all = entry.Bedeutung[0];
-    if (!entry.Bedeutung[1].empty())
-        all += "; " + entry.Bedeutung[1];
-    std::vector<std::string> pieces;
-    std::size_t start = 0;
-    for (std::size_t end; (end = all.find(';', start)) != std::string::npos; start = end + 2)
-        pieces.push_back(all.substr(start, end - start));
-    pieces.push_back(start < all.size() ? all.substr(start) : std::string());
-    return pieces;
-}
-
-bool sameMeanings(const TVokabel& a, const TVokabel& b) {
-    const std::vector<std::string> first = meaningSet(a);
-    const std::vector<std::string> second = meaningSet(b);
-    return first.size() == second.size() &&
-           std::ranges::all_of(first, [&second](const std::string& piece) {
-               return std::ranges::find(second, piece) != second.end();
-           });
-}
-
 bool duplicates(const TVokabel& a, const TVokabel& b) {
-    return a.Vokabel == b.Vokabel && a.Wortart == b.Wortart && sameMeanings(a, b);
+    return a.Vokabel == b.Vokabel && a.Wortart == b.Wortart &&
+           SameMeaningSets(JoinMeanings(a.Bedeutung[0], a.Bedeutung[1]),
+                           JoinMeanings(b.Bedeutung[0], b.Bedeutung[1]));
 }
 
 } // namespace
