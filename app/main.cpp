@@ -1,15 +1,14 @@
 // Program entry: start mode, start-up checks and settings, the windows and
-// the event loop. The page command "end" ends the run through ShutDown.
+// the event loop. The page command "end", or closing the editor in editor
+// mode, ends the run through ShutDown.
 
 #include "core/ProgramLocation.h"
-#include "platform/AppMessage.h"
 #include "platform/QtCollation.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessagePresenter.h"
 #include "platform/QtText.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
-#include "platform/Text.h"
 #include "shell/ShellWindows.h"
 #include "shell/StartUp.h"
 
@@ -19,7 +18,6 @@
 #include <QScreen>
 
 namespace {
-using namespace qor::literals;
 
 qor::ScreenInfo primaryScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -62,18 +60,12 @@ int main(int argc, char* argv[]) {
     program.mainState.PendingCommand.clear();
     program.mainState.ReturnPage.clear();
 
-    if (program.config.EditorMode) {
-        // The vocabulary editor is not part of this version yet.
-        qor::AppMessage("Der Vokabel-Editor ist in dieser Version von *qor spanisch noch nicht "
-                        "enthalten.\rStarten Sie das Programm ohne \"editor\", um mit den "
-                        "Vokabeln zu lernen."_cp,
-                        qor::MessageStyle::Information);
-        qor::ShutDown(program);
-        return 1;
-    }
-
     qor::ShellWindows windows(program);
-    windows.OpenAtStart(qor::ShellWindows::ScreenWantsBackdrop(screen.width, screen.height));
-    // Ends with "end", or when the user gives up looking for the start page.
+    if (program.config.EditorMode)
+        windows.OpenEditorAtStart();
+    else
+        windows.OpenAtStart(qor::ShellWindows::ScreenWantsBackdrop(screen.width, screen.height));
+    // Ends with "end" (or closing the editor in editor mode), or when the
+    // user gives up looking for the start page.
     return QApplication::exec();
 }

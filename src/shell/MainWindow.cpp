@@ -12,7 +12,6 @@
 #include "sound/RecSetup.h"
 #include "sound/Recorder.h"
 #include "sound/WaveDB.h"
-#include "sound/WordRecordings.h"
 #include "users/ChartPicture.h"
 #include "users/XUserBase.h"
 #include "vocabulary/SaveQuestion.h"
@@ -49,22 +48,6 @@ UserFigures figuresOf(const TXUserBase& users) {
     figures.loginTime = users.LoginTime();
     figures.storedLearningTime = users.TotalLearningTime();
     return figures;
-}
-
-// What the training needs of the program: the user base and the recordings.
-TrainingServices trainingServices(Program& program) {
-    TrainingServices services;
-    services.isLoggedIn = [&program] {
-        return program.userBase && program.userBase->IsLoggedIn();
-    };
-    services.recordAnswer = [&program](const std::string& word, bool german, char mode, int value,
-                                       int wordClass) {
-        program.userBase->RecordAnswer(word, german, mode, value, wordClass);
-    };
-    services.soundPath = [&program](const std::string& word) {
-        return program.waveBase ? FindWordRecording(*program.waveBase, word) : std::string();
-    };
-    return services;
 }
 
 // The picture requests of the statistics pages and the charts they draw.
@@ -121,17 +104,7 @@ void TMain::FormCreate() {
     windows_.setDialogParent(this);
     page_->setFocus();
 
-    if (!program.settings)
-        program.settings = std::make_unique<TVocEinstellungen>();
-    if (!program.library->Einstellungen())
-        program.library->setEinstellungen(program.settings.get());
-    // Wrong choices of multiple-choice questions come from here when the
-    // library has too few.
-    if (!program.reserve)
-        program.reserve = std::make_unique<TRes>();
-    if (!program.training)
-        program.training = std::make_unique<VocabularyTraining>(
-            *program.library, *program.settings, program.reserve.get(), trainingServices(program));
+    windows_.ensureTrainingObjects();
     program.training->setPage(this);
 
     MainWindowState& state = program.mainState;
@@ -326,6 +299,10 @@ void TMain::goAbfrage() {
     if (program.userBase && program.userBase->IsLoggedIn())
         program.library->LoadScores();
     rounds.NextQuestion(true, program.settings->ProRunde);
+}
+
+void TMain::goEditor() {
+    windows_.OpenEditor();
 }
 
 void TMain::goVocEin() {

@@ -73,6 +73,7 @@ private:
     void showRecordingSetup() override;
     void showWaveBase() override;
     // OptionsWindowHost
+    void goEditor() override;
     void goVocEin() override;
     // TrainingHost
     VocabularyTraining& training() override;

@@ -6,11 +6,43 @@
 #include "sound/RecSetup.h"
 #include "sound/Recorder.h"
 #include "sound/WaveDB.h"
+#include "sound/WordRecordings.h"
 #include "vocabulary/VocOptionen.h"
 
 #include <QApplication>
+#include <QScreen>
 
 namespace qor {
+
+namespace {
+
+// What the training needs of the program: the user base and the recordings.
+TrainingServices trainingServices(Program& program) {
+    TrainingServices services;
+    services.isLoggedIn = [&program] {
+        return program.userBase && program.userBase->IsLoggedIn();
+    };
+    services.recordAnswer = [&program](const std::string& word, bool german, char mode, int value,
+                                       int wordClass) {
+        program.userBase->RecordAnswer(word, german, mode, value, wordClass);
+    };
+    services.soundPath = [&program](const std::string& word) {
+        return program.waveBase ? FindWordRecording(*program.waveBase, word) : std::string();
+    };
+    return services;
+}
+
+// Where a window of this size stands centred on the screen.
+QPoint centredOnScreen(QSize size) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const QRect area = screen->geometry();
+    return {area.x() + (area.width() - size.width()) / 2,
+            area.y() + (area.height() - size.height()) / 2};
+}
+
+} // namespace
 
 ShellWindows::ShellWindows(Program& program, UserDialogs* userDialogs)
     : program_(program), ownUserDialogs_(program.config.PageRoot + "hqor/"),
@@ -19,6 +51,7 @@ ShellWindows::ShellWindows(Program& program, UserDialogs* userDialogs)
 }
 
 ShellWindows::~ShellWindows() {
+    delete editor_;
     delete main_;
     delete backdrop_;
     program_.windows = nullptr;
@@ -80,17 +113,107 @@ void ShellWindows::OpenOptionsWindow(QPoint position) {
         ShowMainWindowAt(options->pos());
     };
     options->show();
+    releaseMainWindow();
+}
+
+// The main window gives way to another full window; its page may still be
+// handling the click that brought that window.
+void ShellWindows::releaseMainWindow() {
     if (main_) {
-        // The main window gives way; its page may still be handling the
-        // click that brought the settings window.
         main_->hide();
         main_->deleteLater();
         main_ = nullptr;
     }
 }
 
+void ShellWindows::ensureTrainingObjects() {
+    Program& program = program_;
+    if (!program.settings)
+        program.settings = std::make_unique<TVocEinstellungen>();
+    if (!program.library->Einstellungen())
+        program.library->setEinstellungen(program.settings.get());
+    // Wrong choices of multiple-choice questions come from here when the
+    // library has too few.
+    if (!program.reserve)
+        program.reserve = std::make_unique<TRes>();
+    if (!program.training)
+        program.training = std::make_unique<VocabularyTraining>(
+            *program.library, *program.settings, program.reserve.get(), trainingServices(program));
+}
+
+void ShellWindows::OpenEditorAtStart() {
+    TVocEditor* editor = createEditor();
+    CreateBackdrop(false);
+    createDictionaryWindow();
+    editor->show();
+}
+
+void ShellWindows::OpenEditor() {
+    if (editor_) {
+        editor_->raise();
+        editor_->activateWindow();
+        return;
+    }
+    if (dictionaryWindow_ && dictionaryWindow_->isVisible())
+        dictionaryWindow_->hide();
+    program_.mainState.ReturnPage.clear();
+    createEditor()->show();
+    releaseMainWindow();
+}
+
+TVocEditor* ShellWindows::createEditor() {
+    ensureTrainingObjects();
+    Program& program = program_;
+    VocEditorContext context{
+        *program.library,
+        *program.settings,
+        program.config,
+        program.registry,
+        *program.dictionary,
+        program.waveBase.get(),
+        [&program] { return program.training && program.training->PreCheck(); },
+        [this](std::function<void()> shown) { watchDictionary(std::move(shown)); }};
+    auto* editor = new TVocEditor(context);
+    editor->OnLeave = [this, editor](EditorExit exit) {
+        editorLeft(exit, editor->pos());
+    };
+    editor_ = editor;
+    return editor;
+}
+
+void ShellWindows::editorLeft(EditorExit exit, QPoint position) {
+    if (exit == EditorExit::Quit) {
+        // Once the editor's close is over: the editor goes first, then the run ends.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [this] {
+                delete editor_;
+                Beenden();
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    program_.config.EditorMode = false;
+    if (exit == EditorExit::Settings) {
+        OpenOptionsWindow(centredOnScreen({TMain::Width, TMain::Height}));
+        return;
+    }
+    if (exit == EditorExit::Training)
+        program_.mainState.PendingCommand = "vabfrage";
+    if (backdrop_)
+        backdrop_->show();
+    ShowMainWindowAt(position);
+}
+
+void ShellWindows::watchDictionary(std::function<void()> shown) {
+    if (shown && !dictionaryWindow_)
+        createDictionaryWindow();
+    if (dictionaryWindow_)
+        dictionaryWindow_->OnDictionaryShown = std::move(shown);
+}
+
 void ShellWindows::createDictionaryWindow() {
-    if (program_.dictionary)
+    if (program_.dictionary && !dictionaryWindow_)
         dictionaryWindow_ =
             std::make_unique<TXWb>(*program_.dictionary, program_.config, program_.waveBase.get());
 }

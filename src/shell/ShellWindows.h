@@ -1,14 +1,16 @@
 #pragma once
 // The program's windows for one run: the main window (created again each
-// time it returns from another full window), the backdrop behind all of
-// them, the screen saver while a presentation runs, and what the start and
-// the end of the run ask of them.
+// time it returns from another full window), the full windows that take its
+// place (the vocabulary editor, the training settings), the backdrop behind
+// all of them, the screen saver while a presentation runs, and what the
+// start and the end of the run ask of them.
 //
 //   ShellWindows windows(program);      // program.windows points here
-//   windows.OpenAtStart(showBackdrop);
+//   windows.OpenAtStart(showBackdrop);  // or OpenEditorAtStart() in editor mode
 //   return application.exec();          // "end" runs ShutDown, which quits
 
 #include "dictionary/XWb.h"
+#include "editor/window/VocEditor.h"
 #include "shell/Backdrop.h"
 #include "shell/MainWindow.h"
 #include "shell/Program.h"
@@ -36,6 +38,9 @@ public:
     // it the start page and the start page's commands, once the event loop
     // runs.
     void OpenAtStart(bool showBackdrop);
+    // Editor mode: the vocabulary editor is the program; the backdrop and the
+    // dictionary window are made hidden. Closing the editor ends the run.
+    void OpenEditorAtStart();
 
     // Logging in, creating and switching users, for the whole run.
     // Made on first use: the user base exists once the start has run.
@@ -56,6 +61,18 @@ public:
     // settings window is left.
     void OpenOptionsWindow(QPoint position);
     TMain* mainWindow() const { return main_; }
+
+    // The vocabulary editor in place of the main window ("editor"), covering
+    // the screen: the dictionary window is hidden, the main window released.
+    // It comes back where the editor leads ("home", "abfragen") or gives way
+    // to the training settings window ("einstellungen"). An open editor is
+    // only brought to the front.
+    void OpenEditor();
+    TVocEditor* editor() const { return editor_; }
+
+    // The training settings, the reserve of wrong choices and the training,
+    // made on first use by the main window and the editor.
+    void ensureTrainingObjects();
 
     // The dictionary window, made hidden at the start and shown on request.
     void WBzeigen();
@@ -87,7 +104,14 @@ public:
 
 private:
     TMain* createMainWindow();
+    void releaseMainWindow();
     void createDictionaryWindow();
+    TVocEditor* createEditor();
+    // Where the user went from the editor, which stood at position.
+    void editorLeft(EditorExit exit, QPoint position);
+    // The editor's dictionary panel follows every change the dictionary
+    // window shows; an empty function ends that.
+    void watchDictionary(std::function<void()> shown);
 
     Program& program_;
     QtUserDialogs ownUserDialogs_;
@@ -95,6 +119,7 @@ private:
     std::unique_ptr<UserAccounts> accounts_;
     QPointer<TMain> main_;
     QPointer<TBackdrop> backdrop_;
+    QPointer<TVocEditor> editor_;
     std::unique_ptr<TXWb> dictionaryWindow_;
     ScreenSaverInhibitor screenSaver_;
     bool terminating_ = false;

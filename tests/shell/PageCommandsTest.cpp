@@ -54,6 +54,7 @@ public:
     void NewUser() override { calls.push_back("new user"); }
     void ChangeUser() override { calls.push_back("change user"); }
     void ChangePassword() override { calls.push_back("change password"); }
+    void goEditor() override { calls.push_back("editor"); }
     void goVocEin() override { calls.push_back("options window"); }
     VocabularyTraining& training() override { return *rounds; }
     void goAbfrage() override { calls.push_back("training"); }
@@ -95,7 +96,8 @@ TEST_F(PageCommandsTest, BlocksComposeTheTableInItsOrder) {
     using enum CommandMatch;
     const std::vector<std::pair<std::string_view, CommandMatch>> expected = {
         {"lab", PrefixAndPlus},  {"lab-", Exact},
-        {"vocein", Exact},       {"wb", Exact},
+        {"editor", Exact},       {"vocein", Exact},
+        {"wb", Exact},
         {"recsetup", Exact},     {"wavebase", Exact},
         {"suchen", Exact},       {"sr", Prefix},
         {"vocaus", Exact},       {"vokabelweiter", Exact},
@@ -243,8 +245,9 @@ TEST_F(PageCommandsTest, SeekcdSetsTheConditionFromTheSearchAndShowsThePageAgain
 
 TEST_F(PageCommandsTest, WindowsAndTheEnd) {
     EXPECT_EQ(run("recsetup,wavebase,paths,end"), (Calls{"recsetup", "wavebase", "paths", "end"}));
+    EXPECT_EQ(run("Editor,vocein"), (Calls{"editor", "options window"}));
     // Only whole words open them.
-    EXPECT_EQ(run("recsetupx,pathsx,endx,ende"), Calls{});
+    EXPECT_EQ(run("recsetupx,pathsx,endx,ende,editorx"), Calls{});
 }
 
 // "suchen" searches both directions for the page's field, whole words as its
