@@ -42,16 +42,25 @@ void ShowCheckFinished(bool cancelled) {
     AppMessage(cancelled ? "Kontrolle wurde abgebrochen." : "Kontrolle beendet.");
 }
 
-bool AddMissingWord(TXDatabase& dictionary, const CheckedWord& word, bool autoAdd) {
+bool AddMissingWord(TXDatabase& dictionary, const CheckedWord& word, bool autoAdd,
+                    const HeadwordOrder& order) {
     if (!autoAdd && AppMessage("Diese Vokabel ist (noch) nicht im Wörterbuch!\nSoll sie ins "
                                "Wörterbuch aufgenommen werden???"_cp,
                                MessageStyle::YesNo) == MessageResult::No)
         return false;
     dictionary.GoToWord(word.word, word.wordClass);
-    dictionary.InsertEmpty();
-    dictionary.SetWord(word.word);
-    dictionary.SetMeaning(word.meanings);
-    dictionary.SetClass(word.wordClass);
+    // The look-up stops at the last entry: a word after all of them goes
+    // behind it, so that the dictionary stays in order.
+    const int last = dictionary.Count() - 1;
+    if (last < 0 ||
+        (dictionary.Current() == last && order(dictionary.GetWord(last), word.word) < 0)) {
+        dictionary.AddEntry(word.word, std::to_string(word.wordClass), word.meanings);
+    } else {
+        dictionary.InsertEmpty();
+        dictionary.SetWord(word.word);
+        dictionary.SetMeaning(word.meanings);
+        dictionary.SetClass(word.wordClass);
+    }
     dictionary.GoToWord(word.word, word.wordClass);
     return true;
 }
@@ -71,7 +80,7 @@ CheckedWord dictionaryWordAt(TXDatabase& dictionary, const TVokabel& entry) {
 } // namespace
 
 void QuickCheck(const TBibliothek& library, TXDatabase& dictionary, bool autoAdd,
-                const std::function<void(int entry)>& select) {
+                const HeadwordOrder& order, const std::function<void(int entry)>& select) {
     const int last = library.Count(false) - 1;
     for (int i = std::max(library.Aktuell(), 0); i <= last; ++i) {
         const TVokabel& entry = *library.Entry(i);
@@ -91,7 +100,7 @@ void QuickCheck(const TBibliothek& library, TXDatabase& dictionary, bool autoAdd
             return ShowWordClassError();
         if (verdict == CheckVerdict::MeaningsDiffer)
             return ShowMeaningsDiffer(word.meanings, found.meanings);
-        if (!AddMissingWord(dictionary, word, autoAdd))
+        if (!AddMissingWord(dictionary, word, autoAdd, order))
             return;
     }
     ShowCheckFinished(false);

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace qor {
 
@@ -39,10 +40,14 @@ void ShowWordClassError();
 void ShowMeaningsDiffer(const std::string& entryMeanings, const std::string& dictionaryMeanings);
 void ShowCheckFinished(bool cancelled);
 
+// How headwords compare ignoring case: the dictionary's own order.
+using HeadwordOrder = std::function<int(std::string_view, std::string_view)>;
+
 // A word the dictionary lacks: asks whether to add it (unless autoAdd) and
-// adds it where the look-up finds its place, with the meanings and the
+// adds it in its place in the dictionary's order, with the meanings and the
 // dictionary class. False when the user said no: the check stops.
-bool AddMissingWord(TXDatabase& dictionary, const CheckedWord& word, bool autoAdd);
+bool AddMissingWord(TXDatabase& dictionary, const CheckedWord& word, bool autoAdd,
+                    const HeadwordOrder& order);
 
 // "XPress-Kontrolle": compares every entry from the current one on with the
 // dictionary entry at its place, without showing the entries. An entry that
@@ -50,6 +55,6 @@ bool AddMissingWord(TXDatabase& dictionary, const CheckedWord& word, bool autoAd
 // is offered to the dictionary and the check goes on, a first meaning too
 // long for multiple choice, a class error or other meanings stop it.
 void QuickCheck(const TBibliothek& library, TXDatabase& dictionary, bool autoAdd,
-                const std::function<void(int entry)>& select);
+                const HeadwordOrder& order, const std::function<void(int entry)>& select);
 
 } // namespace qor

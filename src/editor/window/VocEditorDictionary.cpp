@@ -8,6 +8,7 @@
 #include "editor/window/VocEditor.h"
 #include "editor/window/VokabelFrame.h"
 #include "platform/AppMessage.h"
+#include "platform/QtCollation.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
 #include "vocabulary/MeaningSet.h"
@@ -98,7 +99,7 @@ bool TVocEditor::checkEntry(bool multipleChoice) {
         return true;
     case CheckVerdict::Missing:
         if (!AddMissingWord(dictionary_, {entry.wordClass + 1, entry.word, meanings},
-                            mAutomatischWB->isChecked()))
+                            mAutomatischWB->isChecked(), compareGerman))
             return false;
         Nachschlagen();
         return true;
@@ -116,7 +117,7 @@ bool TVocEditor::checkEntry(bool multipleChoice) {
 }
 
 void TVocEditor::XPressKontrolle() {
-    QuickCheck(library_, dictionary_, mAutomatischWB->isChecked(),
+    QuickCheck(library_, dictionary_, mAutomatischWB->isChecked(), compareGerman,
                [this](int entry) { ShowEntry(entry); });
     Nachschlagen();
 }
