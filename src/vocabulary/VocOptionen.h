@@ -97,6 +97,7 @@ public:
     QPushButton* bSpeichern = nullptr;
     QPushButton* bNeu = nullptr;
     QPushButton* bInfo = nullptr;
+    QPushButton* bDrucken = nullptr;
     QPushButton* bHome = nullptr;
     QPushButton* bAbfragen = nullptr;
     QMenu* mDatei = nullptr;
@@ -109,6 +110,12 @@ public:
     void Neu();
     void LoadRecent(const std::string& path);
     void Info();
+    // The word list and the flash cards, on the printer or into a PDF file.
+    void Drucken();
+    void KarteikartenDrucken();
+    void WortlisteAlsPdf();
+    void KarteikartenAlsPdf();
+    void DruckerEinrichten();
     void Sortieren();
     void Mischen();
     void DoppelteEntfernen();
@@ -134,6 +141,7 @@ private:
     QWidget* buildUserPanel(QWidget* parent);
     QWidget* buildStatusLine(QWidget* parent);
     void buildMenus();
+    void buildPrintMenu();
     void connectSettings();
     void applyLook();
     // Sets a control's tool tip, shown while online help is on.

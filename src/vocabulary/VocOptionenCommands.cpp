@@ -48,6 +48,8 @@ void TVocOptionen::buildMenus() {
     addCommand(mDatei, "&Speichern", {}, [this] { Speichern(); });
     addCommand(mDatei, "Speichern &unter...", {}, [this] { SpeichernUnter(); });
     mDatei->addSeparator();
+    buildPrintMenu();
+    mDatei->addSeparator();
     addCommand(mDatei, "&Info", QKeySequence(Qt::Key_F6), [this] { Info(); });
     mDatei->addSeparator();
     recentSeparator_ = mDatei->addSeparator();

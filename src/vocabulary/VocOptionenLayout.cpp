@@ -175,17 +175,20 @@ QWidget* TVocOptionen::buildLibraryColumn(QWidget* parent) {
     bDazuladen = button("bDazuladen", "Bibliothek dazuladen", column);
     bSpeichern = button("bSpeichern", "Bibliothek speichern", column);
     bNeu = button("bNeu", "neue Bibliothek", column);
+    bDrucken = button("bDrucken", "Bibliothek drucken", column);
     bInfo = button("bInfo", "Informationen zur Bibliothek", column);
     buttons->addWidget(bLaden, 0, 0);
     buttons->addWidget(bDazuladen, 0, 1);
     buttons->addWidget(bSpeichern, 1, 0);
     buttons->addWidget(bNeu, 1, 1);
-    buttons->addWidget(bInfo, 2, 0, 1, 2);
+    buttons->addWidget(bDrucken, 2, 0, 1, 2);
+    buttons->addWidget(bInfo, 3, 0, 1, 2);
     layout->addLayout(buttons);
     connect(bLaden, &QPushButton::clicked, this, [this] { Oeffnen(); });
     connect(bDazuladen, &QPushButton::clicked, this, [this] { Hinzufuegen(); });
     connect(bSpeichern, &QPushButton::clicked, this, [this] { Speichern(); });
     connect(bNeu, &QPushButton::clicked, this, [this] { Neu(); });
+    connect(bDrucken, &QPushButton::clicked, this, [this] { Drucken(); });
     connect(bInfo, &QPushButton::clicked, this, [this] { Info(); });
     return column;
 }
