@@ -58,6 +58,7 @@ TVocEditor::TVocEditor(VocEditorContext context, QWidget* parent)
     library_.setAktuell(0);
     Zeigen();
     DictionaryShown();
+    VokabelFrame->eVokabel->setFocus();
     placeWindow();
     ApplyScheme();
 }
