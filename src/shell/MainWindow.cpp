@@ -64,7 +64,7 @@ TMain::TMain(ShellWindows& windows)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), windows_(windows),
       page_(new TXPage(this)), exercises_(std::make_unique<PageExercises>(*page_)),
       commands_(windows.program().mainState,
-                {*this, *this, *this, *this, windows.accounts(), *this, *this, *this}) {
+                {*this, *this, *this, *this, windows.accounts(), *this, *this, *this, *this}) {
     FormCreate();
 }
 
@@ -106,6 +106,8 @@ void TMain::FormCreate() {
 
     windows_.ensureTrainingObjects();
     program.training->setPage(this);
+    if (!program.verben)
+        program.verben = std::make_unique<TVerben>(program.registry);
 
     MainWindowState& state = program.mainState;
     state.currentVerb = 0;
@@ -325,6 +327,18 @@ std::string TMain::searchText() const {
 
 bool TMain::wholeWordsOnly() const {
     return page_->model().HasCondition("ganze");
+}
+
+TVerben* TMain::verben() {
+    return windows_.program().verben.get();
+}
+
+void TMain::GoVerbEinstellungen() {
+    windows_.OpenVerbSelection(pos());
+}
+
+void TMain::setReturnPage(const std::string& page) {
+    windows_.program().mainState.ReturnPage = page;
 }
 
 void TMain::endProgram() {

@@ -24,7 +24,8 @@ class TMain : public QWidget,
               private SoundCommandHost,
               private OptionsWindowHost,
               private TrainingHost,
-              private DictionaryHost {
+              private DictionaryHost,
+              private VerbHost {
     Q_OBJECT
 
 public:
@@ -83,6 +84,10 @@ private:
     TXDatabase& dictionary() override;
     std::string searchText() const override;
     bool wholeWordsOnly() const override;
+    // VerbHost
+    TVerben* verben() override;
+    void GoVerbEinstellungen() override;
+    void setReturnPage(const std::string& page) override;
 
     void FormCreate();
     void placeOnScreen();

@@ -13,7 +13,11 @@ TPageCommands::TPageCommands(MainWindowState& state, const PageCommandHosts& hos
     table_.addBlock(dictionaryWindowCommands(hosts.dictionary));
     table_.addBlock(soundCommands(hosts.sound));
     table_.addBlock(dictionarySearchCommands(hosts.dictionary, hosts.page));
+    table_.addBlock(verbListCommands(hosts.verbs, hosts.page));
+    table_.addBlock(trainingEvaluationCommands(hosts.training));
+    table_.addBlock(verbAnswerCommands(hosts.verbs, hosts.page));
     table_.addBlock(trainingRoundCommands(hosts.training));
+    table_.addBlock(verbPresetCommands(hosts.verbs));
     table_.addBlock(areaTrainingCommands(state, hosts.page, hosts.areaTraining));
     table_.addBlock(trainingStartCommands(hosts.training));
     table_.addBlock(webAndSettingsCommands(hosts.page, hosts.shell));

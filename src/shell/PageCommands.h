@@ -13,6 +13,7 @@
 #include "shell/ShellCommands.h"
 #include "sound/SoundCommands.h"
 #include "users/UserCommands.h"
+#include "verbs/VerbCommands.h"
 #include "vocabulary/OptionsWindowCommands.h"
 #include "vocabulary/TrainingCommands.h"
 
@@ -30,6 +31,7 @@ struct PageCommandHosts {
     OptionsWindowHost& optionsWindow;
     TrainingHost& training;
     DictionaryHost& dictionary;
+    VerbHost& verbs;
 };
 
 class TPageCommands {

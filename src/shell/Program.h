@@ -9,6 +9,7 @@
 #include "shell/MainWindowState.h"
 #include "sound/WaveBase.h"
 #include "users/XUserBase.h"
+#include "verbs/Verben.h"
 #include "vocabulary/Bibliothek.h"
 #include "vocabulary/ReserveList.h"
 #include "vocabulary/VocabularyTraining.h"
@@ -64,6 +65,8 @@ struct Program {
     std::unique_ptr<TXDatabase> dictionary;
     // The sound database, loaded at start and written back at the end.
     std::unique_ptr<TXWaveBase> waveBase;
+    // The verb trainer, made when the main window is first created.
+    std::unique_ptr<TVerben> verben;
     // The users; the one logged in is logged out at the end.
     std::unique_ptr<TXUserBase> userBase;
 

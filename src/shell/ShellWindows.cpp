@@ -7,6 +7,7 @@
 #include "sound/Recorder.h"
 #include "sound/WaveDB.h"
 #include "sound/WordRecordings.h"
+#include "verbs/VerbenAuswahl.h"
 #include "vocabulary/VocOptionen.h"
 
 #include <QApplication>
@@ -172,7 +173,9 @@ TVocEditor* ShellWindows::createEditor() {
         *program.dictionary,
         program.waveBase.get(),
         [&program] { return program.training && program.training->PreCheck(); },
-        [this](std::function<void()> shown) { watchDictionary(std::move(shown)); }};
+        [this](std::function<void()> shown) {
+            watchDictionary(std::move(shown));
+        }};
     auto* editor = new TVocEditor(context);
     editor->OnLeave = [this, editor](EditorExit exit) {
         editorLeft(exit, editor->pos());
@@ -226,6 +229,20 @@ void ShellWindows::WBzeigen() {
     dictionaryWindow_->show();
     dictionaryWindow_->raise();
     dictionaryWindow_->activateWindow();
+}
+
+void ShellWindows::OpenVerbSelection(QPoint position) {
+    auto* selection = new T_F_VerbenAuswahl(*program_.verben);
+    selection->move(position);
+    selection->OnLeave = [this, selection](const std::string& command, bool cancelled) {
+        MainWindowState& state = program_.mainState;
+        state.PendingCommand = command;
+        if (cancelled)
+            state.ReturnPage = "verben.htx";
+        ShowMainWindowAt(selection->pos());
+    };
+    selection->show();
+    releaseMainWindow();
 }
 
 TBackdrop* ShellWindows::CreateBackdrop(bool showIt) {

@@ -60,6 +60,9 @@ public:
     // given place; the main window is released and comes back when the
     // settings window is left.
     void OpenOptionsWindow(QPoint position);
+    // The verb trainer's selection window in place of the main window; the
+    // main window comes back with the drill, or with the page set before.
+    void OpenVerbSelection(QPoint position);
     TMain* mainWindow() const { return main_; }
 
     // The vocabulary editor in place of the main window ("editor"), covering

@@ -115,6 +115,7 @@ void ShutDown(Program& program) {
     step([&] { program.library.reset(); });
     step([&] { program.settings.reset(); });
     step([&] { program.reserve.reset(); });
+    step([&] { program.verben.reset(); });
     step([&] {
         if (program.waveBase)
             program.waveBase->SaveIfChanged();

@@ -22,7 +22,7 @@ constexpr Color Accent = rgbColor(0xB0, 0x41, 0x2E);
 
 // The look of the program's pages: paper, a red title bar, white cards.
 const char* const StyleSheet = R"(
-T_F_VerbenAuswahl { background: #FBF6EA; }
+QWidget#verbSelection { background: #FBF6EA; }
 QLabel { color: #2B2622; }
 QLabel#title { color: #FFFFFF; font-size: 24pt; font-weight: bold; }
 QLabel#subtitle { color: #F8E6C0; font-style: italic; }
@@ -67,6 +67,7 @@ T_F_VerbenAuswahl::T_F_VerbenAuswahl(TVerben& verben, QWidget* parent)
     setWindowTitle(QStringLiteral("Einstellungen für den Verbtrainer"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_StyledBackground);
+    setObjectName(QStringLiteral("verbSelection"));
     setFixedSize(Width, Height);
     setStyleSheet(QString::fromUtf8(StyleSheet));
 

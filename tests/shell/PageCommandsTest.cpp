@@ -1,7 +1,9 @@
 #include "shell/PageCommands.h"
 
 #include "dictionary/XDatabase.h"
+#include "platform/Registry.h"
 #include "platform/Text.h"
+#include "verbs/Verben.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -20,7 +22,8 @@ class RecordingHost : public CommandPage,
                       public UserCommandHost,
                       public OptionsWindowHost,
                       public TrainingHost,
-                      public DictionaryHost {
+                      public DictionaryHost,
+                      public VerbHost {
 public:
     void processMessages() override { ++messagesProcessed; }
     void loadPage(const std::string& fileName) override { calls.push_back("load " + fileName); }
@@ -62,6 +65,9 @@ public:
     TXDatabase& dictionary() override { return words; }
     std::string searchText() const override { return "casa"; }
     bool wholeWordsOnly() const override { return true; }
+    TVerben* verben() override { return verbTrainer; }
+    void GoVerbEinstellungen() override { calls.push_back("verb selection"); }
+    void setReturnPage(const std::string& page) override { calls.push_back("return to " + page); }
 
     const MainWindowState* state = nullptr;
     std::vector<std::string> calls;
@@ -72,6 +78,7 @@ public:
     bool loggedIn = false;
     VocabularyTraining* rounds = nullptr;
     TXDatabase words;
+    TVerben* verbTrainer = nullptr;
 };
 
 class PageCommandsTest : public ::testing::Test {
@@ -85,7 +92,7 @@ protected:
 
     MainWindowState state;
     RecordingHost host;
-    TPageCommands handler{state, {host, host, host, host, host, host, host, host}};
+    TPageCommands handler{state, {host, host, host, host, host, host, host, host, host}};
 };
 
 using Calls = std::vector<std::string>;
@@ -95,28 +102,24 @@ using Calls = std::vector<std::string>;
 TEST_F(PageCommandsTest, BlocksComposeTheTableInItsOrder) {
     using enum CommandMatch;
     const std::vector<std::pair<std::string_view, CommandMatch>> expected = {
-        {"lab", PrefixAndPlus},  {"lab-", Exact},
-        {"editor", Exact},       {"vocein", Exact},
-        {"wb", Exact},
-        {"recsetup", Exact},     {"wavebase", Exact},
-        {"suchen", Exact},       {"sr", Prefix},
-        {"vocaus", Exact},       {"vokabelweiter", Exact},
-        {"vcontinue", Exact},    {"vokabel", Prefix},
-        {"s1", Exact},           {"s2", Exact},
-        {"s3", Exact},           {"s4", Exact},
-        {"gws", Exact},          {"aws", Exact},
-        {"reise", Exact},        {"oberstufe", Exact},
-        {"recht", Exact},        {"wirtschaft", Exact},
-        {"pool", Exact},         {"bereich_egal", Exact},
-        {"sm", StartsWith},      {"klassisch", Exact},
-        {"abgedreht", Exact},    {"abfrage", Exact},
-        {"go", Exact},           {"vabfrage", Exact},
-        {"www", Exact},          {"www.", StartsWith},
-        {"http://", StartsWith}, {"seekcd", Exact},
-        {"paths", Exact},        {"chpw", Exact},
-        {"stats", Exact},        {"login", Exact},
-        {"newusr", Exact},       {"chusr", Exact},
-        {"end", Exact},
+        {"lab", PrefixAndPlus},  {"lab-", Exact},       {"editor", Exact},
+        {"vocein", Exact},       {"wb", Exact},         {"recsetup", Exact},
+        {"wavebase", Exact},     {"suchen", Exact},     {"sr", Prefix},
+        {"verblist", Exact},     {"showverb", Prefix},  {"vtafel", Exact},
+        {"verbmanuell", Exact},  {"verb", Exact},       {"vocaus", Exact},
+        {"verbweiter", Exact},   {"verb", Prefix},      {"vokabelweiter", Exact},
+        {"vcontinue", Exact},    {"vokabel", Prefix},   {"vt0", Exact},
+        {"vt1", Exact},          {"vt2", Exact},        {"vt3", Exact},
+        {"vt4", Exact},          {"s1", Exact},         {"s2", Exact},
+        {"s3", Exact},           {"s4", Exact},         {"gws", Exact},
+        {"aws", Exact},          {"reise", Exact},      {"oberstufe", Exact},
+        {"recht", Exact},        {"wirtschaft", Exact}, {"pool", Exact},
+        {"bereich_egal", Exact}, {"sm", StartsWith},    {"klassisch", Exact},
+        {"abgedreht", Exact},    {"abfrage", Exact},    {"go", Exact},
+        {"vabfrage", Exact},     {"www", Exact},        {"www.", StartsWith},
+        {"http://", StartsWith}, {"seekcd", Exact},     {"paths", Exact},
+        {"chpw", Exact},         {"stats", Exact},      {"login", Exact},
+        {"newusr", Exact},       {"chusr", Exact},      {"end", Exact},
     };
     std::vector<std::pair<std::string_view, CommandMatch>> composed;
     for (const CommandRow& row : handler.table().rows())
@@ -264,6 +267,21 @@ TEST_F(PageCommandsTest, DictionaryRowsSearchAndShowResultBlocks) {
               shown.end());
     EXPECT_EQ(run("sr1").back(), "load wörterbuch.htx"_cp);
     EXPECT_EQ(run("srx,wb"), Calls{});
+}
+
+// The verb rows act once the verb trainer exists: a level and "verb" start
+// a drill; "verbmanuell" opens the selection with the verb menu to return to.
+TEST_F(PageCommandsTest, VerbRowsStartADrillOnceTheTrainerExists) {
+    EXPECT_EQ(run("vt1,verb,verblist"), Calls{});
+    MemoryRegistry store;
+    TVerben verbs(store, [](int) { return 0; });
+    host.verbTrainer = &verbs;
+    const Calls drill = run("vt1,verb");
+    ASSERT_FALSE(drill.empty());
+    EXPECT_EQ(drill.back(), "load verb_ein.htx"); // one tense: a typed question
+    EXPECT_EQ(run("verbmanuell"), (Calls{"return to verben.htx", "verb selection"}));
+    EXPECT_EQ(run("showverb 4").back(), "load verbtafel.htx");
+    EXPECT_EQ(verbs.ShownVerb(), 4);
 }
 
 } // namespace

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The verb trainer in the real program: the start page's tile leads to the
+# verb menu; the first level starts a drill whose question is answered (a
+# click on a choice, or a typed answer given up) and the answer page shows
+# the forms in their colours; Enter leads to the next question; the verb
+# list leads to the conjugation table of "haber"; the selection window
+# takes the main window's place and "Abbrechen" brings the verb menu back.
+#
+#   verbs_work.sh PROGRAM LINK-POSITION-TOOL SCREEN-PROBE
+set -euo pipefail
+program=$(readlink -f "$1")
+link_position=$(readlink -f "$2")
+screen_probe=$(readlink -f "$3")
+source "$(dirname "$(readlink -f "$0")")/driver.sh"
+
+step() { # page, link target, [tool options]
+    local before
+    before=$(snapshot)
+    click_link "$@"
+    changed_from "$before" >/dev/null || fail "the link to $2 on $1 changed nothing"
+}
+
+# The typing page has its answer field's black frame here.
+asks_typing() { (( $(pixels 000000 64 268 672 1) > 600 )); }
+# The answer page sets the asked form in green (right) or brown-red (wrong).
+shows_solution() { (( $(pixels 009900 64 222 672 200) + $(pixels 993300 64 222 672 200) > 30 )); }
+
+add_user Tester
+start_program SDL_AUDIODRIVER=dummy QOR_RANDOM_SEED=3
+main_window=$window
+step main.htx verben.htx
+keep_shot verb-menu
+step verben.htx "§[vt1,verb]"
+settled >/dev/null
+keep_shot verb-question
+
+for question in 1 2; do
+    before=$(snapshot)
+    if asks_typing; then
+        click_at 400 286
+        xdotool key Return # an empty answer gives up
+    else
+        click_link verb_mch.htx "§[verb+]" --define "MCH0=<a href=\"§[verb+]\" >xx</a>"
+    fi
+    changed_from "$before" >/dev/null || fail "question $question took no answer"
+    settled >/dev/null
+    shows_solution || fail "the answer page after question $question shows no solution"
+    keep_shot verb-answer-$question
+    before=$(snapshot)
+    xdotool key Return
+    changed_from "$before" >/dev/null || fail "Enter did not lead on after answer $question"
+    settled >/dev/null
+done
+
+step verb_fuss.htx "§verblist"
+keep_shot verb-list
+# The first verb of the list is "haber".
+step verbliste.htx "§showverb 0" --define "VerbListe1=<a href=\"§showverb 0\" >haber</a>"
+settled >/dev/null
+keep_shot verb-table
+# Tense names in green, irregular forms in red, regular ones in ink.
+(( $(pixels 2E6B3A 88 84 690 440) > 100 )) || fail "the conjugation table shows no tense names"
+(( $(pixels B0412E 88 84 690 440) > 100 )) || fail "the conjugation table shows no irregular forms"
+
+step verbtafel.htx verben.htx
+click_link verben.htx "§verbmanuell"
+for _ in $(seq 50); do
+    selection=$(xdotool search --onlyvisible --name "Einstellungen für den Verbtrainer" | head -1) || true
+    [[ -n "$selection" ]] && break
+    sleep 0.2
+done
+[[ -n "${selection:-}" ]] || fail "the selection window did not open"
+xdotool search --onlyvisible --pid "$pid" | grep -qx "$main_window" &&
+    fail "the main window stayed beside the selection window"
+window=$selection
+settled >/dev/null
+keep_shot verb-selection
+click_at 620 535 # "Abbrechen", left of "Abfrage" at the bottom right
+wait_for_window 800x572
+settled >/dev/null
+keep_shot verb-menu-again
+click_link verben.htx main.htx
+settled >/dev/null
+click_link main.htx "§end"
+expect_orderly_end
+echo "the drill asks and answers, the table and the list show, the selection window comes and goes"
