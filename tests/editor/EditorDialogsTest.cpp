@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 #include "platform/QtText.h"
 #include "platform/ScriptedMessages.h"
+#include "platform/Zlib.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -163,7 +164,7 @@ TEST(EdConfigTest, OkAndSpeichernUnterStoreTheSchemeName) {
 TEST(ImportDialogTest, StartsFromTheLastImportAndRefusesSeparatorsOfSeveralCharacters) {
     TempDir dir;
     ScriptedMessages messages;
-    dir.file("hqor/_import.htx", "<TITLE>Import</TITLE>Jede Zeile wird eine Vokabel.");
+    dir.file("hqor/_import.htx", deflateZlib("<TITLE>Import</TITLE>Jede Zeile wird eine Vokabel."));
     MemoryRegistry registry;
     registry.writeString("Software\\qor\\Import", "Trennzeichen", "|");
     TImport dialog(registry, dir.path() + "hqor/");
@@ -175,7 +176,9 @@ TEST(ImportDialogTest, StartsFromTheLastImportAndRefusesSeparatorsOfSeveralChara
     dialog.Separator->setEditText("||");
     dialog.btnOK->click();
     EXPECT_TRUE(dialog.isVisible());
-    ASSERT_EQ(messages.shown().size(), 1U);
+    ASSERT_EQ(messages.texts(),
+              std::vector<std::string>{"Bitte als Trennzeichen genau ein Zeichen "
+                                       "angeben\r\n(oder TAB f\xFCr den Tabulator)."});
     dialog.Separator->setCurrentIndex(3);
     dialog.btnOK->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

@@ -89,7 +89,7 @@ QWidget* TEdConfig::createColorRows() {
 }
 
 QWidget* TEdConfig::createFontControls() {
-    auto* group = new QGroupBox(QStringLiteral("Schrift und Schema"), this);
+    auto* group = new QGroupBox(QStringLiteral("Schrift"), this);
     Schriftart = new QFontComboBox(this);
     btnFett = new QPushButton(QStringLiteral("F"), this);
     btnFett->setCheckable(true);
@@ -99,24 +99,31 @@ QWidget* TEdConfig::createFontControls() {
     Groesse->setEditable(true);
     for (int size = 8; size <= LargestSize; ++size)
         Groesse->addItem(QString::number(size));
+
+    connect(Schriftart, &QFontComboBox::currentFontChanged, this, &TEdConfig::fontChosen);
+    connect(btnFett, &QPushButton::clicked, this, &TEdConfig::boldToggled);
+    connect(Groesse, &QComboBox::currentTextChanged, this, &TEdConfig::sizeEdited);
+
+    auto* sizeRow = new QHBoxLayout;
+    sizeRow->addWidget(Groesse, 1);
+    sizeRow->addWidget(btnFett);
+    auto* font = new QFormLayout(group);
+    font->addRow(QStringLiteral("Schriftart:"), Schriftart);
+    font->addRow(QString::fromUtf8("Größe:"), sizeRow);
+    return group;
+}
+
+QWidget* TEdConfig::createSchemeControls() {
+    auto* group = new QGroupBox(QStringLiteral("Farbschema"), this);
     Schema = new QComboBox(this);
     Schema->addItem(QString()); // the nameless scheme, "default"
     for (const auto& name : SchemeNames(config_.ProgramDir))
         Schema->addItem(toQString(name));
     btnSpeichernUnter = new QPushButton(QStringLiteral("Speichern unter..."), this);
-
-    connect(Schriftart, &QFontComboBox::currentFontChanged, this, &TEdConfig::fontChosen);
-    connect(btnFett, &QPushButton::clicked, this, &TEdConfig::boldToggled);
-    connect(Groesse, &QComboBox::currentTextChanged, this, &TEdConfig::sizeEdited);
     connect(Schema, &QComboBox::currentIndexChanged, this, &TEdConfig::schemeChosen);
     connect(btnSpeichernUnter, &QPushButton::clicked, this, &TEdConfig::saveAs);
 
-    auto* sizeRow = new QHBoxLayout;
-    sizeRow->addWidget(Groesse, 1);
-    sizeRow->addWidget(btnFett);
     auto* form = new QFormLayout(group);
-    form->addRow(QStringLiteral("Schriftart:"), Schriftart);
-    form->addRow(QString::fromUtf8("Größe:"), sizeRow);
     form->addRow(QStringLiteral("Schema:"), Schema);
     form->addRow(QString(), btnSpeichernUnter);
     return group;
@@ -129,8 +136,12 @@ void TEdConfig::createControls() {
     connect(btnOK, &QPushButton::clicked, this, &TEdConfig::accepted);
 
     auto* columns = new QHBoxLayout;
+    auto* right = new QVBoxLayout;
+    right->addWidget(createFontControls());
+    right->addWidget(createSchemeControls());
+    right->addStretch();
     columns->addWidget(createColorRows());
-    columns->addWidget(createFontControls(), 0, Qt::AlignTop);
+    columns->addLayout(right);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addWidget(buttons.box);

@@ -47,6 +47,7 @@ private:
     void createControls();
     QWidget* createColorRows();
     QWidget* createFontControls();
+    QWidget* createSchemeControls();
     void showScheme();
     void colorEdited(int index, bool anyLength);
     void pickColor(int index);

@@ -5,7 +5,6 @@
 #include "platform/QtText.h"
 
 #include <QCheckBox>
-#include <QCollator>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -13,15 +12,6 @@
 #include <QVBoxLayout>
 
 namespace qor {
-
-int CompareIgnoringCase(std::string_view a, std::string_view b) {
-    static const QCollator collator = [] {
-        QCollator german{QLocale(QLocale::German, QLocale::Germany)};
-        german.setCaseSensitivity(Qt::CaseInsensitive);
-        return german;
-    }();
-    return collator.compare(toQString(a), toQString(b));
-}
 
 TEdSuchen::TEdSuchen(const std::string& lastText, bool caseSensitive, QWidget* parent)
     : QDialog(parent) {

@@ -4,17 +4,12 @@
 
 #include <QDialog>
 #include <string>
-#include <string_view>
 
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
 namespace qor {
-
-// The comparison of the search that ignores letter case: locale-aware, so
-// that "Ä" matches "ä" (0 when a and b are equal but for case).
-int CompareIgnoringCase(std::string_view a, std::string_view b);
 
 class TEdSuchen : public QDialog {
     Q_OBJECT

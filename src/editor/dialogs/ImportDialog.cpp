@@ -37,7 +37,7 @@ TImport::TImport(Registry& registry, const std::string& pageDir, QWidget* parent
     Separator = choiceBox(SeparatorChoices(), last.Separator, this);
     Struktur = choiceBox(StructureChoices(), last.Structure, this);
     Seite = new TXPage(this);
-    Seite->setFixedSize(420, 230);
+    Seite->setFixedSize(480, 262);
     Seite->setXPath(pageDir);
     Seite->setXFile(pageDir + "_import.htx");
 

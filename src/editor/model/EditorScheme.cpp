@@ -138,13 +138,6 @@ bool EntryFieldsFramed(const EditorScheme& scheme) {
     return fields == scheme.Colors[SchemeColor::EntryFrame] || fields == ColorValue::White;
 }
 
-Color ReadableTextColor(Color background) {
-    // Perceived brightness (ITU-R BT.601 weights) on a scale of 0..255000.
-    const int brightness = 299 * (background & 0xFF) + 587 * ((background >> 8) & 0xFF) +
-                           114 * ((background >> 16) & 0xFF);
-    return brightness < 128000 ? ColorValue::White : ColorValue::Black;
-}
-
 std::string ColorHex(Color color) {
     static constexpr char Digits[] = "0123456789ABCDEF";
     const int red = color & 0xFF;

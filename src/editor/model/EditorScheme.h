@@ -72,10 +72,6 @@ int SchemeFontSize(const EditorScheme& scheme, int windowHeight);
 // frame's or is white.
 bool EntryFieldsFramed(const EditorScheme& scheme);
 
-// Black, or white on a dark background, so that text stays readable on
-// every scheme's colours.
-Color ReadableTextColor(Color background);
-
 // "RRGGBB" of a colour (0x00BBGGRR), and back; nothing when text is no
 // hexadecimal number of at most six digits.
 std::string ColorHex(Color color);
