@@ -12,6 +12,7 @@
 #include "platform/Text.h"
 #include "sound/Recorder.h"
 #include "sound/WordRecordings.h"
+#include "vocabulary/LibraryPrinting.h"
 #include "vocabulary/RecentLibraryMenu.h"
 
 #include <QAction>
@@ -101,6 +102,8 @@ void TVocEditor::connectParts() {
     connect(FrListe->bSpeichern, &QToolButton::clicked, this, [this] { Speichern(); });
     connect(FrListe->bNeu, &QToolButton::clicked, this, [this] { Neu(); });
     connect(FrListe->bInfo, &QToolButton::clicked, this, [this] { Info(); });
+    connect(FrListe->bDrucken, &QToolButton::clicked, this,
+            [this] { PrintList(library_, PrintTarget::Printer, this); });
     connect(FrListe->bUebernehmen, &QToolButton::clicked, this, [this] { Uebernehmen(); });
     connect(FrListe->bLoeschen, &QToolButton::clicked, this, [this] { VokabelLoeschen(); });
     connect(FrListe->bSortieren, &QToolButton::clicked, this, [this] { Sortieren(); });

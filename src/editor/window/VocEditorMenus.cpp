@@ -6,6 +6,7 @@
 #include "editor/window/VokabelFrame.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
+#include "vocabulary/LibraryPrinting.h"
 #include "vocabulary/RecentLibraryMenu.h"
 
 #include <QAction>
@@ -100,6 +101,15 @@ void TVocEditor::createFileMenu() {
     file->addSeparator();
     command(file, "Importieren...", {}, [this] { Importieren(); });
     command(file, "Zufällig erzeugen...", {}, [this] { ZufaelligErzeugen(); });
+    file->addSeparator();
+    command(file, "Drucken...", {}, [this] { PrintList(library_, PrintTarget::Printer, this); });
+    command(file, "Karteikarten drucken...", {},
+            [this] { PrintCards(library_, PrintTarget::Printer, this); });
+    command(file, "Als &PDF speichern...", {},
+            [this] { PrintList(library_, PrintTarget::PdfFile, this); });
+    command(file, "&Karteikarten als PDF speichern...", {},
+            [this] { PrintCards(library_, PrintTarget::PdfFile, this); });
+    command(file, "Drucker einrichten...", {}, [this] { PrinterSetup(this); });
     file->addSeparator();
     command(file, "&Info", QKeySequence(Qt::Key_F6), [this] { Info(); });
     file->addSeparator();
