@@ -3,6 +3,7 @@
 #include "platform/QtText.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QToolButton>
 
 namespace qor {
@@ -20,6 +21,12 @@ void showText(QLineEdit* edit, const std::string& text) {
     const QString shown = toQString(text);
     if (edit->text() != shown)
         edit->setText(shown);
+}
+
+void showText(QPlainTextEdit* memo, const std::string& text) {
+    const QString shown = toQString(text);
+    if (memo->toPlainText() != shown)
+        memo->setPlainText(shown);
 }
 
 } // namespace qor

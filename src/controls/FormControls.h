@@ -6,6 +6,7 @@
 #include <string>
 
 class QLineEdit;
+class QPlainTextEdit;
 class QToolButton;
 class QWidget;
 
@@ -17,5 +18,6 @@ QToolButton* toolButton(const char* text, const char* hint, QWidget* parent);
 // Sets program text only when it differs, so that the caret of a field being
 // typed in stays where it is.
 void showText(QLineEdit* edit, const std::string& text);
+void showText(QPlainTextEdit* memo, const std::string& text);
 
 } // namespace qor

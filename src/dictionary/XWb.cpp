@@ -240,9 +240,7 @@ void TXWb::DBChanged() {
         setWindowTitle(title);
     refreshing_ = true;
     showText(DBVokabel, dictionary_.GetWord());
-    const QString meaning = toQString(dictionary_.GetMeaning());
-    if (DBBedeutung->toPlainText() != meaning)
-        DBBedeutung->setPlainText(meaning);
+    showText(DBBedeutung, dictionary_.GetMeaning());
     DBWortart->setCurrentIndex(dictionary_.GetClass() - 1);
     refreshing_ = false;
     const QString shortName = toQString(dictionary_.DirectionShortName());

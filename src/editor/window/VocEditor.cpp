@@ -313,7 +313,7 @@ void TVocEditor::closeEvent(QCloseEvent* event) {
         return;
     }
     const bool closing = exit_ == EditorExit::Home || exit_ == EditorExit::Quit;
-    if (beschaeftigt_ || (closing && !askToSaveBeforeClosing())) {
+    if (beschaeftigt_ || (closing && !askToSaveChanges(true))) {
         if (beschaeftigt_)
             AppMessage("Kann diese Seite noch nicht verlassen!");
         exit_ = eigenstaendig_ ? EditorExit::Quit : EditorExit::Home;
@@ -327,20 +327,6 @@ void TVocEditor::closeEvent(QCloseEvent* event) {
     if (OnLeave)
         OnLeave(exit_);
     deleteLater();
-}
-
-bool TVocEditor::askToSaveBeforeClosing() {
-    if (!library_.Geaendert())
-        return true;
-    const int answer = AppMessage("Die aktuelle Bibliothek wurde verändert.\nSollen die "
-                                  "Veränderungen jetzt gespeichert werden?"_cp,
-                                  MessageStyle::YesNoCancel);
-    if (answer == MessageResult::Cancel)
-        return false;
-    if (answer == MessageResult::Yes)
-        SpeichernUnter();
-    // A save that was cancelled or failed keeps the window: nothing is lost.
-    return answer != MessageResult::Yes || !library_.Geaendert();
 }
 
 void TVocEditor::resizeEvent(QResizeEvent* event) {

@@ -165,7 +165,6 @@ private:
     void lookUpFieldChanged();
     void autoLookUp();
     bool mayLeave();
-    bool askToSaveBeforeClosing();
     void leave(EditorExit exit);
     void applyLayoutRules();
 
@@ -182,7 +181,8 @@ private:
     void setOnlineHelp(bool on);
 
     // VocEditorFiles.cpp
-    bool askToSaveChanges();
+    // Offers unsaved changes for saving; leaving asks whether to save them "jetzt".
+    bool askToSaveChanges(bool leaving);
     void afterLoad();
     bool libraryHasNoGap(const char* message);
 

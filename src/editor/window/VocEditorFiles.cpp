@@ -25,13 +25,15 @@ namespace qor {
 using namespace literals;
 
 // False when the user cancelled, or chose to save and the save did not
-// happen: the library must then not be replaced.
-bool TVocEditor::askToSaveChanges() {
+// happen: the library must then not be replaced, the editor not left.
+bool TVocEditor::askToSaveChanges(bool leaving) {
     if (!library_.Geaendert())
         return true;
-    const int answer = AppMessage(
-        "Die aktuelle Bibliothek wurde verändert.\nSollen die Veränderungen gespeichert werden?"_cp,
-        MessageStyle::YesNoCancel);
+    const std::string question = leaving ? "Sollen die Veränderungen jetzt gespeichert werden?"
+                                         : "Sollen die Veränderungen gespeichert werden?";
+    const int answer =
+        AppMessage(utf8ToCp1252("Die aktuelle Bibliothek wurde verändert.\n" + question),
+                   MessageStyle::YesNoCancel);
     if (answer == MessageResult::Cancel)
         return false;
     if (answer == MessageResult::Yes)
@@ -46,14 +48,14 @@ void TVocEditor::afterLoad() {
 }
 
 void TVocEditor::Neu() {
-    if (!askToSaveChanges())
+    if (!askToSaveChanges(false))
         return;
     library_.Clear(true);
     afterLoad();
 }
 
 void TVocEditor::Oeffnen() {
-    if (!askToSaveChanges())
+    if (!askToSaveChanges(false))
         return;
     if (const auto path = AskLibraryToOpen(config_)) {
         library_.Load(*path, true);
@@ -65,7 +67,7 @@ void TVocEditor::Oeffnen() {
 // A recent file replaces the library too, so its changes are offered for
 // saving first.
 void TVocEditor::LoadRecent(const std::string& path) {
-    if (!askToSaveChanges())
+    if (!askToSaveChanges(false))
         return;
     library_.Load(path, true);
     library_.AddRecent(path);
@@ -108,7 +110,7 @@ bool TVocEditor::libraryHasNoGap(const char* message) {
 }
 
 void TVocEditor::Importieren() {
-    if (!askToSaveChanges())
+    if (!askToSaveChanges(false))
         return;
     TImport dialog(registry_, config_.PageRoot + "hqor/", this);
     if (dialog.exec() != QDialog::Accepted)
@@ -127,7 +129,7 @@ void TVocEditor::Importieren() {
 
 void TVocEditor::ZufaelligErzeugen() {
     TZufall dialog(this);
-    if (dialog.exec() != QDialog::Accepted || !askToSaveChanges())
+    if (dialog.exec() != QDialog::Accepted || !askToSaveChanges(false))
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     library_.Clear(true);

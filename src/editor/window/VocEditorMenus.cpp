@@ -1,6 +1,7 @@
 // The menus of the vocabulary editor, its special characters, the clipboard
 // commands and the keys that reach the editor before its fields.
 
+#include "controls/SpecialCharacters.h"
 #include "editor/window/EditorRules.h"
 #include "editor/window/VocEditor.h"
 #include "editor/window/VokabelFrame.h"
@@ -25,35 +26,8 @@ namespace {
 
 enum ClipboardCommand { Cut, Copy, Paste, Delete };
 
-struct SpecialCharacter {
-    const char* item; // the menu text; "ae" and "oe" insert ligatures
-    const char* inserted;
-    QKeySequence key;
-};
-
-const SpecialCharacter SpecialCharacters[] = {
-    {"â", "â", QKeySequence(Qt::CTRL | Qt::Key_A)},
-    {"ê", "ê", QKeySequence(Qt::CTRL | Qt::Key_E)},
-    {"î", "î", QKeySequence(Qt::CTRL | Qt::Key_I)},
-    {"ô", "ô", QKeySequence(Qt::CTRL | Qt::Key_O)},
-    {"û", "û", QKeySequence(Qt::CTRL | Qt::Key_U)},
-    {"ae", "æ", {}},
-    {"oe", "œ", {}},
-    {"ï", "ï", {}},
-    {"ç", "ç", QKeySequence(Qt::Key_F5)},
-    {"ñ", "ñ", QKeySequence(Qt::CTRL | Qt::Key_N)},
-    {nullptr, nullptr, {}},
-    {"Â", "Â", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)},
-    {"Ê", "Ê", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
-    {"Î", "Î", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I)},
-    {"Ô", "Ô", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
-    {"Û", "Û", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U)},
-    {"AE", "Æ", {}},
-    {"OE", "Œ", {}},
-    {"Ï", "Ï", {}},
-    {"Ç", "Ç", QKeySequence(Qt::SHIFT | Qt::Key_F5)},
-    {"Ñ", "Ñ", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)},
-    {nullptr, nullptr, {}},
+// "¿" has no key here: Ctrl+F is the search.
+const SpecialCharacter Punctuation[] = {
     {"¿", "¿", {}},
     {"¡", "¡", QKeySequence(Qt::CTRL | Qt::Key_Z)},
 };
@@ -160,14 +134,14 @@ void TVocEditor::createEditMenu() {
 
 void TVocEditor::createSpecialCharacterMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Sonderzeichen"));
-    for (const SpecialCharacter& character : SpecialCharacters) {
-        if (!character.item) {
-            menu->addSeparator();
-            continue;
-        }
-        const QString text = QString::fromUtf8(character.inserted);
-        command(menu, character.item, character.key, [this, text] { Sonderzeichen(text); });
-    }
+    const auto insert = [this](const QString& text) {
+        Sonderzeichen(text);
+    };
+    addSpecialCharacters(menu, LowerCaseLetters(), insert);
+    menu->addSeparator();
+    addSpecialCharacters(menu, UpperCaseLetters(), insert);
+    menu->addSeparator();
+    addSpecialCharacters(menu, Punctuation, insert);
 }
 
 void TVocEditor::createWindowSizeMenu() {
@@ -219,13 +193,8 @@ void TVocEditor::installKeys() {
 // themselves; here the editor's commands have them. Enter moves to the
 // next field.
 bool TVocEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-        for (const QAction* action : findChildren<QAction*>())
-            if (!action->shortcut().isEmpty() && action->shortcut() == pressed &&
-                action->isEnabled())
-                return true;
-    }
+    if (IsWindowShortcut(this, event))
+        return true;
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const bool field = qobject_cast<QLineEdit*>(watched) ||
@@ -239,13 +208,8 @@ bool TVocEditor::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Into the focused field at its caret, unless it is read-only.
 void TVocEditor::Sonderzeichen(const QString& text) {
-    QWidget* focused = QApplication::focusWidget();
-    if (auto* edit = qobject_cast<QLineEdit*>(focused); edit && !edit->isReadOnly())
-        edit->insert(text);
-    else if (auto* memo = qobject_cast<QPlainTextEdit*>(focused); memo && !memo->isReadOnly())
-        memo->insertPlainText(text);
+    insertIntoFocusedField(text);
 }
 
 void TVocEditor::clipboardCommand(int which) {

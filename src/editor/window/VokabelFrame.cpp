@@ -52,12 +52,6 @@ QPlainTextEdit* memo(QWidget* parent) {
     return field;
 }
 
-void showMemo(QPlainTextEdit* field, const std::string& text) {
-    const QString shown = toQString(text);
-    if (field->toPlainText() != shown)
-        field->setPlainText(shown);
-}
-
 std::string memoText(const QPlainTextEdit* field) {
     return fromQString(field->toPlainText());
 }
@@ -239,9 +233,9 @@ void TVokabelFrame::Zeigen() {
     showing_ = true;
     showText(eVokabel, library_.Vokabel(-1));
     showText(eBedeutung0, library_.Bedeutung(-1, 0));
-    showMemo(eBedeutung1, library_.Bedeutung(-1, 1));
-    showMemo(eKontext0, library_.Kontext(-1, 0));
-    showMemo(eKontext1, library_.Kontext(-1, 1));
+    showText(eBedeutung1, library_.Bedeutung(-1, 1));
+    showText(eKontext0, library_.Kontext(-1, 0));
+    showText(eKontext1, library_.Kontext(-1, 1));
     Ktx_dazu1->setChecked(library_.KtxDazu(-1, 0));
     Ktx_dazu2->setChecked(library_.KtxDazu(-1, 1));
     const int entryClass = library_.Wortart(-1);
@@ -265,7 +259,7 @@ void TVokabelFrame::setWord(const std::string& text) {
 
 void TVokabelFrame::setMeanings(const std::string& first, const std::string& further) {
     showText(eBedeutung0, first);
-    showMemo(eBedeutung1, further);
+    showText(eBedeutung1, further);
 }
 
 void TVokabelFrame::setWordClass(int index) {
@@ -273,8 +267,8 @@ void TVokabelFrame::setWordClass(int index) {
 }
 
 void TVokabelFrame::setContexts(const std::string& first, const std::string& second) {
-    showMemo(eKontext0, first);
-    showMemo(eKontext1, second);
+    showText(eKontext0, first);
+    showText(eKontext1, second);
 }
 
 std::string TVokabelFrame::word() const {

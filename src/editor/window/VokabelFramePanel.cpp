@@ -90,9 +90,7 @@ void TVokabelFrame::connectDictionaryPanel() {
 void TVokabelFrame::ShowDictionaryEntry() {
     showingPanel_ = true;
     showText(DBVokabel, dictionary_.GetWord());
-    const QString meaning = toQString(dictionary_.GetMeaning());
-    if (DBBedeutung->toPlainText() != meaning)
-        DBBedeutung->setPlainText(meaning);
+    showText(DBBedeutung, dictionary_.GetMeaning());
     DBWortart->setCurrentIndex(dictionary_.GetClass() - 1);
     showingPanel_ = false;
     const std::string name =
