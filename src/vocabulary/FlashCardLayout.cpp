@@ -1,5 +1,6 @@
 #include "vocabulary/FlashCardLayout.h"
 
+#include "vocabulary/MeaningSet.h"
 #include "vocabulary/PrintTexts.h"
 #include "vocabulary/TextWrap.h"
 
@@ -95,7 +96,8 @@ void addBacks(PrintPage& page, const std::vector<Card>& cards, const TextWidth& 
     for (const Card& card : cards)
         addWrapped(page, BackWordFont, width, card, card.entry.Vokabel, {30, 70});
     for (const Card& card : cards)
-        addWrapped(page, MeaningFont, width, card, JoinedMeanings(card.entry), {130, 170, 210});
+        addWrapped(page, MeaningFont, width, card,
+                   JoinMeanings(card.entry.Bedeutung[0], card.entry.Bedeutung[1]), {130, 170, 210});
     for (const Card& card : cards)
         if (!card.entry.Kontext[0].empty())
             addWrapped(page, ContextFont, width, card, card.entry.Kontext[0], {270, 302, 334});

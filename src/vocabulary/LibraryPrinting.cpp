@@ -21,6 +21,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 #include <climits>
+#include <functional>
 
 namespace qor {
 
@@ -73,18 +74,49 @@ std::optional<std::string> askPdfFile(const TBibliothek& library, const std::str
     return path;
 }
 
-bool started(PrintJob& job, const std::string& name) {
-    if (job.begin(name))
-        return true;
-    AppMessage(NoPrinter, MessageStyle::Stop);
-    return false;
+void notWritten() {
+    AppMessage(
+        "Fehler beim Speichern der PDF-Datei - \nMedium ist voll oder schreibgeschützt!?!"_cp,
+        MessageStyle::Stop);
 }
 
 void finish(PrintJob& job) {
     if (!job.finish())
-        AppMessage(
-            "Fehler beim Speichern der PDF-Datei - \nMedium ist voll oder schreibgeschützt!?!"_cp,
-            MessageStyle::Stop);
+        notWritten();
+}
+
+// What a job prints once it has begun; false when it was cancelled.
+using JobBody = std::function<bool(PrintJob& job)>;
+
+// One job on the run's printer. A printer whose job could not begin may
+// stay busy for good (Qt leaves it active), so a fresh one takes its place.
+void runOnPrinter(const std::string& name, const JobBody& body) {
+    bool began = false;
+    {
+        PrintJob job(SharedPrinter());
+        began = job.begin(name);
+        if (began && body(job))
+            finish(job);
+    }
+    if (!began) {
+        sharedPrinter.reset();
+        AppMessage(NoPrinter, MessageStyle::Stop);
+    }
+}
+
+void runIntoPdf(const std::string& path, const std::string& name, const JobBody& body) {
+    PrintJob job(path);
+    if (!job.begin(name))
+        notWritten();
+    else if (body(job))
+        finish(job);
+}
+
+// Without any printer Qt offers a PDF printer, which has no file until the
+// print dialog gives it one.
+bool printerReady(const QPrinter& printer) {
+    return printer.isValid() &&
+           (printer.outputFormat() != QPrinter::PdfFormat || !printer.outputFileName().isEmpty());
 }
 
 bool paperIsIn(const std::string& caption, const std::string& text) {
@@ -100,43 +132,47 @@ void printSheets(PrintJob& job, const CardPrint& print, CardSide side) {
     }
 }
 
-// A file needs no turning over: the backs follow the fronts in one document.
-void printIntoOneDocument(PrintJob& job, const CardPrint& print) {
-    if (!started(job, print.choice.title))
-        return;
-    printSheets(job, print, CardSide::Front);
-    job.newPage();
-    printSheets(job, print, CardSide::Back);
-    finish(job);
+JobBody side(const CardPrint& print, CardSide side) {
+    return [&print, side](PrintJob& job) {
+        printSheets(job, print, side);
+        return true;
+    };
 }
 
-void printSide(QPrinter& printer, const CardPrint& print, CardSide side) {
-    PrintJob job(printer);
-    if (!started(job, print.choice.title))
-        return;
-    printSheets(job, print, side);
-    finish(job);
+// A file needs no turning over: the backs follow the fronts in one document.
+JobBody bothSides(const CardPrint& print) {
+    return [&print](PrintJob& job) {
+        printSheets(job, print, CardSide::Front);
+        job.newPage();
+        printSheets(job, print, CardSide::Back);
+        return true;
+    };
 }
 
 void printOnPrinter(const CardPrint& print) {
-    QPrinter& printer = SharedPrinter();
-    if (!printer.isValid()) {
+    if (!printerReady(SharedPrinter())) {
         AppMessage(NoPrinter, MessageStyle::Stop);
         return;
     }
     const CardPrintRunning running;
-    if (printer.outputFormat() == QPrinter::PdfFormat) {
-        PrintJob job(printer);
-        printIntoOneDocument(job, print);
+    const std::string& name = print.choice.title;
+    if (SharedPrinter().outputFormat() == QPrinter::PdfFormat) {
+        runOnPrinter(name, bothSides(print));
         return;
     }
     if (!paperIsIn("Vorderseiten drucken", "Bitte Blätter für die Karteikarten einlegen!"_cp))
         return;
-    printSide(printer, print, CardSide::Front);
+    runOnPrinter(name, side(print, CardSide::Front));
     if (!paperIsIn("Rückseiten drucken"_cp, "Bitte die gleichen Blätter umgedreht einlegen!\n"
                                             "(Erst wenn alle Vorderseiten bedruckt sind)"_cp))
         return;
-    printSide(printer, print, CardSide::Back);
+    runOnPrinter(name, side(print, CardSide::Back));
+}
+
+// The print dialog, gone before the job begins (which may replace the printer).
+bool printerChosen(QWidget* parent) {
+    QPrintDialog dialog(&SharedPrinter(), parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 // The pages the print dialog asked for, all when it asked for none.
@@ -146,30 +182,30 @@ std::pair<int, int> chosenPages(const QPrinter& printer) {
     return {printer.fromPage(), printer.toPage() == 0 ? INT_MAX : printer.toPage()};
 }
 
-void printList(PrintJob& job, const std::vector<TVokabel>& entries, const std::string& name,
-               std::pair<int, int> wanted, QWidget* parent) {
-    if (!started(job, name))
-        return;
-    auto rows = MeasureWordList(entries, job.frame().width, job.measure());
-    const int pages = PlaceOnPages(rows, LinesPerPage(job.frame().height));
-    const int first = std::max(wanted.first, 1);
-    const int last = std::min(wanted.second, pages);
-    QProgressDialog progress(QStringLiteral("Die Wortliste wird gedruckt..."),
-                             QStringLiteral("Abbrechen"), first - 1, last, parent);
-    progress.setWindowTitle(toQString(AppCaption));
-    progress.setWindowModality(Qt::WindowModal);
-    for (int page = first; page <= last; ++page) {
-        progress.setValue(page - 1);
-        if (progress.wasCanceled()) {
-            job.abort();
-            return;
+JobBody listPages(const std::vector<TVokabel>& entries, const std::string& name,
+                  std::pair<int, int> wanted, QWidget* parent) {
+    return [&entries, &name, wanted, parent](PrintJob& job) {
+        auto rows = MeasureWordList(entries, job.frame().width, job.measure());
+        const int pages = PlaceOnPages(rows, LinesPerPage(job.frame().height));
+        const int first = std::max(wanted.first, 1);
+        const int last = std::min(wanted.second, pages);
+        QProgressDialog progress(QStringLiteral("Die Wortliste wird gedruckt..."),
+                                 QStringLiteral("Abbrechen"), first - 1, last, parent);
+        progress.setWindowTitle(toQString(AppCaption));
+        progress.setWindowModality(Qt::WindowModal);
+        for (int page = first; page <= last; ++page) {
+            progress.setValue(page - 1);
+            if (progress.wasCanceled()) {
+                job.abort();
+                return false;
+            }
+            if (page > first)
+                job.newPage();
+            job.draw(WordListPage(rows, page, name, job.frame(), job.measure()));
         }
-        if (page > first)
-            job.newPage();
-        job.draw(WordListPage(rows, page, name, job.frame(), job.measure()));
-    }
-    progress.setValue(last);
-    finish(job);
+        progress.setValue(last);
+        return true;
+    };
 }
 
 } // namespace
@@ -218,8 +254,7 @@ void PrintCards(const TBibliothek& library, PrintTarget target, QWidget* parent)
         printOnPrinter(print);
     } else if (const auto path = askPdfFile(library, "Karteikarten")) {
         const CardPrintRunning running;
-        PrintJob job(*path);
-        printIntoOneDocument(job, print);
+        runIntoPdf(*path, print.choice.title, bothSides(print));
     }
 }
 
@@ -232,18 +267,13 @@ void PrintList(const TBibliothek& library, PrintTarget target, QWidget* parent) 
     const std::string& path = library.Dateiname();
     const std::string name = path.empty() ? std::string("Unbenannt") : extractFileName(path);
     if (target == PrintTarget::PdfFile) {
-        if (const auto file = askPdfFile(library, "Wortliste")) {
-            PrintJob job(*file);
-            printList(job, entries, name, {1, INT_MAX}, parent);
-        }
+        if (const auto file = askPdfFile(library, "Wortliste"))
+            runIntoPdf(*file, name, listPages(entries, name, {1, INT_MAX}, parent));
         return;
     }
-    QPrinter& printer = SharedPrinter();
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!printerChosen(parent))
         return;
-    PrintJob job(printer);
-    printList(job, entries, name, chosenPages(printer), parent);
+    runOnPrinter(name, listPages(entries, name, chosenPages(SharedPrinter()), parent));
 }
 
 } // namespace qor

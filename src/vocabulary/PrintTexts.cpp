@@ -1,5 +1,7 @@
 #include "vocabulary/PrintTexts.h"
 
+#include "vocabulary/Vokabel.h"
+
 #include <array>
 #include <cstdlib>
 
@@ -21,12 +23,6 @@ std::string CardClassLabel(int wordClass) {
 
 std::string ListClassLabel(int wordClass) {
     return label({"N.", "V.", "Adj.", "kl. W.", "Rw. m. V.", "Rw. o. V."}, wordClass);
-}
-
-std::string JoinedMeanings(const TVokabel& entry) {
-    if (entry.Bedeutung[1].empty())
-        return entry.Bedeutung[0];
-    return entry.Bedeutung[0] + "; " + entry.Bedeutung[1];
 }
 
 std::string LibraryTitle(std::string_view libraryPath) {

@@ -1,9 +1,7 @@
 #pragma once
 // The texts the flash cards and the word list print besides the entries'
-// own words: the word class labels, the joined meanings, the cards' title
-// and the read-out of the back sides' shift.
-
-#include "vocabulary/Vokabel.h"
+// own words: the word class labels, the cards' title and the read-out of the
+// back sides' shift.
 
 #include <string>
 #include <string_view>
@@ -16,8 +14,6 @@ std::string CardClassLabel(int wordClass);
 // "N.", "V.", "Adj.", "kl. W.", "Rw. m. V.", "Rw. o. V."; empty for a class
 // without a name.
 std::string ListClassLabel(int wordClass);
-// The first meanings, then "; " and the further ones when there are any.
-std::string JoinedMeanings(const TVokabel& entry);
 // The library's file name without folder and extension, "Ohne Namen" for a
 // library without file: the cards' title unless the user types another.
 std::string LibraryTitle(std::string_view libraryPath);

@@ -1,5 +1,6 @@
 #include "vocabulary/WordListLayout.h"
 
+#include "vocabulary/MeaningSet.h"
 #include "vocabulary/PrintTexts.h"
 #include "vocabulary/TextWrap.h"
 
@@ -91,8 +92,8 @@ std::vector<WordListRow> MeasureWordList(const std::vector<TVokabel>& entries, i
     for (const TVokabel& entry : entries) {
         WordListRow row;
         row.word = wrapped(entry.Vokabel, WordWidth, Bold, width, MaxWordLines);
-        row.meanings =
-            wrapped(JoinedMeanings(entry), pageWidth - MeaningMargin, Bold, width, MaxMeaningLines);
+        row.meanings = wrapped(JoinMeanings(entry.Bedeutung[0], entry.Bedeutung[1]),
+                               pageWidth - MeaningMargin, Bold, width, MaxMeaningLines);
         std::size_t contextLines = 0;
         for (std::size_t k = 0; k < row.contexts.size(); ++k) {
             if (entry.Kontext[k].empty())

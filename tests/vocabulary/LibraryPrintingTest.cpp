@@ -23,9 +23,13 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QSlider>
 #include <QTimer>
+#include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace qor {
@@ -37,10 +41,10 @@ constexpr int Margin = 50; // of the PDF pages, in 0.1 mm
 // A position in 0.1 mm from the printable area's top left corner (y
 // upwards) as a pixel of the rendered page.
 int pixelX(int x) {
-    return static_cast<int>((Margin + x) / 254.0 * Dpi + 0.5);
+    return static_cast<int>(std::lround((Margin + x) / 254.0 * Dpi));
 }
 int pixelY(int y) {
-    return static_cast<int>((Margin - y) / 254.0 * Dpi + 0.5);
+    return static_cast<int>(std::lround((Margin - y) / 254.0 * Dpi));
 }
 
 bool dark(const QImage& page, int x, int y) {
@@ -84,21 +88,26 @@ struct SampleLibrary {
     }
 };
 
-// Answers the flash-card dialog once it shows, after checking what it offers.
+// Runs answer on the modal dialog of that class once it shows.
+template <typename Dialog> void whenShown(std::function<void(Dialog&)> answer) {
+    QTimer::singleShot(10, [answer] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
+            answer(*dialog);
+        else
+            whenShown<Dialog>(answer);
+    });
+}
+
+// Answers the flash-card dialog, after checking what it offers.
 void answerCardDialog(int shift, bool accept) {
-    QTimer::singleShot(10, [shift, accept] {
-        auto* dialog = qobject_cast<TKarteikartenDlg*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            answerCardDialog(shift, accept);
-            return;
-        }
-        EXPECT_EQ(fromQString(dialog->eThema->text()), "Familie");
-        EXPECT_EQ(dialog->cVon->count(), 3);
-        EXPECT_EQ(dialog->cBis->currentText(), QStringLiteral("3"));
-        EXPECT_EQ(dialog->lVerschiebung->text(), QStringLiteral("0,0 mm"));
-        dialog->tbVerschieben->setValue(shift);
-        EXPECT_EQ(fromQString(dialog->lVerschiebung->text()), ShiftText(shift));
-        accept ? dialog->accept() : dialog->reject();
+    whenShown<TKarteikartenDlg>([shift, accept](TKarteikartenDlg& dialog) {
+        EXPECT_EQ(fromQString(dialog.eThema->text()), "Familie");
+        EXPECT_EQ(dialog.cVon->count(), 3);
+        EXPECT_EQ(dialog.cBis->currentText(), QStringLiteral("3"));
+        EXPECT_EQ(dialog.lVerschiebung->text(), QStringLiteral("0,0 mm"));
+        dialog.tbVerschieben->setValue(shift);
+        EXPECT_EQ(fromQString(dialog.lVerschiebung->text()), ShiftText(shift));
+        accept ? dialog.accept() : dialog.reject();
     });
 }
 
@@ -183,6 +192,36 @@ TEST(LibraryPrinting, WordListFillsItsPagesUnderBlackHeaderBars) {
         const QRect entries(QPoint(0, pixelY(-160)), QPoint(page.width() - 1, page.height() - 1));
         EXPECT_GT(darkPixels(page, entries), 1000);
     }
+}
+
+// Without any printer Qt's printer writes PDF files, once it has a file name:
+// the print dialog's "print to file".
+TEST(LibraryPrinting, ThePrinterTakesCardsAndListsOnceItIsReady) {
+    SampleLibrary sample;
+    ScriptedMessages messages;
+    QPrinter& printer = SharedPrinter();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString());
+    answerCardDialog(0, true);
+    PrintCards(sample.library, PrintTarget::Printer, nullptr);
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{"Kein Drucker bereit! Bitte einen Drucker einrichten oder "
+                                       "als PDF speichern."});
+    messages.clear();
+
+    const std::string cards = sample.dir.path() + "Drucker.pdf";
+    SharedPrinter().setOutputFileName(toQString(cards)); // still usable
+    answerCardDialog(0, true);
+    PrintCards(sample.library, PrintTarget::Printer, nullptr);
+    EXPECT_TRUE(messages.texts().empty()); // a file needs no paper put in
+    EXPECT_EQ(renderPdf(cards, sample.dir.dir("printer-cards")).size(), 6U);
+
+    const std::string list = sample.dir.path() + "Liste.pdf";
+    SharedPrinter().setOutputFileName(toQString(list));
+    whenShown<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
+    PrintList(sample.library, PrintTarget::Printer, nullptr);
+    EXPECT_TRUE(messages.texts().empty());
+    EXPECT_GE(renderPdf(list, sample.dir.dir("printer-list")).size(), 2U);
 }
 
 TEST(LibraryPrinting, NothingIsWrittenWithoutEntriesChoiceOrPlace) {
