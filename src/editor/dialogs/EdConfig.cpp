@@ -1,6 +1,7 @@
 #include "editor/dialogs/EdConfig.h"
 
 #include "editor/dialogs/SchemaDlg.h"
+#include "graphics/QtGraphics.h"
 #include "page/view/PageFonts.h"
 #include "platform/AppMessage.h"
 #include "platform/FileSystem.h"
@@ -28,10 +29,6 @@ namespace {
 
 constexpr int SmallestSize = 6;
 constexpr int LargestSize = 14; // what a scheme file can hold
-
-QColor toQColor(Color color) {
-    return {color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF};
-}
 
 void paintPanel(QFrame* panel, Color color) {
     panel->setStyleSheet(
@@ -78,7 +75,6 @@ QWidget* TEdConfig::createColorRows() {
         C[i]->installEventFilter(this);
         connect(F[i], &QLineEdit::textEdited, this, [this, i] { colorEdited(i, false); });
         auto* label = new QLabel(QStringLiteral("Farbe%1").arg(i + 1), this);
-        label->setToolTip(hints[i]);
         label->setBuddy(F[i]);
         grid->addWidget(label, i, 0);
         grid->addWidget(F[i], i, 1);
