@@ -136,4 +136,5 @@ wait_for_window 800x572
 settled >/dev/null
 click_link main.htx "§end"
 expect_orderly_end
+[[ -n "${QOR_TEST_SHOTS:-}" ]] && cp "$work/Liste.pdf" "$work/Karten.pdf" "$QOR_TEST_SHOTS/"
 echo "the word list and the flash cards of a library go into PDF files"
