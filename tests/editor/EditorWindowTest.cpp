@@ -7,6 +7,7 @@
 #include "core/Configuration.h"
 #include "dictionary/DictionaryTestData.h"
 #include "editor/window/FrListe.h"
+#include "editor/window/FrNavigation.h"
 #include "editor/window/VocEditor.h"
 #include "editor/window/VokabelFrame.h"
 #include "platform/FileDialogs.h"
@@ -15,6 +16,7 @@
 #include "platform/Registry.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"
+#include "sound/WaveBase.h"
 #include "support/TempDir.h"
 
 #include <QAction>
@@ -24,6 +26,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
@@ -53,7 +56,7 @@ protected:
         library.Add(entry);
     }
     void open() {
-        VocEditorContext context{library, settings, config, registry, dictionary, nullptr, {}, {}};
+        VocEditorContext context{library, settings, config, registry, dictionary, &sounds, {}, {}};
         context.sendMci = [this](const std::string& command, bool) {
             sent.push_back(command);
             return std::string();
@@ -77,6 +80,7 @@ protected:
     TBibliothek library{std::make_unique<TLastFiles>(registry)};
     TVocEinstellungen settings;
     TXDatabase dictionary;
+    TXWaveBase sounds{config};
     ScriptedMessages messages;
     std::vector<std::string> sent;
     std::optional<EditorExit> left;
@@ -250,6 +254,61 @@ TEST_F(EditorWindowTest, LeavingAsksForUnsavedChanges) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(editor.isNull());
     EXPECT_EQ(library.Vokabel(0), "casita");
+}
+
+// On its own the editor is a fixed window; its sizes decide the panels'
+// widths, the font and whether the second context shows.
+TEST_F(EditorWindowTest, WindowSizesOfTheEditorOnItsOwn) {
+    delete editor;
+    config.EditorMode = true;
+    open();
+    EXPECT_FALSE(editor->FrNavigation->isVisibleTo(editor));
+    EXPECT_TRUE(editor->mBeenden->isVisible());
+    EXPECT_EQ(editor->mBeenden->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+    EXPECT_TRUE(editor->mHome->shortcut().isEmpty());
+    struct Case {
+        QSize client;
+        int listWidth;
+        int fontSize;
+        bool secondContext;
+    };
+    const Case cases[] = {
+        {{800, 600}, 400, 10, true},
+        {{640, 480}, 320, 9, false},
+        {{1024, 768}, 474, 14, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.client.width());
+        editor->SetWindowSize(c.client.width(), c.client.height());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(editor->centralWidget()->size(), c.client);
+        EXPECT_EQ(editor->FrListe->width(), c.listWidth);
+        EXPECT_EQ(frame().eBedeutung0->font().pointSize(), c.fontSize);
+        EXPECT_EQ(frame().eKontext1->isVisibleTo(editor), c.secondContext);
+    }
+}
+
+// A recording saved under any name is a wave file, and the sound database
+// registers it for the entry's word.
+TEST_F(EditorWindowTest, ARecordingIsSavedAsWaveAndRegistered) {
+    editor->FrListe->bAufnahme->click();
+    EXPECT_FALSE(editor->FrListe->bAbspielen->isEnabled());
+    QTest::qWait(300);
+    editor->FrListe->bAufnahme->click();
+    EXPECT_TRUE(editor->FrListe->bAufnahmeSpeichern->isEnabled());
+
+    ScriptedFileDialogs dialogs;
+    dialogs.answer(dir.path() + "casa.mp3");
+    QTimer::singleShot(0, [] {
+        if (QWidget* window = QApplication::activeModalWidget())
+            window->close();
+    });
+    editor->AufnahmeSpeichern();
+    EXPECT_TRUE(fileExists(dir.path() + "casa.wav"));
+    EXPECT_FALSE(fileExists(dir.path() + "casa.mp3"));
+    ASSERT_EQ(sounds.Count(), 1);
+    EXPECT_EQ(sounds.GetText(), "casa (f)");
+    EXPECT_EQ(sounds.GetDatei(), dir.path() + "casa.wav");
 }
 
 } // namespace
