@@ -51,8 +51,6 @@ TFrListe::TFrListe(QWidget* parent) : QWidget(parent) {
     layout->addWidget(createFileButtons());
     Liste = new TXListBox(this);
     Liste->setListenTyp(TListenTyp::ltSelect);
-    Liste->setFarbeAus(ColorValue::Black);
-    Liste->setFarbeAn(rgbColor(0xB0, 0x41, 0x2E));
     Liste->setIcon1(ListFlag(true, Liste->ItemHeight()));
     Liste->setIcon2(ListFlag(false, Liste->ItemHeight()));
     Liste->setFocusPolicy(Qt::StrongFocus);

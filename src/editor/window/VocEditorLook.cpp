@@ -98,9 +98,10 @@ void TVocEditor::ApplyScheme() {
     const auto& colors = scheme_.Colors;
     paintArea(FrListe, colors[SchemeColor::LeftPanel]);
     FrListe->Liste->setColor(colors[SchemeColor::EntryList]);
-    FrListe->Liste->setFarbeAus(toQColor(colors[SchemeColor::EntryList]).lightness() < 128
-                                    ? ColorValue::White
-                                    : ColorValue::Black);
+    // The chosen line stands out in red on light lists, in yellow on dark ones.
+    const bool darkList = toQColor(colors[SchemeColor::EntryList]).lightness() < 128;
+    FrListe->Liste->setFarbeAus(darkList ? ColorValue::White : ColorValue::Black);
+    FrListe->Liste->setFarbeAn(darkList ? rgbColor(0xE8, 0xB5, 0x3A) : rgbColor(0xB0, 0x41, 0x2E));
     paintArea(FrListe->Knopfleiste, colors[SchemeColor::ButtonStrip]);
     paintArea(VokabelFrame, colors[SchemeColor::EntryFrame]);
     const bool framed = EntryFieldsFramed(scheme_);
