@@ -110,6 +110,10 @@ void ShellWindows::OpenOptionsWindow(QPoint position) {
     auto* options = new TVocOptionen(context);
     options->move(position);
     options->OnHome = [this, options] {
+        if (options->EditorRequested()) {
+            OpenEditor();
+            return;
+        }
         program_.mainState.PendingCommand = options->PendingCommand();
         ShowMainWindowAt(options->pos());
     };

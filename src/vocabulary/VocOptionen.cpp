@@ -242,6 +242,11 @@ void TVocOptionen::Abfragen() {
     close();
 }
 
+void TVocOptionen::Editor() {
+    editorRequested_ = true;
+    close();
+}
+
 void TVocOptionen::closeEvent(QCloseEvent* event) {
     if (!left_) {
         left_ = true;

@@ -100,6 +100,7 @@ public:
     QPushButton* bDrucken = nullptr;
     QPushButton* bHome = nullptr;
     QPushButton* bAbfragen = nullptr;
+    QPushButton* bEditor = nullptr;
     QMenu* mDatei = nullptr;
 
     // The commands of the buttons and menus.
@@ -124,9 +125,13 @@ public:
     void Home();
     // Leaves the window for a training, when one can start.
     void Abfragen();
+    // Leaves the window for the vocabulary editor.
+    void Editor();
     // What the main window is to run when it comes back ("vabfrage" after
     // "abfragen"; empty after "home").
     const std::string& PendingCommand() const { return pendingCommand_; }
+    // The window was left for the editor, not for the main window.
+    bool EditorRequested() const { return editorRequested_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -172,6 +177,7 @@ private:
     bool showing_ = false;
     bool left_ = false;
     std::string pendingCommand_;
+    bool editorRequested_ = false;
     QAction* onlineHelp_ = nullptr;
     QAction* recentSeparator_ = nullptr;
     std::vector<QAction*> recentActions_;

@@ -54,6 +54,7 @@ void TVocOptionen::buildMenus() {
     mDatei->addSeparator();
     recentSeparator_ = mDatei->addSeparator();
     addCommand(mDatei, "&Abfrage", QKeySequence(), [this] { Abfragen(); });
+    addCommand(mDatei, "&Editor", QKeySequence(), [this] { Editor(); });
     addCommand(mDatei, "&Home", QKeySequence(Qt::ALT | Qt::Key_X), [this] { Home(); });
     updateRecentMenu();
 

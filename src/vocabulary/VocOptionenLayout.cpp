@@ -37,9 +37,11 @@ QPushButton { background: #FFFFFF; border: 1px solid #D9C7A3; border-radius: 5px
               padding: 4px 8px; color: #2B2622; }
 QPushButton:hover { border-color: #B0412E; color: #B0412E; }
 QPushButton:disabled { color: #A89C8C; }
-QPushButton#bHome, QPushButton#bAbfragen, QPushButton#bBenutzer, QPushButton#bAllgemein {
+QPushButton#bHome, QPushButton#bAbfragen, QPushButton#bEditor, QPushButton#bBenutzer,
+QPushButton#bAllgemein {
     background: #B0412E; border-color: #8E3222; color: #FFFFFF; font-weight: bold; }
-QPushButton#bHome:hover, QPushButton#bAbfragen:hover, QPushButton#bBenutzer:hover,
+QPushButton#bHome:hover, QPushButton#bAbfragen:hover, QPushButton#bEditor:hover,
+QPushButton#bBenutzer:hover,
 QPushButton#bAllgemein:hover {
     background: #C4533E; color: #FFFFFF; }
 QSlider::groove:horizontal { height: 4px; background: #E6D8BC; border-radius: 2px; }
@@ -330,8 +332,11 @@ QWidget* TVocOptionen::buildStatusLine(QWidget* parent) {
     connect(bAbfragen, &QPushButton::clicked, this, [this] { Abfragen(); });
     bHome = button("bHome", "home", line);
     connect(bHome, &QPushButton::clicked, this, [this] { Home(); });
+    bEditor = button("bEditor", "editor", line);
+    connect(bEditor, &QPushButton::clicked, this, [this] { Editor(); });
     layout->addWidget(iStatus);
     layout->addWidget(lMeldung, 1);
+    layout->addWidget(bEditor);
     layout->addWidget(bAbfragen);
     layout->addWidget(bHome);
     return line;

@@ -2,7 +2,8 @@
 # The vocabulary library in the real program: area training mixes a library
 # from the chosen area, and the training settings window, opened from the
 # vocabulary menu in place of the main window, counts it in its information
-# window; "home" brings the main window back.
+# window; "home" brings the main window back, and "editor" leads to the
+# vocabulary editor.
 #
 #   library_work.sh PROGRAM LINK-POSITION-TOOL SCREEN-PROBE
 set -euo pipefail
@@ -69,6 +70,32 @@ wait_for_window 800x572
 settled >/dev/null
 keep_shot home
 grep -q '"MaxScore"=' "$config/registry.ini" || fail "leaving the settings window stored no settings"
+
+# "editor" leaves the settings window for the vocabulary editor, whose
+# "home" brings the main window back.
+main_window=$window
+step main.htx vokabeln.htx
+click_link vokabeln.htx "§vocein"
+for _ in $(seq 50); do
+    options=$(xdotool search --onlyvisible --name "Einstellungen für den Vokabeltrainer" | head -1) || true
+    [[ -n "$options" ]] && break
+    sleep 0.2
+done
+[[ -n "$options" ]] || fail "the settings window did not open again"
+window=$options
+settled >/dev/null
+click_at 602 553 # "editor" in the status line
+for _ in $(seq 50); do
+    editor=$(xdotool search --onlyvisible --pid "$pid" --name "Vokabeleditor" | head -1) || true
+    [[ -n "$editor" ]] && break
+    sleep 0.2
+done
+[[ -n "$editor" ]] || fail "\"editor\" opened no editor"
+xdotool search --onlyvisible --pid "$pid" | grep -qx "$options" &&
+    fail "the settings window stayed beside the editor"
+xdotool mousemove --window "$editor" 37 756 click 1 # "home" in the navigation bar
+wait_for_window 800x572
+settled >/dev/null
 click_link main.htx "§end"
 expect_orderly_end
 echo "area mix, settings window, library information and the way home work"
