@@ -11,12 +11,6 @@ link_position=$(readlink -f "$2")
 screen_probe=$(readlink -f "$3")
 source "$(dirname "$(readlink -f "$0")")/driver.sh"
 
-step() { # page, link target, [tool options]
-    local before
-    before=$(snapshot)
-    click_link "$@"
-    changed_from "$before" >/dev/null || fail "the link to $2 on $1 changed nothing"
-}
 
 # Headwords are set in dark red, meanings in blue (styles VOK and BED).
 results_shown() {

@@ -139,6 +139,25 @@ click_link() { # page, link target, [--condition NAME | --define NAME=VALUE]...
     click_at "$x" "$y"
 }
 
+# Clicks the link and waits until the window shows something else.
+step() { # page, link target, [tool options]
+    local before
+    before=$(snapshot)
+    click_link "$@"
+    changed_from "$before" >/dev/null || fail "the link to $2 on $1 changed nothing"
+}
+
+# Waits for a visible window of the program with this title; prints its id.
+window_named() { # title
+    local id
+    for _ in $(seq 50); do
+        id=$(xdotool search --all --onlyvisible --pid "$pid" --name "$1" 2>/dev/null | head -1) || true
+        [[ -n "$id" ]] && { echo "$id"; return 0; }
+        sleep 0.2
+    done
+    fail "no window \"$1\" appeared"
+}
+
 drag() { # from x y, to x y, in the window
     xdotool mousemove --window "$window" "$1" "$2" mousedown 1
     sleep 0.2

@@ -18,12 +18,6 @@ main_window=$window
 
 # Vokabeln, "Abfrage nach Bereichen", Grundwortschatz, level "Mittel":
 # the training of the mix begins.
-step() { # page, link target
-    local before
-    before=$(snapshot)
-    click_link "$@"
-    changed_from "$before" >/dev/null || fail "the link to $2 on $1 changed nothing"
-}
 step main.htx vokabeln.htx
 step vokabeln.htx "§[abfrage]v_bereich.htx"
 keep_shot areas
@@ -76,24 +70,18 @@ grep -q '"MaxScore"=' "$config/registry.ini" || fail "leaving the settings windo
 main_window=$window
 step main.htx vokabeln.htx
 click_link vokabeln.htx "§vocein"
-for _ in $(seq 50); do
-    options=$(xdotool search --onlyvisible --name "Einstellungen für den Vokabeltrainer" | head -1) || true
-    [[ -n "$options" ]] && break
-    sleep 0.2
-done
-[[ -n "$options" ]] || fail "the settings window did not open again"
+options=$(window_named "Einstellungen für den Vokabeltrainer")
 window=$options
 settled >/dev/null
 click_at 602 553 # "editor" in the status line
+editor=$(window_named Vokabeleditor)
 for _ in $(seq 50); do
-    editor=$(xdotool search --onlyvisible --pid "$pid" --name "Vokabeleditor" | head -1) || true
-    [[ -n "$editor" ]] && break
+    xdotool search --onlyvisible --pid "$pid" | grep -qx "$options" || break
     sleep 0.2
 done
-[[ -n "$editor" ]] || fail "\"editor\" opened no editor"
 xdotool search --onlyvisible --pid "$pid" | grep -qx "$options" &&
     fail "the settings window stayed beside the editor"
-xdotool mousemove --window "$editor" 37 756 click 1 # "home" in the navigation bar
+xdotool windowfocus --sync "$editor" key alt+x # "home"
 wait_for_window 800x572
 settled >/dev/null
 click_link main.htx "§end"

@@ -20,12 +20,6 @@ source "$(dirname "$(readlink -f "$0")")/driver.sh"
 # This seed asks a multiple-choice question first and a typed one second.
 seed=2
 
-step() { # page, link target, [tool options]
-    local before
-    before=$(snapshot)
-    click_link "$@"
-    changed_from "$before" >/dev/null || fail "the link to $2 on $1 changed nothing"
-}
 
 # The typing page has its answer field's black frame here.
 asks_typing() { (( $(pixels 000000 64 228 672 1) > 600 )); }

@@ -16,12 +16,6 @@ screen_probe=$(readlink -f "$3")
 render=$(readlink -f "$4")
 source "$(dirname "$(readlink -f "$0")")/driver.sh"
 
-step() { # page, link target, [tool options]
-    local before
-    before=$(snapshot)
-    click_link "$@"
-    changed_from "$before" >/dev/null || fail "the link to $2 on $1 changed nothing"
-}
 
 # The typing page has its answer field's black frame here.
 asks_typing() { (( $(pixels 000000 64 268 672 1) > 600 )); }
@@ -77,18 +71,19 @@ subjunctive+='<+irr>tuvierais/tuvieseis<br><+irr>tuvieran/tuviesen<br>'
 
 step verbtafel.htx verben.htx
 click_link verben.htx "§verbmanuell"
-for _ in $(seq 50); do
-    selection=$(xdotool search --onlyvisible --name "Einstellungen für den Verbtrainer" | head -1) || true
-    [[ -n "$selection" ]] && break
-    sleep 0.2
-done
-[[ -n "${selection:-}" ]] || fail "the selection window did not open"
+selection=$(window_named "Einstellungen für den Verbtrainer")
 xdotool search --onlyvisible --pid "$pid" | grep -qx "$main_window" &&
     fail "the main window stayed beside the selection window"
 window=$selection
 settled >/dev/null
 keep_shot verb-selection
 click_at 620 535 # "Abbrechen", left of "Abfrage" at the bottom right
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --pid "$pid" | grep -qx "$selection" || break
+    sleep 0.2
+done
+xdotool search --onlyvisible --pid "$pid" | grep -qx "$selection" &&
+    fail "\"Abbrechen\" left the selection window open"
 wait_for_window 800x572
 settled >/dev/null
 keep_shot verb-menu-again
