@@ -7,6 +7,7 @@
 #include "platform/QtText.h"
 #include "platform/Text.h"
 #include "vocabulary/ActiveEntries.h"
+#include "vocabulary/RecentLibraryMenu.h"
 #include "vocabulary/VocOptionenPictures.h"
 #include "vocabulary/VocOptionenTexts.h"
 

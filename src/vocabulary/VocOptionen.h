@@ -18,6 +18,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -34,6 +35,7 @@ class QStackedWidget;
 
 namespace qor {
 
+class RecentLibraryMenu;
 class TXListBox;
 class TXPage;
 class tXRadioGroup;
@@ -160,7 +162,6 @@ private:
     void showScoreLimit(int value);
     void updateRecentMenu();
     // An .asc file from the open dialog; a new folder becomes the library folder.
-    std::optional<std::string> askLibrary();
     bool loggedIn() const;
 
     TBibliothek& library_;
@@ -179,8 +180,7 @@ private:
     std::string pendingCommand_;
     bool editorRequested_ = false;
     QAction* onlineHelp_ = nullptr;
-    QAction* recentSeparator_ = nullptr;
-    std::vector<QAction*> recentActions_;
+    std::unique_ptr<RecentLibraryMenu> recentMenu_;
     std::vector<std::pair<QWidget*, QString>> tips_;
 };
 

@@ -2,10 +2,11 @@
 // menus and buttons share: open, add, save, new, recent files, order.
 
 #include "platform/AppMessage.h"
-#include "platform/FileDialogs.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
 #include "vocabulary/BInfo.h"
+#include "vocabulary/LibraryFileDialogs.h"
+#include "vocabulary/RecentLibraryMenu.h"
 #include "vocabulary/VocOptionen.h"
 
 #include <QAction>
@@ -16,18 +17,6 @@
 namespace qor {
 
 namespace {
-
-constexpr int RecentFiles = 4;
-
-std::string directoryOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string fileNameOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 template <typename Command>
 QAction* addCommand(QMenu* menu, const std::string& text, const QKeySequence& keys,
@@ -52,7 +41,9 @@ void TVocOptionen::buildMenus() {
     mDatei->addSeparator();
     addCommand(mDatei, "&Info", QKeySequence(Qt::Key_F6), [this] { Info(); });
     mDatei->addSeparator();
-    recentSeparator_ = mDatei->addSeparator();
+    QAction* recentEnd = mDatei->addSeparator();
+    recentMenu_ = std::make_unique<RecentLibraryMenu>(
+        mDatei, recentEnd, library_, [this](const std::string& path) { LoadRecent(path); });
     addCommand(mDatei, "&Abfrage", QKeySequence(), [this] { Abfragen(); });
     addCommand(mDatei, "&Editor", QKeySequence(), [this] { Editor(); });
     addCommand(mDatei, "&Home", QKeySequence(Qt::ALT | Qt::Key_X), [this] { Home(); });
@@ -83,37 +74,12 @@ void TVocOptionen::buildMenus() {
     connect(onlineHelp_, &QAction::toggled, this, [this](bool on) { setOnlineHelp(on); });
 }
 
-// The recent files stand between the separator above them and the one
-// before "Home"; the list is rebuilt after every change.
 void TVocOptionen::updateRecentMenu() {
-    for (QAction* action : recentActions_)
-        delete action;
-    recentActions_.clear();
-    for (int i = 0; i < RecentFiles; ++i) {
-        const std::string path = library_.Recent(i);
-        if (path.empty())
-            continue;
-        auto* action = new QAction(toQString("&" + std::to_string(i + 1) + " " + path), mDatei);
-        connect(action, &QAction::triggered, this, [this, path] { LoadRecent(path); });
-        mDatei->insertAction(recentSeparator_, action);
-        recentActions_.push_back(action);
-    }
-}
-
-std::optional<std::string> TVocOptionen::askLibrary() {
-    FileDialogRequest request;
-    request.directory = config_.VocabularyFileDir;
-    request.filter = "QEB Bibliotheken (*.asc)";
-    std::optional<std::string> path = askOpenFileName(request);
-    if (path && directoryOf(*path) != config_.VocabularyFileDir) {
-        config_.VocabularyFileDir = directoryOf(*path);
-        config_.SaveDirectorySettings(SaveBits::VocabularyFileDir);
-    }
-    return path;
+    recentMenu_->update();
 }
 
 void TVocOptionen::Oeffnen() {
-    if (const auto path = askLibrary())
+    if (const auto path = AskLibraryToOpen(config_))
         LoadRecent(*path);
 }
 
@@ -125,7 +91,7 @@ void TVocOptionen::LoadRecent(const std::string& path) {
 }
 
 void TVocOptionen::Hinzufuegen() {
-    const auto path = askLibrary();
+    const auto path = AskLibraryToOpen(config_);
     if (!path)
         return;
     library_.Load(*path, false);
@@ -134,32 +100,17 @@ void TVocOptionen::Hinzufuegen() {
 }
 
 void TVocOptionen::Speichern() {
-    std::string path = library_.Dateiname();
-    if (path.empty()) {
-        FileDialogRequest request;
-        request.directory = config_.VocabularyFileDir;
-        request.filter = "Vokabel-Bibliotheken (*.asc)";
-        const auto chosen = askSaveFileName(request);
-        if (!chosen)
-            return;
-        path = *chosen;
-    }
-    library_.Save(path);
+    if (!SaveLibrary(library_, config_))
+        return;
     lDatei->setText(toQString(library_.DisplayName()));
     library_.AddRecent("*");
     updateRecentMenu();
 }
 
+// The recent list follows even when the dialog was cancelled.
 void TVocOptionen::SpeichernUnter() {
-    FileDialogRequest request;
-    const std::string& current = library_.Dateiname();
-    request.directory = current.empty() ? config_.VocabularyFileDir : directoryOf(current);
-    request.fileName = fileNameOf(current);
-    request.filter = "Vokabel-Bibliotheken (*.asc)";
-    if (const auto chosen = askSaveFileName(request)) {
-        library_.Save(*chosen);
+    if (SaveLibraryAs(library_, config_))
         lDatei->setText(toQString(library_.DisplayName()));
-    }
     library_.AddRecent("*");
     updateRecentMenu();
 }
