@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <set>
@@ -176,6 +177,32 @@ std::string fileStem(std::string_view spoken) {
     while (!stem.empty() && stem.back() == '_')
         stem.pop_back();
     return stem.empty() ? "aufnahme" : stem;
+}
+
+std::vector<PhraseSentence> parsePhraseSource(std::string_view utf8) {
+    constexpr std::string_view SoundFolder = "XS:\\";
+    std::vector<PhraseSentence> sentences;
+    std::vector<std::string_view> lines;
+    for (const std::string_view line : splitLines(utf8)) {
+        if (line.starts_with("****")) {
+            lines.clear();
+            continue;
+        }
+        lines.push_back(line);
+        if (lines.size() < 5)
+            continue;
+        const std::string_view reference = lines[4];
+        if (reference.starts_with(SoundFolder) && reference.size() > SoundFolder.size() + 4) {
+            std::string slow(reference.substr(SoundFolder.size()));
+            std::replace(slow.begin(), slow.end(), '\\', '/');
+            std::string normal = slow;
+            if (normal[normal.size() - 5] == 'a')
+                normal[normal.size() - 5] = 'b';
+            sentences.push_back({std::string(lines[0]), slow, normal});
+        }
+        lines.clear();
+    }
+    return sentences;
 }
 
 RecordingPlan planRecordings(const std::vector<std::string>& texts) {

@@ -49,6 +49,22 @@ struct RecordingPlan {
     std::vector<PlannedEntry> entries;        // each text once, in order of appearance
 };
 
+// A sentence of the language lab's phrase data with the files of its two
+// recordings below the sound folder: the reference "XS:\LA\2\sl___21a.wav"
+// names the slow one ("LA/2/sl___21a.wav"), the one at normal speed has "b"
+// in place of that final "a".
+struct PhraseSentence {
+    std::string spanish;
+    std::string slowFile;
+    std::string normalFile;
+};
+
+// The sentences of a phrase-data source: a line starting with "****" opens a
+// topic, then every five lines are a sentence (Spanish, variant, hint,
+// German, reference). Sentences whose reference is not "XS:\..." are left
+// out, and so is an incomplete last one.
+std::vector<PhraseSentence> parsePhraseSource(std::string_view utf8);
+
 // Texts that are spoken alike share one recording; different spoken forms
 // that would get the same file name are told apart by "_2", "_3", ...
 RecordingPlan planRecordings(const std::vector<std::string>& texts);

@@ -63,8 +63,8 @@ constexpr std::pair<std::string_view, Chart> ChartRequests[] = {
 TMain::TMain(ShellWindows& windows)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), windows_(windows),
       page_(new TXPage(this)), exercises_(std::make_unique<PageExercises>(*page_)),
-      commands_(windows.program().mainState,
-                {*this, *this, *this, *this, windows.accounts(), *this, *this, *this, *this}) {
+      commands_(windows.program().mainState, {*this, *this, *this, *this, windows.accounts(), *this,
+                                              *this, *this, *this, *this}) {
     FormCreate();
 }
 
@@ -339,6 +339,10 @@ void TMain::GoVerbEinstellungen() {
 
 void TMain::setReturnPage(const std::string& page) {
     windows_.program().mainState.ReturnPage = page;
+}
+
+TThemenListe* TMain::themenListe() {
+    return windows_.program().themenListe.get();
 }
 
 void TMain::endProgram() {

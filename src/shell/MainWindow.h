@@ -25,7 +25,8 @@ class TMain : public QWidget,
               private OptionsWindowHost,
               private TrainingHost,
               private DictionaryHost,
-              private VerbHost {
+              private VerbHost,
+              private LabHost {
     Q_OBJECT
 
 public:
@@ -88,6 +89,8 @@ private:
     TVerben* verben() override;
     void GoVerbEinstellungen() override;
     void setReturnPage(const std::string& page) override;
+    // LabHost
+    TThemenListe* themenListe() override;
 
     void FormCreate();
     void placeOnScreen();

@@ -8,7 +8,7 @@ TPageCommands::TPageCommands(MainWindowState& state, const PageCommandHosts& hos
     // subsystem's rows sit between another's, that one has two blocks. Rows
     // of functions the program does not have yet are listed in
     // docs/ARCHITECTURE.md with their place.
-    table_.addBlock(labResultCommands(hosts.page));
+    table_.addBlock(labCommands(hosts.lab, hosts.page));
     table_.addBlock(optionsWindowCommands(hosts.optionsWindow));
     table_.addBlock(dictionaryWindowCommands(hosts.dictionary));
     table_.addBlock(soundCommands(hosts.sound));

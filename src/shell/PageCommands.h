@@ -8,6 +8,7 @@
 #include "core/CommandPage.h"
 #include "core/CommandTable.h"
 #include "dictionary/DictionaryCommands.h"
+#include "lab/LabCommands.h"
 #include "shell/AreaTrainingCommands.h"
 #include "shell/MainWindowState.h"
 #include "shell/ShellCommands.h"
@@ -32,6 +33,7 @@ struct PageCommandHosts {
     TrainingHost& training;
     DictionaryHost& dictionary;
     VerbHost& verbs;
+    LabHost& lab;
 };
 
 class TPageCommands {

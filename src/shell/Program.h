@@ -4,6 +4,7 @@
 
 #include "core/Configuration.h"
 #include "dictionary/XDatabase.h"
+#include "lab/ThemenListe.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "shell/MainWindowState.h"
@@ -65,6 +66,8 @@ struct Program {
     std::unique_ptr<TXDatabase> dictionary;
     // The sound database, loaded at start and written back at the end.
     std::unique_ptr<TXWaveBase> waveBase;
+    // The language lab's topics, made at start; it writes its settings when freed.
+    std::unique_ptr<TThemenListe> themenListe;
     // The verb trainer, made when the main window is first created.
     std::unique_ptr<TVerben> verben;
     // The users; the one logged in is logged out at the end.

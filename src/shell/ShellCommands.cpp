@@ -1,17 +1,10 @@
 #include "shell/ShellCommands.h"
 
-#include "platform/Text.h"
-
 #include <string_view>
 
 namespace qor {
 
 namespace {
-
-void showLabResult(CommandPage& page, const char* text) {
-    page.setPageDefine("LabErgebnis", utf8ToCp1252(text));
-    page.loadPage("laborergebnis.htx");
-}
 
 void openUrl(ShellCommandHost& host, const char* scheme, std::string_view address) {
     host.openUrl(scheme + std::string(address));
@@ -26,13 +19,6 @@ void seekMedium(CommandPage& page, ShellCommandHost& host) {
 
 // Each block: one row per line, so the formatter leaves the table alone.
 // clang-format off
-CommandBlock labResultCommands(CommandPage& page) {
-    return {
-        {"lab", CommandMatch::PrefixAndPlus, [&page](auto&, auto) { showLabResult(page, "Sehr schön!"); }},
-        {"lab-", CommandMatch::Exact, [&page](auto&, auto) { showLabResult(page, "Leider daneben!"); }},
-    };
-}
-
 CommandBlock webAndSettingsCommands(CommandPage& page, ShellCommandHost& host) {
     return {
         {"www", CommandMatch::Exact, [&host](auto&, auto) { host.openHomePage(); }},

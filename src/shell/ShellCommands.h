@@ -1,9 +1,7 @@
 #pragma once
-// The main window's own page commands, in three blocks because other
-// subsystems' rows come between them: the language lab's result rows
-// ("lab…+", "lab-"; they join the language lab's block when it comes), the
-// web and settings rows ("www", "www." + address, "http://" + address,
-// "seekcd", "paths") and "end".
+// The main window's own page commands, in two blocks because other
+// subsystems' rows come between them: the web and settings rows ("www",
+// "www." + address, "http://" + address, "seekcd", "paths") and "end".
 
 #include "core/CommandPage.h"
 #include "core/CommandTable.h"
@@ -29,7 +27,6 @@ public:
     virtual void endProgram() = 0;
 };
 
-CommandBlock labResultCommands(CommandPage& page);
 CommandBlock webAndSettingsCommands(CommandPage& page, ShellCommandHost& host);
 CommandBlock endCommands(ShellCommandHost& host);
 

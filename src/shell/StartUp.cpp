@@ -59,6 +59,7 @@ bool StartUp(Program& program, const std::vector<std::string>& arguments, const 
     config.EditorMode = IsEditorArgument(arguments);
     Randomize();
     program.library = std::make_unique<TBibliothek>(std::make_unique<TLastFiles>(program.registry));
+    program.themenListe = std::make_unique<TThemenListe>(config, program.registry);
 
     if (!displayIsSufficient(screen))
         return false;
@@ -115,6 +116,7 @@ void ShutDown(Program& program) {
     step([&] { program.library.reset(); });
     step([&] { program.settings.reset(); });
     step([&] { program.reserve.reset(); });
+    step([&] { program.themenListe.reset(); });
     step([&] { program.verben.reset(); });
     step([&] {
         if (program.waveBase)

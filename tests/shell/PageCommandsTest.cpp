@@ -23,7 +23,8 @@ class RecordingHost : public CommandPage,
                       public OptionsWindowHost,
                       public TrainingHost,
                       public DictionaryHost,
-                      public VerbHost {
+                      public VerbHost,
+                      public LabHost {
 public:
     void processMessages() override { ++messagesProcessed; }
     void loadPage(const std::string& fileName) override { calls.push_back("load " + fileName); }
@@ -68,6 +69,7 @@ public:
     TVerben* verben() override { return verbTrainer; }
     void GoVerbEinstellungen() override { calls.push_back("verb selection"); }
     void setReturnPage(const std::string& page) override { calls.push_back("return to " + page); }
+    TThemenListe* themenListe() override { return nullptr; }
 
     const MainWindowState* state = nullptr;
     std::vector<std::string> calls;
@@ -92,7 +94,7 @@ protected:
 
     MainWindowState state;
     RecordingHost host;
-    TPageCommands handler{state, {host, host, host, host, host, host, host, host, host}};
+    TPageCommands handler{state, {host, host, host, host, host, host, host, host, host, host}};
 };
 
 using Calls = std::vector<std::string>;
@@ -102,24 +104,38 @@ using Calls = std::vector<std::string>;
 TEST_F(PageCommandsTest, BlocksComposeTheTableInItsOrder) {
     using enum CommandMatch;
     const std::vector<std::pair<std::string_view, CommandMatch>> expected = {
-        {"lab", PrefixAndPlus},  {"lab-", Exact},       {"editor", Exact},
-        {"vocein", Exact},       {"wb", Exact},         {"recsetup", Exact},
-        {"wavebase", Exact},     {"suchen", Exact},     {"sr", Prefix},
-        {"verblist", Exact},     {"showverb", Prefix},  {"vtafel", Exact},
-        {"verbmanuell", Exact},  {"verb", Exact},       {"vocaus", Exact},
-        {"verbweiter", Exact},   {"verb", Prefix},      {"vokabelweiter", Exact},
-        {"vcontinue", Exact},    {"vokabel", Prefix},   {"vt0", Exact},
-        {"vt1", Exact},          {"vt2", Exact},        {"vt3", Exact},
-        {"vt4", Exact},          {"s1", Exact},         {"s2", Exact},
-        {"s3", Exact},           {"s4", Exact},         {"gws", Exact},
-        {"aws", Exact},          {"reise", Exact},      {"oberstufe", Exact},
-        {"recht", Exact},        {"wirtschaft", Exact}, {"pool", Exact},
-        {"bereich_egal", Exact}, {"sm", StartsWith},    {"klassisch", Exact},
-        {"abgedreht", Exact},    {"abfrage", Exact},    {"go", Exact},
-        {"vabfrage", Exact},     {"www", Exact},        {"www.", StartsWith},
-        {"http://", StartsWith}, {"seekcd", Exact},     {"paths", Exact},
-        {"chpw", Exact},         {"stats", Exact},      {"login", Exact},
-        {"newusr", Exact},       {"chusr", Exact},      {"end", Exact},
+        {"+deutsch", Exact},     {"-deutsch", Exact},
+        {"+diktat", Exact},      {"-diktat", Exact},
+        {"+autoread", Exact},    {"-autoread", Exact},
+        {"lab", Exact},          {"lab", PrefixAndPlus},
+        {"lab-", Exact},         {"labnext", Exact},
+        {"lablist", Exact},      {"thema", StartsWith},
+        {"editor", Exact},       {"vocein", Exact},
+        {"wb", Exact},           {"recsetup", Exact},
+        {"wavebase", Exact},     {"suchen", Exact},
+        {"sr", Prefix},          {"verblist", Exact},
+        {"showverb", Prefix},    {"vtafel", Exact},
+        {"verbmanuell", Exact},  {"verb", Exact},
+        {"vocaus", Exact},       {"verbweiter", Exact},
+        {"verb", Prefix},        {"vokabelweiter", Exact},
+        {"vcontinue", Exact},    {"vokabel", Prefix},
+        {"vt0", Exact},          {"vt1", Exact},
+        {"vt2", Exact},          {"vt3", Exact},
+        {"vt4", Exact},          {"s1", Exact},
+        {"s2", Exact},           {"s3", Exact},
+        {"s4", Exact},           {"gws", Exact},
+        {"aws", Exact},          {"reise", Exact},
+        {"oberstufe", Exact},    {"recht", Exact},
+        {"wirtschaft", Exact},   {"pool", Exact},
+        {"bereich_egal", Exact}, {"sm", StartsWith},
+        {"klassisch", Exact},    {"abgedreht", Exact},
+        {"abfrage", Exact},      {"go", Exact},
+        {"vabfrage", Exact},     {"www", Exact},
+        {"www.", StartsWith},    {"http://", StartsWith},
+        {"seekcd", Exact},       {"paths", Exact},
+        {"chpw", Exact},         {"stats", Exact},
+        {"login", Exact},        {"newusr", Exact},
+        {"chusr", Exact},        {"end", Exact},
     };
     std::vector<std::pair<std::string_view, CommandMatch>> composed;
     for (const CommandRow& row : handler.table().rows())

@@ -45,7 +45,7 @@ TEST_F(PackCommandsTest, TextWritesWindows1252WithCrLf) {
                                "e\r\n\xA1Hola!\r\n");
 }
 
-TEST_F(PackCommandsTest, ZlibPacksTheConvertedText) {
+TEST_F(PackCommandsTest, ZlibPacksTheConvertedTextWithLineEndsOrZeros) {
     dir_.file("main.src", "<TITLE>*qor spanisch</TITLE>\nWillkommen!\n");
     ASSERT_EQ(run({"zlib", native("main.src"), native("hqor/main.htx")}), kExitOk) << err_.str();
     const std::string packed = read("hqor/main.htx");
@@ -54,6 +54,11 @@ TEST_F(PackCommandsTest, ZlibPacksTheConvertedText) {
     const InflateResult page = inflateZlib(packed);
     ASSERT_TRUE(page.ok);
     EXPECT_EQ(page.data, "<TITLE>*qor spanisch</TITLE>\r\nWillkommen!\r\n");
+
+    // The phrase data ends every line, the empty ones too, in a zero byte.
+    dir_.file("phrases.txt", "****Floskeln\n¡Hola!\n\n");
+    ASSERT_EQ(run({"lines-zlib", native("phrases.txt"), native("1.z")}), kExitOk) << err_.str();
+    EXPECT_EQ(inflateZlib(read("1.z")).data, std::string("****Floskeln\0\xA1Hola!\0\0", 21));
 }
 
 TEST_F(PackCommandsTest, RawZlibAndUnpackKeepTheBytes) {

@@ -31,6 +31,9 @@ Commands:
                      line and column. A UTF-8 byte-order mark is dropped.
   zlib IN OUT        the same conversion, then packed as one zlib stream
                      (packed pages: .htx, .hqor, .rqol, .rqo).
+  lines-zlib IN OUT  the same conversion, but every line (the last one too)
+                     ends in one zero byte instead of CR LF, then packed
+                     (the language lab's phrase data).
   raw-zlib IN OUT    packs the bytes of IN unchanged as one zlib stream.
   unpack IN OUT      inflates a zlib stream, for inspection.
   datafile [--record N] IN OUT
@@ -158,6 +161,16 @@ const Conversion* findConversion(std::string_view command) {
         {"zlib",
          [](const Invocation& call, const std::string& in) {
              return pack(convertSourceText(in, call.input));
+         }},
+        {"lines-zlib",
+         [](const Invocation& call, const std::string& in) {
+             std::string lines;
+             std::size_t number = 0;
+             for (const std::string_view line : splitLines(in)) {
+                 lines += convertSourceLine(line, call.input, ++number);
+                 lines += '\0';
+             }
+             return pack(lines);
          }},
         {"raw-zlib",
          [](const Invocation&, const std::string& in) {
