@@ -43,13 +43,17 @@ sentences() {
 # last opened it, once it has stopped sending more: SDL's disk driver starts
 # its file anew each time the program opens the sound device for a sound.
 sound_sent() {
-    local before=-1 now
-    for _ in $(seq 40); do
+    local before=-1 now same=0
+    for _ in $(seq 60); do
         now=0
         [[ -e "$speaker" ]] && now=$(tr -d '\0' <"$speaker" | wc -c)
-        [[ "$now" == "$before" ]] && { echo "$now"; return 0; }
+        if [[ "$now" == "$before" ]]; then
+            ((++same < 3)) || { echo "$now"; return 0; }
+        else
+            same=0
+        fi
         before=$now
-        sleep 0.5
+        sleep 0.4
     done
     echo "$now"
 }

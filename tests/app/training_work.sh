@@ -18,7 +18,7 @@ pack=$(readlink -f "$4")
 source "$(dirname "$(readlink -f "$0")")/driver.sh"
 
 # This seed asks a multiple-choice question first and a typed one second.
-seed=2
+seed=10
 
 
 # The typing page has its answer field's black frame here.
