@@ -4,6 +4,7 @@
 #include "platform/Registry.h"
 #include "platform/Text.h"
 #include "sound/WaveBase.h"
+#include "support/RecordingPage.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -14,20 +15,6 @@ namespace {
 using namespace literals;
 using test::fill;
 using test::Row;
-
-struct RecordingPage : CommandPage {
-    void loadPage(const std::string& fileName) override { loaded.push_back(fileName); }
-    std::string currentPageFile() const override { return {}; }
-    void reloadPage() override {}
-    void setPageDefine(const std::string& name, const std::string& value) override {
-        defines[name] = value;
-    }
-    void setPageCondition(const std::string& name, bool on) override { conditions[name] = on; }
-
-    std::map<std::string, std::string> defines;
-    std::map<std::string, bool> conditions;
-    std::vector<std::string> loaded;
-};
 
 class DictionarySearchTest : public ::testing::Test {
 protected:
@@ -114,7 +101,7 @@ TEST_F(DictionarySearchTest, BothDirectionsStopAt228Results) {
 }
 
 TEST_F(DictionarySearchTest, ResultPagesShowBlocksOfTwelveWithNavigation) {
-    RecordingPage page;
+    test::RecordingPage page;
     db.PageSearch(page, "nichts", false);
     EXPECT_EQ(page.defines["ergebnis"], "Kein Eintrag gefunden!");
     EXPECT_TRUE(page.conditions["ergebnis"]);
@@ -171,7 +158,7 @@ TEST_F(DictionarySearchTest, MeaningsAreSplitWithCommentsAndRecordings) {
         EXPECT_EQ(db.FormatMeanings(c.meanings, c.split, c.commentStyle), c.expected) << c.meanings;
 
     fill(db, {{"casa", 1, "Haus [Am.]"}});
-    RecordingPage page;
+    test::RecordingPage page;
     db.PageSearch(page, "Am.", false);
     EXPECT_EQ(page.defines["sr"], "<+vok>" + casa + " <x4><+bed> [Am.] Haus<br>");
 }

@@ -13,6 +13,7 @@
 #include "platform/Registry.h"
 #include "platform/Text.h"
 #include "platform/Zlib.h"
+#include "support/RecordingPage.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -22,22 +23,6 @@
 namespace qor {
 namespace {
 using namespace literals;
-
-// Records what the lab writes into a page.
-class RecordingPage : public CommandPage {
-public:
-    void loadPage(const std::string& fileName) override { loaded.push_back(fileName); }
-    std::string currentPageFile() const override { return "labor.htx"; }
-    void reloadPage() override {}
-    void setPageDefine(const std::string& name, const std::string& value) override {
-        defines[name] = value;
-    }
-    void setPageCondition(const std::string& name, bool on) override { conditions[name] = on; }
-
-    std::map<std::string, std::string> defines;
-    std::map<std::string, bool> conditions;
-    std::vector<std::string> loaded;
-};
 
 // Phrase data as the resource holds it: every line ends in a zero byte.
 std::string phraseData(const std::vector<std::string>& lines) {
@@ -84,7 +69,7 @@ protected:
     MemoryRegistry registry;
     Configuration config{registry, dir.path() + "qor-spanisch", dir.path()};
     std::shared_ptr<ScriptedRandom> script;
-    RecordingPage page;
+    test::RecordingPage page;
 };
 
 TEST_F(ThemenListeTest, PhraseDataIsReadTopicBySentence) {

@@ -3,6 +3,7 @@
 #include "platform/Registry.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"
+#include "support/RecordingPage.h"
 #include "verbs/Verben.h"
 
 #include <gtest/gtest.h>
@@ -13,30 +14,13 @@ namespace qor {
 namespace {
 using namespace literals;
 
-class RecordingPage : public CommandPage {
-public:
-    void loadPage(const std::string& fileName) override { loaded = fileName; }
-    std::string currentPageFile() const override { return loaded; }
-    void reloadPage() override {}
-    void setPageDefine(const std::string& name, const std::string& value) override {
-        defines[name] = value;
-    }
-    void setPageCondition(const std::string&, bool) override {}
-    std::string operator[](const std::string& name) const {
-        const auto found = defines.find(name);
-        return found == defines.end() ? std::string() : found->second;
-    }
-    std::string loaded;
-    std::map<std::string, std::string> defines;
-};
-
 class VerbDrill : public ::testing::Test {
 protected:
     VerbDrill() { RandSeed(7); }
     MemoryRegistry registry;
     ScriptedMessages messages;
     TVerben verben{registry, Random};
-    RecordingPage page;
+    test::RecordingPage page;
 };
 
 TEST_F(VerbDrill, TheSelectionComesFromTheStoreAndIsPadded) {
@@ -66,7 +50,7 @@ TEST_F(VerbDrill, AParticipleQuestionIsTyped) {
     ASSERT_TRUE(verben.BuildActiveLists());
     for (int question = 0; question < 10; ++question) {
         verben.NextQuestion(page, question == 0);
-        ASSERT_EQ(page.loaded, "verb_ein.htx");
+        ASSERT_EQ(page.current(), "verb_ein.htx");
         if (page["Aufgabe"].starts_with("Participio")) {
             EXPECT_EQ(page["Aufgabe"], "Participio<br>von<br>" +
                                            page["Aufgabe"].substr(page["Aufgabe"].rfind('>') + 1));
@@ -102,7 +86,7 @@ TEST_F(VerbDrill, MultipleChoiceOffersSixDifferentForms) {
     ASSERT_TRUE(verben.BuildActiveLists());
     for (int question = 0; question < 20; ++question) {
         verben.NextQuestion(page, false);
-        if (page.loaded != "verb_mch.htx")
+        if (page.current() != "verb_mch.htx")
             continue;
         std::set<std::string> choices;
         int right = 0;
@@ -125,7 +109,7 @@ TEST_F(VerbDrill, ARoundHasTenAnswers) {
     EXPECT_EQ(page["nr"], "1");
     EXPECT_EQ(page["Prozent"], "");
     verben.Evaluate(page, "#1+");
-    EXPECT_EQ(page.loaded, "verb_richtig.htx");
+    EXPECT_EQ(page.current(), "verb_richtig.htx");
     EXPECT_EQ(page["Kommentar"], "Absolut richtig!");
     EXPECT_EQ(page["Prozent"], "100%");
     EXPECT_NE(page["weiter"].find("return>Weiter"), std::string::npos);
@@ -142,7 +126,7 @@ TEST_F(VerbDrill, ARoundHasTenAnswers) {
 
 TEST_F(VerbDrill, TableAndListPages) {
     verben.ShowVerbTable(page, 4); // comprar
-    EXPECT_EQ(page.loaded, "verbtafel.htx");
+    EXPECT_EQ(page.current(), "verbtafel.htx");
     EXPECT_EQ(page["Infinitiv"], "comprar");
     EXPECT_EQ(page["zeit6"],
               "<+zeit>Imperativo<p><+irr>&nbsp; <br><+reg>¡compra!<br><+reg>¡compre!<br>"
@@ -151,7 +135,7 @@ TEST_F(VerbDrill, TableAndListPages) {
     EXPECT_EQ(verben.ShownVerb(), 4);
 
     verben.ShowVerbList(page);
-    EXPECT_EQ(page.loaded, "verbliste.htx");
+    EXPECT_EQ(page.current(), "verbliste.htx");
     EXPECT_EQ(page["VerbListe1"], ""); // emptied once the page holds it
     EXPECT_TRUE(page["VerbListe6"].starts_with("<a href=\"§showverb75\""_cp));
 }

@@ -4,6 +4,7 @@
 #include "platform/Registry.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/Text.h"
+#include "support/RecordingPage.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -11,20 +12,6 @@
 namespace qor {
 namespace {
 using namespace literals;
-
-class RecordingPage : public CommandPage {
-public:
-    void loadPage(const std::string& fileName) override { shown.push_back(fileName); }
-    std::string currentPageFile() const override { return shown.empty() ? "" : shown.back(); }
-    void reloadPage() override {}
-    void setPageDefine(const std::string& name, const std::string& value) override {
-        defines[name] = value;
-    }
-    void setPageCondition(const std::string& name, bool on) override { conditions[name] = on; }
-    std::vector<std::string> shown;
-    std::map<std::string, std::string> defines;
-    std::map<std::string, bool> conditions;
-};
 
 struct Answer {
     std::string word;
@@ -74,7 +61,7 @@ protected:
     MemoryRegistry registry;
     TBibliothek library{std::make_unique<TLastFiles>(registry)};
     TVocEinstellungen settings;
-    RecordingPage page;
+    test::RecordingPage page;
     std::vector<Answer> answers;
     bool loggedIn = true;
     unsigned next = 0;
@@ -109,7 +96,7 @@ TEST_F(VocabularyTrainingTest, RandomRoundsAskWrongQuestionsAgainUntilAllAreSolv
     ASSERT_TRUE(t.PreCheck());
     t.Start();
     t.NextQuestion(true, settings.ProRunde);
-    EXPECT_EQ(page.shown.back(), "va_ein.htx");
+    EXPECT_EQ(page.current(), "va_ein.htx");
     EXPECT_EQ(page.defines["Zähler"_cp], "1 / 6");
     const std::string first = t.Slot(t.CurrentSlot()).Frage.Vokabel;
     EXPECT_EQ(page.defines["Aufgabe"], first);
@@ -119,7 +106,7 @@ TEST_F(VocabularyTrainingTest, RandomRoundsAskWrongQuestionsAgainUntilAllAreSolv
     int rounds = 0;
     std::vector<int> valuesOfFirst;
     for (int guard = 0; guard < 40; ++guard) {
-        if (page.shown.back() == "v_auswertung.htx") {
+        if (page.current() == "v_auswertung.htx") {
             if (page.defines["text3"].find("vcontinue") == std::string::npos)
                 break;
             ++rounds;
@@ -131,7 +118,7 @@ TEST_F(VocabularyTrainingTest, RandomRoundsAskWrongQuestionsAgainUntilAllAreSolv
         t.Answer(wrong ? "-" : "#1+");
         if (isFirst)
             valuesOfFirst.push_back(answers.back().value);
-        EXPECT_EQ(page.shown.back(), wrong ? "va_falsch1.htx" : "va_richtig.htx");
+        EXPECT_EQ(page.current(), wrong ? "va_falsch1.htx" : "va_richtig.htx");
         t.Continue();
     }
     EXPECT_EQ(valuesOfFirst, (std::vector<int>{-15, -16, 23}));
@@ -149,7 +136,7 @@ TEST_F(VocabularyTrainingTest, OrderedTrainingPutsAWrongQuestionAtTheEnd) {
     t.Start();
     t.NextQuestion(true, 0);
     std::vector<std::string> asked;
-    for (int guard = 0; guard < 10 && page.shown.back() != "v_auswertung.htx"; ++guard) {
+    for (int guard = 0; guard < 10 && page.current() != "v_auswertung.htx"; ++guard) {
         asked.push_back(t.Slot(0).Frage.Vokabel);
         t.Answer(asked.size() == 1 ? "-" : "#2+");
         t.Continue();
@@ -176,7 +163,7 @@ TEST_F(VocabularyTrainingTest, ChoicesContextsAndTheEvaluation) {
     ASSERT_TRUE(t.PreCheck());
     t.Start();
     t.NextQuestion(true, 0);
-    EXPECT_EQ(page.shown.back(), "va_mch.htx");
+    EXPECT_EQ(page.current(), "va_mch.htx");
     int right = 0;
     std::string wrongLink;
     for (int i = 0; i < 6; ++i) {
@@ -189,7 +176,7 @@ TEST_F(VocabularyTrainingTest, ChoicesContextsAndTheEvaluation) {
     // The wrong choice the page sends back names its entry.
     const std::size_t open = wrongLink.find("vokabel[");
     t.Answer(wrongLink.substr(open + 7, wrongLink.find("]-") - open - 5));
-    EXPECT_EQ(page.shown.back(), "va_falsch2.htx");
+    EXPECT_EQ(page.current(), "va_falsch2.htx");
     EXPECT_NE(page.defines["Falsch"].find("Wort"), std::string::npos);
     EXPECT_EQ(answers.back().mode, 'm');
     EXPECT_EQ(answers.back().value, -12);
@@ -199,7 +186,7 @@ TEST_F(VocabularyTrainingTest, ChoicesContextsAndTheEvaluation) {
     settings.Kontext = true;
     t.Start();
     t.NextQuestion(true, 0);
-    EXPECT_EQ(page.shown.back(), "va_kontext.htx");
+    EXPECT_EQ(page.current(), "va_kontext.htx");
     EXPECT_EQ(page.defines["Wortart"], "Wort0");
     EXPECT_EQ(page.defines["Aufgabe"], "Esto es una <a gap lsg=\"palabra0\" help=\"" +
                                            MaskWithDots("palabra0") +
