@@ -5,8 +5,8 @@
 # sound device, the slow one clearly longer. With dictation off the shown
 # sentence is found among the topic's sentences by drawing each as the page
 # would; typed in dictation it is judged right, an empty answer wrong. The
-# recorder plays back the learner's own voice, and the switches are kept for
-# the next run.
+# recorder plays back the learner's own voice, the page reads aloud on its
+# own when asked to, and the switches are kept for the next run.
 #
 #   lab_work.sh PROGRAM LINK-POSITION-TOOL SCREEN-PROBE PAGE-RENDERER PHRASES
 set -euo pipefail
@@ -138,9 +138,16 @@ settled >/dev/null
 looks_like laborergebnis.htx 40 114 720 60 --define "LabErgebnis=Leider daneben!" ||
     fail "the empty answer was not called wrong"
 
-# The German translation switched off is off in the next run too.
+# Reading aloud on its own: the page plays the sentence once it is shown.
 step laborergebnis.htx "§labnext" "${result[@]}"
 settled >/dev/null
+rm -f "$speaker"
+step labor.htx "§[+autoread,lab]labor.htx" "${sentence_page[@]}" --condition diktat
+(($(sound_sent) > 10000)) || fail "the page did not read its sentence aloud on its own"
+step labor.htx "§[-autoread,lab]labor.htx" "${sentence_page[@]}" --condition diktat \
+    --condition autoread
+
+# The German translation switched off is off in the next run too.
 step labor.htx "§[-deutsch,lab]labor.htx" "${sentence_page[@]}" --condition diktat
 click_link labor.htx "§lablist" "${sentence_page[@]}"
 settled >/dev/null
