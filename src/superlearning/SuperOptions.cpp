@@ -42,7 +42,14 @@ TSuperOptions::TSuperOptions(Registry& registry, SuperEnvironment environment, M
       random_(std::move(random)),
       settings_(ReadSuperSettings(registry_, DefaultSuperSettings(environment_))) {
     applyMusicFolder();
+    style_ = settings_.Modus;
     changed_ = false;
+}
+
+void TSuperOptions::SetStyle(int style) {
+    style_ = style;
+    if (style == 0 || style == 1)
+        Set(&SuperSettings::Modus, style);
 }
 
 TSuperOptions::~TSuperOptions() {

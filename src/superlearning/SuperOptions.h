@@ -35,6 +35,11 @@ public:
     TSuperOptions& operator=(const TSuperOptions&) = delete;
 
     const SuperSettings& Settings() const { return settings_; }
+
+    // The presentation of this start: 0 "klassisch", 1 "abgedreht" (both
+    // also kept as the full-screen window's mode), 2 Techno, 3 DD, 4 Vegas.
+    void SetStyle(int style);
+    int Style() const { return style_; }
     bool Changed() const { return changed_; }
 
     // A plain setting; marks the object changed when the value differs.
@@ -89,6 +94,7 @@ private:
     RandomSource random_;
     SuperSettings settings_;
     bool changed_ = false;
+    int style_ = 0;
     std::vector<std::string> musicFiles_;
     std::deque<std::string> recentMusic_;
     std::vector<std::string> ddPages_;
