@@ -64,7 +64,7 @@ TMain::TMain(ShellWindows& windows)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), windows_(windows),
       page_(new TXPage(this)), exercises_(std::make_unique<PageExercises>(*page_)),
       commands_(windows.program().mainState, {*this, *this, *this, *this, windows.accounts(), *this,
-                                              *this, *this, *this, *this}) {
+                                              *this, *this, *this, *this, *this}) {
     FormCreate();
 }
 
@@ -281,8 +281,7 @@ bool TMain::startAreaTraining() {
         goAbfrage();
         return true;
     }
-    // The superlearning that presents the mix is still to come.
-    page_->setXFile(pageFolder() + ComingSoonPage);
+    goSuper();
     return true;
 }
 
@@ -339,6 +338,12 @@ void TMain::GoVerbEinstellungen() {
 
 void TMain::setReturnPage(const std::string& page) {
     windows_.program().mainState.ReturnPage = page;
+}
+
+// Techno, DD and Vegas, which run in the main window, are still to come.
+void TMain::goSuper() {
+    if (!windows_.goSuper(pos()))
+        page_->setXFile(pageFolder() + ComingSoonPage);
 }
 
 TThemenListe* TMain::themenListe() {

@@ -26,7 +26,8 @@ class TMain : public QWidget,
               private TrainingHost,
               private DictionaryHost,
               private VerbHost,
-              private LabHost {
+              private LabHost,
+              private SuperlearningHost {
     Q_OBJECT
 
 public:
@@ -91,6 +92,8 @@ private:
     void setReturnPage(const std::string& page) override;
     // LabHost
     TThemenListe* themenListe() override;
+    // SuperlearningHost
+    void goSuper() override;
 
     void FormCreate();
     void placeOnScreen();

@@ -20,6 +20,7 @@ TPageCommands::TPageCommands(MainWindowState& state, const PageCommandHosts& hos
     table_.addBlock(verbPresetCommands(hosts.verbs));
     table_.addBlock(areaTrainingCommands(state, hosts.page, hosts.areaTraining));
     table_.addBlock(trainingStartCommands(hosts.training));
+    table_.addBlock(superlearningCommands(hosts.superlearning));
     table_.addBlock(webAndSettingsCommands(hosts.page, hosts.shell));
     table_.addBlock(userCommands(hosts.users, hosts.page));
     table_.addBlock(endCommands(hosts.shell));

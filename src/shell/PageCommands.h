@@ -13,6 +13,7 @@
 #include "shell/MainWindowState.h"
 #include "shell/ShellCommands.h"
 #include "sound/SoundCommands.h"
+#include "superlearning/SuperCommands.h"
 #include "users/UserCommands.h"
 #include "verbs/VerbCommands.h"
 #include "vocabulary/OptionsWindowCommands.h"
@@ -34,6 +35,7 @@ struct PageCommandHosts {
     DictionaryHost& dictionary;
     VerbHost& verbs;
     LabHost& lab;
+    SuperlearningHost& superlearning;
 };
 
 class TPageCommands {

@@ -9,6 +9,7 @@
 #include "platform/Shell.h"
 #include "shell/MainWindowState.h"
 #include "sound/WaveBase.h"
+#include "superlearning/SuperOptions.h"
 #include "users/XUserBase.h"
 #include "verbs/Verben.h"
 #include "vocabulary/Bibliothek.h"
@@ -70,6 +71,9 @@ struct Program {
     std::unique_ptr<TThemenListe> themenListe;
     // The verb trainer, made when the main window is first created.
     std::unique_ptr<TVerben> verben;
+    // Superlearning's settings, made when a presentation or the settings
+    // dialog needs them and freed (written when changed) when it closes.
+    std::unique_ptr<TSuperOptions> superOptions;
     // The users; the one logged in is logged out at the end.
     std::unique_ptr<TXUserBase> userBase;
 

@@ -15,6 +15,7 @@
 #include "shell/MainWindow.h"
 #include "shell/Program.h"
 #include "shell/ScreenSaver.h"
+#include "superlearning/SuperFade.h"
 #include "users/LoginProcedures.h"
 #include "users/QtUserDialogs.h"
 
@@ -73,6 +74,14 @@ public:
     void OpenEditor();
     TVocEditor* editor() const { return editor_; }
 
+    // Superlearning in the mode TrainingMode names: the settings are made if
+    // needed; "klassisch" and "abgedreht" take the main window's place (it
+    // stood at position) until they end and bring back the window
+    // ReturnTarget names. False for the modes that run in the main window.
+    bool goSuper(QPoint position);
+    // Superlearning's settings, made on first use.
+    TSuperOptions& superOptions();
+
     // The training settings, the reserve of wrong choices and the training,
     // made on first use by the main window and the editor.
     void ensureTrainingObjects();
@@ -112,6 +121,7 @@ private:
     TVocEditor* createEditor();
     // Where the user went from the editor, which stood at position.
     void editorLeft(EditorExit exit, QPoint position);
+    void superFadeFinished();
     // The editor's dictionary panel follows every change the dictionary
     // window shows; an empty function ends that.
     void watchDictionary(std::function<void()> shown);
@@ -123,6 +133,7 @@ private:
     QPointer<TMain> main_;
     QPointer<TBackdrop> backdrop_;
     QPointer<TVocEditor> editor_;
+    QPointer<TSuperFade> superFade_;
     std::unique_ptr<TXWb> dictionaryWindow_;
     ScreenSaverInhibitor screenSaver_;
     bool terminating_ = false;

@@ -127,6 +127,7 @@ void ShutDown(Program& program) {
         program.config.SaveGeneralSettings(backdrop ? &*backdrop : nullptr);
     });
     step([&] { program.waveBase.reset(); });
+    step([&] { program.superOptions.reset(); });
     step([&] {
         // The end of the run does not wait for a user file that cannot be
         // written, but the user learns that this session's answers are lost.

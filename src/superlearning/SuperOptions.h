@@ -61,6 +61,10 @@ public:
     void Reset();
 
     const std::vector<std::string>& MusicFiles() const { return musicFiles_; }
+    // The settings dialog's music test: a command of its own, and a track
+    // played whatever "Musik" says.
+    std::string SendMci(const std::string& command, bool quiet) { return sendMci_(command, quiet); }
+    void PlayNextMusicFile() { openNextTrack(); }
     void StartMusic();
     // After every step of a presentation: a finished track is followed by
     // the next.

@@ -21,6 +21,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <gtest/gtest.h>
 
 namespace qor {
@@ -274,7 +276,26 @@ TEST_F(MainWindowTest, GoMixesTheAreaOnceTheChangedLibraryIsTakenCareOf) {
     EXPECT_EQ(program.settings->NichtZuSchwer,
               (std::array<bool, 5>{false, false, false, true, true}));
     EXPECT_EQ(program.settings->Bis, 1);
-    EXPECT_EQ(page().XFile(), "kommt_bald.htx");
+
+    // Superlearning takes the main window's place until a key ends it; then
+    // the vocabulary menu is back.
+    EXPECT_EQ(windows.mainWindow(), nullptr);
+    TSuperFade* presentation = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* fade = qobject_cast<TSuperFade*>(window); fade && fade->isVisible())
+            presentation = fade;
+    ASSERT_NE(presentation, nullptr);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 300)
+        QCoreApplication::processEvents();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(presentation, &escape);
+    while (!windows.mainWindow() && clock.elapsed() < 5000)
+        QCoreApplication::processEvents();
+    ASSERT_NE(windows.mainWindow(), nullptr);
+    EXPECT_EQ(page().XFile(), "vokabeln.htx");
+    EXPECT_EQ(program.superOptions, nullptr) << "freed with its window";
 }
 
 TEST_F(MainWindowTest, EndShutsDownAndStoresTheBackdropColour) {

@@ -24,7 +24,8 @@ class RecordingHost : public CommandPage,
                       public TrainingHost,
                       public DictionaryHost,
                       public VerbHost,
-                      public LabHost {
+                      public LabHost,
+                      public SuperlearningHost {
 public:
     void processMessages() override { ++messagesProcessed; }
     void loadPage(const std::string& fileName) override { calls.push_back("load " + fileName); }
@@ -70,6 +71,7 @@ public:
     void GoVerbEinstellungen() override { calls.push_back("verb selection"); }
     void setReturnPage(const std::string& page) override { calls.push_back("return to " + page); }
     TThemenListe* themenListe() override { return nullptr; }
+    void goSuper() override { calls.push_back("superlearning"); }
 
     const MainWindowState* state = nullptr;
     std::vector<std::string> calls;
@@ -94,7 +96,8 @@ protected:
 
     MainWindowState state;
     RecordingHost host;
-    TPageCommands handler{state, {host, host, host, host, host, host, host, host, host, host}};
+    TPageCommands handler{state,
+                          {host, host, host, host, host, host, host, host, host, host, host}};
 };
 
 using Calls = std::vector<std::string>;
@@ -130,12 +133,13 @@ TEST_F(PageCommandsTest, BlocksComposeTheTableInItsOrder) {
         {"bereich_egal", Exact}, {"sm", StartsWith},
         {"klassisch", Exact},    {"abgedreht", Exact},
         {"abfrage", Exact},      {"go", Exact},
-        {"vabfrage", Exact},     {"www", Exact},
-        {"www.", StartsWith},    {"http://", StartsWith},
-        {"seekcd", Exact},       {"paths", Exact},
-        {"chpw", Exact},         {"stats", Exact},
-        {"login", Exact},        {"newusr", Exact},
-        {"chusr", Exact},        {"end", Exact},
+        {"vabfrage", Exact},     {"super", Exact},
+        {"www", Exact},          {"www.", StartsWith},
+        {"http://", StartsWith}, {"seekcd", Exact},
+        {"paths", Exact},        {"chpw", Exact},
+        {"stats", Exact},        {"login", Exact},
+        {"newusr", Exact},       {"chusr", Exact},
+        {"end", Exact},
     };
     std::vector<std::pair<std::string_view, CommandMatch>> composed;
     for (const CommandRow& row : handler.table().rows())

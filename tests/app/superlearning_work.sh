@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Superlearning in the real program: from the vocabulary menu, "Superlearning
+# nach Bereichen" with the basic vocabulary opens the full-screen "klassisch"
+# presentation, whose picture keeps changing; Escape ends it and the main
+# window is back with the vocabulary menu. The superlearning menu then shows
+# the same mix "abgedreht", and that mode is kept in the settings.
+#
+#   superlearning_work.sh PROGRAM LINK-POSITION-TOOL SCREEN-PROBE
+set -euo pipefail
+program=$(readlink -f "$1")
+link_position=$(readlink -f "$2")
+screen_probe=$(readlink -f "$3")
+source "$(dirname "$(readlink -f "$0")")/driver.sh"
+
+# The full-screen presentation has taken the main window's place: its
+# picture keeps changing; Escape ends it and the main window is back.
+presentation_runs() { # name for the pictures
+    local main_window=$window first second
+    wait_for_window 1024x768
+    [[ "$window" != "$main_window" ]] || fail "no presentation window took the main window's place"
+    sleep 1
+    first=$("$screen_probe" hash "$window")
+    keep_shot "superlearning-$1-1"
+    sleep 1
+    second=$("$screen_probe" hash "$window")
+    keep_shot "superlearning-$1-2"
+    [[ "$first" != "$second" ]] || fail "the $1 presentation stood still for a second"
+    xdotool key --window "$window" Escape
+    wait_for_window 800x572
+    settled >/dev/null
+}
+
+add_user Tester
+start_program SDL_AUDIODRIVER=dummy QOR_RANDOM_SEED=4
+step main.htx vokabeln.htx
+step vokabeln.htx "§[klassisch]v_bereich.htx"
+settled >/dev/null
+click_link v_bereich.htx "§[gws,go]"
+presentation_runs klassisch
+keep_shot superlearning-back
+
+# The mix stays loaded: "abgedreht" from the superlearning menu shows it.
+step vokabeln.htx superlearning.htx
+settled >/dev/null
+keep_shot superlearning-menu
+click_link superlearning.htx "§[sm1,super]"
+presentation_runs abgedreht
+click_link vokabeln.htx main.htx
+settled >/dev/null
+click_link main.htx "§end"
+expect_orderly_end
+grep -q "^\"Modus\"=dword:00000001" "$config/registry.ini" ||
+    fail "the presentation mode was not kept: $(grep -A3 -i super "$config/registry.ini")"
+echo "both full-screen presentations run, and Escape brings the vocabulary menu back"
