@@ -1,0 +1,54 @@
+// qor-pictures: draws the picture set of the superlearning presentation's
+// Techno mode and the preview of it that the settings dialog shows, as JPEG
+// files for the sample installation.
+//
+//   qor-pictures --preview FILE PICTURE...
+//
+// The n-th PICTURE gets abstract picture number n (640 x 480); the preview
+// (200 x 150) is the first of them in miniature with "la casa" written over
+// it. Folders are made when missing; the pictures are the same in every build.
+
+#include "AbstractPicture.h"
+#include "PreviewPicture.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QStringList>
+#include <iostream>
+
+using namespace qor::pictures;
+
+namespace {
+
+constexpr int jpegQuality = 90;
+
+bool saveJpeg(const QImage& image, const QString& path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (image.save(path, "JPG", jpegQuality))
+        return true;
+    std::cerr << "qor-pictures: cannot write " << path.toStdString() << " as JPEG\n";
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Words are drawn with the system's fonts, which need a GUI application,
+    // but never a screen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const QStringList args = QGuiApplication::arguments().mid(1);
+    if (args.size() < 3 || args[0] != "--preview") {
+        std::cerr << "usage: qor-pictures --preview FILE PICTURE...\n";
+        return 2;
+    }
+
+    const QSize pictureSize(640, 480);
+    for (int number = 1; number < args.size() - 1; ++number)
+        if (!saveJpeg(abstractPicture(number, pictureSize), args[number + 1]))
+            return 1;
+    const QImage preview = previewPicture(abstractPicture(1, pictureSize), "la casa", {200, 150});
+    return saveJpeg(preview, args[1]) ? 0 : 1;
+}
