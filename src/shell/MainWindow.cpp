@@ -12,6 +12,7 @@
 #include "sound/RecSetup.h"
 #include "sound/Recorder.h"
 #include "sound/WaveDB.h"
+#include "superlearning/Seventies.h"
 #include "users/ChartPicture.h"
 #include "users/XUserBase.h"
 #include "vocabulary/SaveQuestion.h"
@@ -340,10 +341,37 @@ void TMain::setReturnPage(const std::string& page) {
     windows_.program().mainState.ReturnPage = page;
 }
 
-// Techno, DD and Vegas, which run in the main window, are still to come.
+// Techno and Vegas, which run in the main window too, are still to come.
 void TMain::goSuper() {
-    if (!windows_.goSuper(pos()))
+    switch (windows_.goSuper(pos())) {
+    case ShellWindows::NoPresentation:
+        return;
+    case 3:
+        runSeventies();
+        return;
+    default:
         page_->setXFile(pageFolder() + ComingSoonPage);
+        return;
+    }
+}
+
+void TMain::runSeventies() {
+    Program& program = windows_.program();
+    seventies_ = new TSeventies({*program.superOptions, *program.library, *program.settings,
+                                 *program.waveBase, *page_, pageFolder()});
+    connect(seventies_, &TSeventies::Finished, this, [this] {
+        seventies_->deleteLater();
+        windows_.setPresentationRunning(false);
+        MainWindowState& state = windows_.program().mainState;
+        page_->setXFile(pageFolder() + std::exchange(state.ReturnPage, {}));
+    });
+    windows_.setPresentationRunning(true);
+    seventies_->Run();
+}
+
+void TMain::stopPresentation() {
+    if (seventies_)
+        seventies_->Stop();
 }
 
 TThemenListe* TMain::themenListe() {

@@ -6,6 +6,7 @@
 
 #include "shell/PageCommands.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -15,6 +16,7 @@ namespace qor {
 class PageExercises;
 class TXUserBase;
 class ShellWindows;
+class TSeventies;
 class TXPage;
 
 class TMain : public QWidget,
@@ -94,8 +96,11 @@ private:
     TThemenListe* themenListe() override;
     // SuperlearningHost
     void goSuper() override;
+    void stopPresentation() override;
 
     void FormCreate();
+    // DD on the page until "stop"; then the page to return to.
+    void runSeventies();
     void placeOnScreen();
     void runPendingCommand();
     std::string pageFolder() const;
@@ -106,6 +111,7 @@ private:
     // The typing fields, choices, drag words and the recorder of the shown page.
     std::unique_ptr<PageExercises> exercises_;
     TPageCommands commands_;
+    QPointer<TSeventies> seventies_;
 };
 
 } // namespace qor

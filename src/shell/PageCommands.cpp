@@ -9,6 +9,7 @@ TPageCommands::TPageCommands(MainWindowState& state, const PageCommandHosts& hos
     // of functions the program does not have yet are listed in
     // docs/ARCHITECTURE.md with their place.
     table_.addBlock(labCommands(hosts.lab, hosts.page));
+    table_.addBlock(presentationStopCommands(hosts.superlearning));
     table_.addBlock(optionsWindowCommands(hosts.optionsWindow));
     table_.addBlock(dictionaryWindowCommands(hosts.dictionary));
     table_.addBlock(soundCommands(hosts.sound));

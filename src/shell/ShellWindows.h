@@ -77,8 +77,10 @@ public:
     // Superlearning in the mode TrainingMode names: the settings are made if
     // needed; "klassisch" and "abgedreht" take the main window's place (it
     // stood at position) until they end and bring back the window
-    // ReturnTarget names. False for the modes that run in the main window.
-    bool goSuper(QPoint position);
+    // ReturnTarget names. The mode for the main window to run (Techno, DD,
+    // Vegas), or NoPresentation when there is none to run there.
+    static constexpr int NoPresentation = -1;
+    int goSuper(QPoint position);
     // Superlearning's settings, made on first use.
     TSuperOptions& superOptions();
 

@@ -30,12 +30,12 @@ TSuperOptions& ShellWindows::superOptions() {
     return *program.superOptions;
 }
 
-bool ShellWindows::goSuper(QPoint position) {
+int ShellWindows::goSuper(QPoint position) {
     QCoreApplication::processEvents();
     Program& program = program_;
     if (program.library->Count(false) == 0) {
         AppMessage("Noch keine Bibliothek geladen! Was wollen Sie denn lernen?\?\?!");
-        return true;
+        return NoPresentation;
     }
     ensureTrainingObjects();
     TSuperOptions& options = superOptions();
@@ -43,7 +43,7 @@ bool ShellWindows::goSuper(QPoint position) {
     state.ReturnPage = "vokabeln.htx";
     options.SetStyle(state.TrainingMode);
     if (options.Style() >= 2)
-        return false;
+        return options.Style();
     state.returnLeft = position.x();
     state.returnTop = position.y();
     superFade_ = new TSuperFade({options, *program.library, *program.settings, *program.waveBase});
@@ -53,7 +53,7 @@ bool ShellWindows::goSuper(QPoint position) {
     setPresentationRunning(true);
     superFade_->Start();
     QCoreApplication::processEvents();
-    return true;
+    return NoPresentation;
 }
 
 // The presentation is over: its settings are written if they changed, and

@@ -2,6 +2,15 @@
 
 namespace qor {
 
+CommandBlock presentationStopCommands(SuperlearningHost& host) {
+    return {
+        {"stop", CommandMatch::Exact,
+         [&host](auto&, auto) {
+             host.stopPresentation();
+         }},
+    };
+}
+
 CommandBlock superlearningCommands(SuperlearningHost& host) {
     return {
         {"super", CommandMatch::Exact,

@@ -1,6 +1,8 @@
 #pragma once
-// Superlearning's page commands: "super" starts the presentation chosen by
-// the training mode with the loaded library.
+// Superlearning's page commands, in two blocks because other rows stand
+// between them: "stop" ends a presentation running in the main window;
+// "super" starts the presentation chosen by the training mode with the
+// loaded library.
 
 #include "core/CommandTable.h"
 
@@ -10,8 +12,11 @@ class SuperlearningHost {
 public:
     virtual ~SuperlearningHost() = default;
     virtual void goSuper() = 0;
+    // Ends the presentation running in the main window, if one does.
+    virtual void stopPresentation() = 0;
 };
 
+CommandBlock presentationStopCommands(SuperlearningHost& host);
 CommandBlock superlearningCommands(SuperlearningHost& host);
 
 } // namespace qor

@@ -3,7 +3,8 @@
 # nach Bereichen" with the basic vocabulary opens the full-screen "klassisch"
 # presentation, whose picture keeps changing; Escape ends it and the main
 # window is back with the vocabulary menu. The superlearning menu then shows
-# the same mix "abgedreht", and that mode is kept in the settings.
+# the same mix "abgedreht", and that mode is kept in the settings; DD types
+# the words onto the main window until its page's "Beenden".
 #
 #   superlearning_work.sh PROGRAM LINK-POSITION-TOOL SCREEN-PROBE
 set -euo pipefail
@@ -45,10 +46,26 @@ settled >/dev/null
 keep_shot superlearning-menu
 click_link superlearning.htx "§[sm1,super]"
 presentation_runs abgedreht
+
+# DD types the words onto a background page of the main window until its
+# "Beenden" link (at the same place on every background page) stops it.
+step vokabeln.htx superlearning.htx
+settled >/dev/null
+click_link superlearning.htx "§[sm3,super]"
+sleep 2
+first=$("$screen_probe" hash "$window")
+keep_shot superlearning-dd-1
+sleep 1.5
+second=$("$screen_probe" hash "$window")
+keep_shot superlearning-dd-2
+[[ "$first" != "$second" ]] || fail "DD typed nothing for a second and a half"
+step SuperDD/sonne.htx "§stop"
+settled >/dev/null
+keep_shot superlearning-dd-ended
 click_link vokabeln.htx main.htx
 settled >/dev/null
 click_link main.htx "§end"
 expect_orderly_end
 grep -q "^\"Modus\"=dword:00000001" "$config/registry.ini" ||
     fail "the presentation mode was not kept: $(grep -A3 -i super "$config/registry.ini")"
-echo "both full-screen presentations run, and Escape brings the vocabulary menu back"
+echo "both full-screen presentations and DD run, and end where they should"

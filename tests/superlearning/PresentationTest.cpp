@@ -4,6 +4,7 @@
 #include "superlearning/ColourFade.h"
 #include "superlearning/CrazyLayout.h"
 #include "superlearning/FadeTimeline.h"
+#include "superlearning/SeventiesRules.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -108,6 +109,45 @@ TEST(PresentationTest, LettersStandSideBySideOnlyWithoutMadness) {
     }
     EXPECT_GT(moved, 100);
     EXPECT_GT(restyled, 100);
+}
+
+TEST(PresentationTest, DDChoosesItsPagesAreasAndKeystrokes) {
+    std::mt19937 generator(2);
+    const RandomSource random = [&generator](int range) {
+        return std::uniform_int_distribution<int>(0, range - 1)(generator);
+    };
+    const std::vector<std::string> pages{"sonne", "tapete", "streifen"};
+    const auto exists = [](const std::string& page) {
+        return page != "weg";
+    };
+    EXPECT_EQ(ChooseDDPage("tapete", pages, "tapete", exists, random), "tapete");
+    EXPECT_EQ(ChooseDDPage("", {"sonne"}, "sonne", exists, random), "sonne");
+    EXPECT_EQ(ChooseDDPage("", {}, "", exists, random), "");
+    std::string last = "sonne";
+    for (int i = 0; i < 30; ++i) {
+        const std::string next = ChooseDDPage("weg", pages, last, exists, random);
+        EXPECT_NE(next, last) << "a missing fixed page gives a random other one";
+        last = next;
+    }
+
+    const struct {
+        const char* declared;
+        TextArea area;
+    } areas[] = {
+        {"90,170,620,230", {90, 170, 620, 230}},
+        {" 10 , 20, 30 ,40", {10, 20, 30, 40}},
+        {"", {0, 0, 800, 572}},
+        {"10,20,30", {0, 0, 800, 572}},
+        {"700,500,200,100", {0, 0, 800, 572}}, // beyond the page
+        {"a,b,c,d", {0, 0, 800, 572}},
+    };
+    for (const auto& [declared, area] : areas)
+        EXPECT_EQ(DDTextArea(declared, 800, 572), area) << declared;
+
+    EXPECT_EQ(NextTypedPiece("*el sol", 0), 1u);
+    EXPECT_EQ(NextTypedPiece("*el sol", 3), 2u) << "a blank comes with the next letter";
+    EXPECT_EQ(NextTypedPiece("ab ", 2), 1u);
+    EXPECT_EQ(NextTypedPiece("ab", 2), 0u);
 }
 
 } // namespace
