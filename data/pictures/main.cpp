@@ -1,15 +1,14 @@
 // qor-pictures: draws the picture set of the superlearning presentation's
-// Techno mode and the preview of it that the settings dialog shows, as JPEG
-// files for the sample installation.
+// Techno mode and the preview picture that the settings dialog shows with its
+// own words over it, as JPEG files for the sample installation.
 //
 //   qor-pictures --preview FILE PICTURE...
 //
-// The n-th PICTURE gets abstract picture number n (640 x 480); the preview
-// (200 x 150) is the first of them in miniature with "la casa" written over
-// it. Folders are made when missing; the pictures are the same in every build.
+// The n-th PICTURE gets abstract picture number n (640 x 480); the preview is
+// the first of them in the dialog's 160 x 100. Folders are made when missing;
+// the pictures are the same in every build.
 
 #include "AbstractPicture.h"
-#include "PreviewPicture.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -49,6 +48,5 @@ int main(int argc, char** argv) {
     for (int number = 1; number < args.size() - 1; ++number)
         if (!saveJpeg(abstractPicture(number, pictureSize), args[number + 1]))
             return 1;
-    const QImage preview = previewPicture(abstractPicture(1, pictureSize), "la casa", {200, 150});
-    return saveJpeg(preview, args[1]) ? 0 : 1;
+    return saveJpeg(abstractPicture(1, {160, 100}), args[1]) ? 0 : 1;
 }

@@ -74,7 +74,9 @@ TEST(PresentationMediaTest, EveryPieceIsAMinuteOrMoreOfStereoMusicThatNeverClips
 }
 
 TEST(PresentationMediaTest, TechnoShowHasDistinctPicturesAndTheSettingsTheirPreview) {
-    const auto files = filesIn(SampleRoot / "Techno", {".jpg", ".jpeg"});
+    auto files = filesIn(SampleRoot / "Techno", {".jpg", ".jpeg"});
+    // The preview lies beside the pictures; the show leaves it out.
+    std::erase_if(files, [](const auto& file) { return file.filename() == "vorschau.jpg"; });
     ASSERT_GE(files.size(), 12u);
     std::vector<QImage> pictures;
     for (const auto& file : files) {
@@ -89,8 +91,8 @@ TEST(PresentationMediaTest, TechnoShowHasDistinctPicturesAndTheSettingsTheirPrev
             EXPECT_GT(difference(pictures[i], pictures[j]), 10)
                 << files[i].filename() << " and " << files[j].filename();
 
-    const QImage preview(QString::fromStdString((SampleRoot / "hqor" / "vorschau.jpg").string()));
-    EXPECT_FALSE(preview.isNull());
+    const QImage preview(QString::fromStdString((SampleRoot / "Techno" / "vorschau.jpg").string()));
+    EXPECT_EQ(preview.size(), QSize(160, 100));
 }
 
 } // namespace
