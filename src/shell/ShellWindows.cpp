@@ -114,6 +114,11 @@ void ShellWindows::OpenOptionsWindow(QPoint position) {
             OpenEditor();
             return;
         }
+        if (const int style = options->SuperlearningStyle();
+            style != TVocOptionen::NoSuperlearning) {
+            startSuperlearning("Opts", style, options->pos());
+            return;
+        }
         program_.mainState.PendingCommand = options->PendingCommand();
         ShowMainWindowAt(options->pos());
     };

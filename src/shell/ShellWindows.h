@@ -81,6 +81,10 @@ public:
     // Vegas), or NoPresentation when there is none to run there.
     static constexpr int NoPresentation = -1;
     int goSuper(QPoint position);
+    // Superlearning started from a full window other than the main window
+    // ("Opts", "Editor"), in a style: the full-screen styles come back to
+    // that window, the others run in the main window.
+    void startSuperlearning(const std::string& returnTarget, int style, QPoint position);
     // Superlearning's settings, made on first use.
     TSuperOptions& superOptions();
 

@@ -56,6 +56,21 @@ int ShellWindows::goSuper(QPoint position) {
     return NoPresentation;
 }
 
+void ShellWindows::startSuperlearning(const std::string& returnTarget, int style, QPoint position) {
+    MainWindowState& state = program_.mainState;
+    state.TrainingMode = style;
+    if (style >= 2) {
+        state.PendingCommand = "super";
+        ShowMainWindowAt(position);
+        return;
+    }
+    state.ReturnTarget = returnTarget;
+    goSuper(position);
+    // The program never stands without a window.
+    if (!superFade_)
+        ShowMainWindowAt(position);
+}
+
 // The presentation is over: its settings are written if they changed, and
 // the window the presentation came from comes back where it stood. Without
 // a known window to return to, the main window comes back, so that the

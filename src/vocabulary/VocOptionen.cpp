@@ -248,6 +248,22 @@ void TVocOptionen::Editor() {
     close();
 }
 
+// The range is put right first: a start outside the library begins at the
+// first entry, an end outside it stops at the last.
+void TVocOptionen::Superlearning(int style) {
+    const int last = library_.Count(false) - 1;
+    if (last < 0) {
+        AppMessage("Noch keine Bibliothek geladen! Was wollen Sie denn lernen?\?\?!");
+        return;
+    }
+    if (settings_.Von < 0 || settings_.Von >= last)
+        settings_.Von = 0;
+    if (settings_.Bis < 0 || settings_.Bis >= last)
+        settings_.Bis = last;
+    superlearningStyle_ = style;
+    close();
+}
+
 void TVocOptionen::closeEvent(QCloseEvent* event) {
     if (!left_) {
         left_ = true;

@@ -103,6 +103,7 @@ public:
     QPushButton* bHome = nullptr;
     QPushButton* bAbfragen = nullptr;
     QPushButton* bEditor = nullptr;
+    std::array<QPushButton*, 4> bSuper{}; // "klassisch", "abgedreht ", "techno", "super dd "
     QMenu* mDatei = nullptr;
 
     // The commands of the buttons and menus.
@@ -129,6 +130,12 @@ public:
     void Abfragen();
     // Leaves the window for the vocabulary editor.
     void Editor();
+    // Leaves the window for superlearning with the library, in a style: 0
+    // "klassisch", 1 "abgedreht", 2 "techno", 3 "super dd".
+    void Superlearning(int style);
+    // The style the window was left for, or NoSuperlearning.
+    static constexpr int NoSuperlearning = -1;
+    int SuperlearningStyle() const { return superlearningStyle_; }
     // What the main window is to run when it comes back ("vabfrage" after
     // "abfragen"; empty after "home").
     const std::string& PendingCommand() const { return pendingCommand_; }
@@ -179,6 +186,7 @@ private:
     bool left_ = false;
     std::string pendingCommand_;
     bool editorRequested_ = false;
+    int superlearningStyle_ = NoSuperlearning;
     QAction* onlineHelp_ = nullptr;
     std::unique_ptr<RecentLibraryMenu> recentMenu_;
     std::vector<std::pair<QWidget*, QString>> tips_;

@@ -334,8 +334,17 @@ QWidget* TVocOptionen::buildStatusLine(QWidget* parent) {
     connect(bHome, &QPushButton::clicked, this, [this] { Home(); });
     bEditor = button("bEditor", "editor", line);
     connect(bEditor, &QPushButton::clicked, this, [this] { Editor(); });
+    // Superlearning with the library, one button a style.
+    const char* const styles[] = {"klassisch", "abgedreht ", "techno", "super dd "};
+    for (int style = 0; style < 4; ++style) {
+        bSuper[static_cast<std::size_t>(style)] = button("bSuper", styles[style], line);
+        connect(bSuper[static_cast<std::size_t>(style)], &QPushButton::clicked, this,
+                [this, style] { Superlearning(style); });
+    }
     layout->addWidget(iStatus);
     layout->addWidget(lMeldung, 1);
+    for (QPushButton* superlearning : bSuper)
+        layout->addWidget(superlearning);
     layout->addWidget(bEditor);
     layout->addWidget(bAbfragen);
     layout->addWidget(bHome);

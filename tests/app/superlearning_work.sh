@@ -3,8 +3,9 @@
 # nach Bereichen" with the basic vocabulary opens the full-screen "klassisch"
 # presentation, whose picture keeps changing; Escape ends it and the main
 # window is back with the vocabulary menu. The superlearning menu then shows
-# the same mix "abgedreht", and that mode is kept in the settings; DD types
-# the words onto the main window until its page's "Beenden".
+# the same mix "abgedreht", and the settings are written; DD types
+# the words onto the main window until its page's "Beenden". Started from
+# the training settings window, "klassisch" returns there.
 #
 #   superlearning_work.sh PROGRAM LINK-POSITION-TOOL SCREEN-PROBE
 set -euo pipefail
@@ -62,10 +63,31 @@ keep_shot superlearning-dd-2
 step SuperDD/sonne.htx "§stop"
 settled >/dev/null
 keep_shot superlearning-dd-ended
-click_link vokabeln.htx main.htx
+
+# From the training settings window: "klassisch" there comes back to it.
+click_link vokabeln.htx "§vocein"
+window=$(window_named "Einstellungen für den Vokabeltrainer")
+settled >/dev/null
+click_at 294 553 # "klassisch" in the status line
+presentation_runs klassisch-settings
+[[ "$window" == "$(window_named "Einstellungen für den Vokabeltrainer")" ]] ||
+    fail "the presentation did not return to the training settings window"
+xdotool windowfocus --sync "$window" key alt+x # "home"
+settings=$window
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --pid "$pid" | grep -qx "$settings" || break
+    sleep 0.2
+done
+wait_for_window 800x572
+settled >/dev/null
+step vokabeln.htx main.htx
 settled >/dev/null
 click_link main.htx "§end"
 expect_orderly_end
-grep -q "^\"Modus\"=dword:00000001" "$config/registry.ini" ||
-    fail "the presentation mode was not kept: $(grep -A3 -i super "$config/registry.ini")"
+# The settings were written when they changed: the last full-screen mode and
+# the music of the installation's MP3 folder.
+grep -A40 'qor spanisch\\Super]' "$config/registry.ini" | grep -q '^"Modus"=dword:00000000' ||
+    fail "the presentation mode was not kept"
+grep -A40 'qor spanisch\\Super]' "$config/registry.ini" | grep -q '^"Musik"=dword:00000002' ||
+    fail "the music setting was not kept"
 echo "both full-screen presentations and DD run, and end where they should"
