@@ -13,6 +13,7 @@
 #include "sound/Recorder.h"
 #include "sound/WaveDB.h"
 #include "superlearning/Seventies.h"
+#include "superlearning/TechnoStyle.h"
 #include "users/ChartPicture.h"
 #include "users/XUserBase.h"
 #include "vocabulary/SaveQuestion.h"
@@ -31,6 +32,11 @@ namespace {
 
 // Shown for the functions the program does not have yet.
 const char* const ComingSoonPage = "kommt_bald.htx";
+
+// What the window shows while Techno prepares its pictures; a click stops it.
+const char* const TechnoLoadingPage =
+    "<body bgcolor=#0 text=#ffffff link=#ffffff><box coords=200,260,400 align=m>"
+    "<font face=\"verdana, arial\" size=2><b>Loading...</b><onclick href=\"\xA7[stop]\" return>";
 
 UserFigures figuresOf(const TXUserBase& users) {
     const UserStatistics& statistics = users.Statistics();
@@ -341,10 +347,13 @@ void TMain::setReturnPage(const std::string& page) {
     windows_.program().mainState.ReturnPage = page;
 }
 
-// Techno and Vegas, which run in the main window too, are still to come.
+// Vegas, which runs in the main window too, is still to come.
 void TMain::goSuper() {
     switch (windows_.goSuper(pos())) {
     case ShellWindows::NoPresentation:
+        return;
+    case 2:
+        runTechno();
         return;
     case 3:
         runSeventies();
@@ -355,23 +364,48 @@ void TMain::goSuper() {
     }
 }
 
+void TMain::runTechno() {
+    Program& program = windows_.program();
+    page_->ShowText(TechnoLoadingPage);
+    techno_ = new TTechnoStyle(*program.superOptions, *program.library, *program.settings,
+                               *program.waveBase, this);
+    if (!techno_->Prepare()) {
+        delete techno_;
+        AppMessage("Keine Bilder für Techno gefunden!"_cp);
+        page_->setXFile(pageFolder() + std::exchange(program.mainState.ReturnPage, {}));
+        return;
+    }
+    connect(techno_, &TTechnoStyle::Finished, this, [this] { presentationEnded(techno_); });
+    windows_.setPresentationRunning(true);
+    techno_->Run();
+}
+
 void TMain::runSeventies() {
     Program& program = windows_.program();
     seventies_ = new TSeventies({*program.superOptions, *program.library, *program.settings,
                                  *program.waveBase, *page_, pageFolder()});
-    connect(seventies_, &TSeventies::Finished, this, [this] {
-        seventies_->deleteLater();
-        windows_.setPresentationRunning(false);
-        MainWindowState& state = windows_.program().mainState;
-        page_->setXFile(pageFolder() + std::exchange(state.ReturnPage, {}));
-    });
+    connect(seventies_, &TSeventies::Finished, this, [this] { presentationEnded(seventies_); });
     windows_.setPresentationRunning(true);
     seventies_->Run();
 }
 
+// The screen saver may come back, and the page to return to is shown.
+void TMain::presentationEnded(QWidget* presentation) {
+    presentation->deleteLater();
+    windows_.setPresentationRunning(false);
+    MainWindowState& state = windows_.program().mainState;
+    page_->setXFile(pageFolder() + std::exchange(state.ReturnPage, {}));
+}
+
 void TMain::stopPresentation() {
-    if (seventies_)
+    if (techno_)
+        techno_->Stop();
+    else if (seventies_)
         seventies_->Stop();
+}
+
+void TMain::showSuperlearningSettings() {
+    windows_.showSuperlearningSettings(this);
 }
 
 TThemenListe* TMain::themenListe() {

@@ -17,6 +17,7 @@ class PageExercises;
 class TXUserBase;
 class ShellWindows;
 class TSeventies;
+class TTechnoStyle;
 class TXPage;
 
 class TMain : public QWidget,
@@ -97,10 +98,14 @@ private:
     // SuperlearningHost
     void goSuper() override;
     void stopPresentation() override;
+    void showSuperlearningSettings() override;
 
     void FormCreate();
-    // DD on the page until "stop"; then the page to return to.
+    // Techno over the page, DD on it, until "stop"; then the page to
+    // return to.
+    void runTechno();
     void runSeventies();
+    void presentationEnded(QWidget* presentation);
     void placeOnScreen();
     void runPendingCommand();
     std::string pageFolder() const;
@@ -111,6 +116,7 @@ private:
     // The typing fields, choices, drag words and the recorder of the shown page.
     std::unique_ptr<PageExercises> exercises_;
     TPageCommands commands_;
+    QPointer<TTechnoStyle> techno_;
     QPointer<TSeventies> seventies_;
 };
 

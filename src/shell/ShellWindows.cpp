@@ -104,6 +104,7 @@ void ShellWindows::OpenOptionsWindow(QPoint position) {
             if (program.waveBase)
                 TWaveDB(*program.waveBase, program.config, parent).exec();
         },
+        [this](QWidget* parent) { showSuperlearningSettings(parent); },
         [&program] {
             return program.training && program.training->PreCheck();
         }};

@@ -85,6 +85,9 @@ public:
     // ("Opts", "Editor"), in a style: the full-screen styles come back to
     // that window, the others run in the main window.
     void startSuperlearning(const std::string& returnTarget, int style, QPoint position);
+    // The superlearning settings dialog, modal over parent; the settings are
+    // written when they changed and freed when it closes.
+    void showSuperlearningSettings(QWidget* parent);
     // Superlearning's settings, made on first use.
     TSuperOptions& superOptions();
 

@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 #include "shell/ShellWindows.h"
 #include "sound/MciSenders.h"
+#include "superlearning/SuperSettingsDialog.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -28,6 +29,14 @@ TSuperOptions& ShellWindows::superOptions() {
         program.superOptions->ListDDPages(config.PageRoot + "hqor/");
     }
     return *program.superOptions;
+}
+
+void ShellWindows::showSuperlearningSettings(QWidget* parent) {
+    {
+        TSuperSettingsDialog dialog(superOptions(), program_.config.ProgramDir, parent);
+        dialog.exec();
+    }
+    program_.superOptions.reset();
 }
 
 int ShellWindows::goSuper(QPoint position) {

@@ -2,22 +2,20 @@
 
 namespace qor {
 
+// One row per line, so the formatter leaves the table alone.
+// clang-format off
 CommandBlock presentationStopCommands(SuperlearningHost& host) {
     return {
-        {"stop", CommandMatch::Exact,
-         [&host](auto&, auto) {
-             host.stopPresentation();
-         }},
+        {"stop", CommandMatch::Exact, [&host](auto&, auto) { host.stopPresentation(); }},
     };
 }
 
 CommandBlock superlearningCommands(SuperlearningHost& host) {
     return {
-        {"super", CommandMatch::Exact,
-         [&host](auto&, auto) {
-             host.goSuper();
-         }},
+        {"super", CommandMatch::Exact, [&host](auto&, auto) { host.goSuper(); }},
+        {"superopts", CommandMatch::Exact, [&host](auto&, auto) { host.showSuperlearningSettings(); }},
     };
 }
+// clang-format on
 
 } // namespace qor

@@ -2,7 +2,7 @@
 // Superlearning's page commands, in two blocks because other rows stand
 // between them: "stop" ends a presentation running in the main window;
 // "super" starts the presentation chosen by the training mode with the
-// loaded library.
+// loaded library, "superopts" opens the settings dialog.
 
 #include "core/CommandTable.h"
 
@@ -14,6 +14,7 @@ public:
     virtual void goSuper() = 0;
     // Ends the presentation running in the main window, if one does.
     virtual void stopPresentation() = 0;
+    virtual void showSuperlearningSettings() = 0;
 };
 
 CommandBlock presentationStopCommands(SuperlearningHost& host);

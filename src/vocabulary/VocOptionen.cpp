@@ -49,6 +49,7 @@ TVocOptionen::TVocOptionen(VocOptionenContext context, QWidget* parent)
       isLoggedIn_(std::move(context.isLoggedIn)), pageFolder_(std::move(context.pageFolder)),
       showRecordingSetup_(std::move(context.showRecordingSetup)),
       showWaveBase_(std::move(context.showWaveBase)),
+      showSuperlearningSettings_(std::move(context.showSuperlearningSettings)),
       trainingPreCheck_(std::move(context.trainingPreCheck)) {
     setWindowTitle(toQString("qor spanisch - Einstellungen für den Vokabeltrainer"_cp));
     setFixedSize(800, 572);

@@ -49,6 +49,7 @@ struct VocOptionenContext {
     std::string pageFolder;           // the program's page folder, holding "voc_opt1.htx"
     std::function<void(QWidget* parent)> showRecordingSetup;
     std::function<void(QWidget* parent)> showWaveBase;
+    std::function<void(QWidget* parent)> showSuperlearningSettings;
     // Whether a training can start with the library and the settings; tells
     // the user why not.
     std::function<bool()> trainingPreCheck;
@@ -179,6 +180,7 @@ private:
     std::string pageFolder_;
     std::function<void(QWidget*)> showRecordingSetup_;
     std::function<void(QWidget*)> showWaveBase_;
+    std::function<void(QWidget*)> showSuperlearningSettings_;
     std::function<bool()> trainingPreCheck_;
 
     // Set while the controls are filled, so that their signals change nothing.

@@ -58,6 +58,10 @@ void TVocOptionen::buildMenus() {
                [this] { DoppelteEntfernen(); });
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Optionen"));
+    addCommand(options, "Superlearning...", {}, [this] {
+        if (showSuperlearningSettings_)
+            showSuperlearningSettings_(this);
+    });
     QMenu* recordings = options->addMenu(QStringLiteral("Sprachaufnahmen"));
     addCommand(recordings, "Einstellungen...", {}, [this] {
         if (showRecordingSetup_)

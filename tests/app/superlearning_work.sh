@@ -4,8 +4,9 @@
 # presentation, whose picture keeps changing; Escape ends it and the main
 # window is back with the vocabulary menu. The superlearning menu then shows
 # the same mix "abgedreht", and the settings are written; DD types
-# the words onto the main window until its page's "Beenden". Started from
-# the training settings window, "klassisch" returns there.
+# the words onto the main window until its page's "Beenden", Techno its words
+# over pictures until a click; the settings dialog opens and closes. Started
+# from the training settings window, "klassisch" returns there.
 #
 #   superlearning_work.sh PROGRAM LINK-POSITION-TOOL SCREEN-PROBE
 set -euo pipefail
@@ -63,6 +64,38 @@ keep_shot superlearning-dd-2
 step SuperDD/sonne.htx "§stop"
 settled >/dev/null
 keep_shot superlearning-dd-ended
+
+# Techno shows the pictures behind the words over the main window until a
+# click ends it.
+step vokabeln.htx superlearning.htx
+settled >/dev/null
+click_link superlearning.htx "§[sm2,super]"
+sleep 3
+first=$("$screen_probe" hash "$window" 0 40 800 460)
+keep_shot superlearning-techno-1
+sleep 2
+second=$("$screen_probe" hash "$window" 0 40 800 460)
+keep_shot superlearning-techno-2
+[[ "$first" != "$second" ]] || fail "Techno stood still for two seconds"
+click_at 400 300
+sleep 1
+settled >/dev/null
+keep_shot superlearning-techno-ended
+
+# The settings dialog opens from the superlearning menu and closes again.
+step vokabeln.htx superlearning.htx
+settled >/dev/null
+click_link superlearning.htx "§superopts"
+dialog=$(window_named "QOR Superlearning - Einstellungen")
+"$screen_probe" shot "$dialog" "${QOR_TEST_SHOTS:-$work}/superlearning-settings.png"
+xdotool windowfocus --sync "$dialog" key Escape
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --pid "$pid" | grep -qx "$dialog" || break
+    sleep 0.2
+done
+xdotool search --onlyvisible --pid "$pid" | grep -qx "$dialog" && fail "the settings dialog stayed open"
+step superlearning.htx vokabeln.htx
+settled >/dev/null
 
 # From the training settings window: "klassisch" there comes back to it.
 click_link vokabeln.htx "§vocein"

@@ -73,6 +73,7 @@ public:
     TThemenListe* themenListe() override { return nullptr; }
     void goSuper() override { calls.push_back("superlearning"); }
     void stopPresentation() override { calls.push_back("stop"); }
+    void showSuperlearningSettings() override { calls.push_back("superlearning settings"); }
 
     const MainWindowState* state = nullptr;
     std::vector<std::string> calls;
@@ -163,6 +164,7 @@ TEST_F(PageCommandsTest, BlocksComposeTheTableInItsOrder) {
         {"go", Exact},
         {"vabfrage", Exact},
         {"super", Exact},
+        {"superopts", Exact},
         {"www", Exact},
         {"www.", StartsWith},
         {"http://", StartsWith},
