@@ -4,9 +4,10 @@
 //
 //   qor-pictures --preview FILE PICTURE...
 //
-// The n-th PICTURE gets abstract picture number n (640 x 480); the preview is
-// the first of them in the dialog's 160 x 100. Folders are made when missing;
-// the pictures are the same in every build.
+// The n-th PICTURE gets abstract picture number n, 800 x 534 as the
+// presentation shows it; the preview is the first of them in the dialog's
+// 160 x 100. Folders are made when missing; the pictures are the same in
+// every build.
 
 #include "AbstractPicture.h"
 
@@ -44,7 +45,7 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    const QSize pictureSize(640, 480);
+    const QSize pictureSize(800, 534);
     for (int number = 1; number < args.size() - 1; ++number)
         if (!saveJpeg(abstractPicture(number, pictureSize), args[number + 1]))
             return 1;

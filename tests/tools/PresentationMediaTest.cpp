@@ -84,7 +84,7 @@ TEST(PresentationMediaTest, TechnoShowHasDistinctPicturesAndTheSettingsTheirPrev
         QImageReader reader(QString::fromStdString(file.string()));
         EXPECT_EQ(reader.format(), "jpeg");
         pictures.push_back(reader.read());
-        EXPECT_EQ(pictures.back().size(), QSize(640, 480));
+        EXPECT_EQ(pictures.back().size(), QSize(800, 534));
     }
     for (std::size_t i = 0; i < pictures.size(); ++i)
         for (std::size_t j = i + 1; j < pictures.size(); ++j)
