@@ -207,6 +207,12 @@ void ShellWindows::editorLeft(EditorExit exit, QPoint position) {
         return;
     }
     program_.config.EditorMode = false;
+    if (exit == EditorExit::Superlearning) {
+        if (backdrop_)
+            backdrop_->show();
+        startSuperlearning("Editor", editor_ ? editor_->SuperlearningStyle() : 0, position);
+        return;
+    }
     if (exit == EditorExit::Settings) {
         OpenOptionsWindow(centredOnScreen({TMain::Width, TMain::Height}));
         return;

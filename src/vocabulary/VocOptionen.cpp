@@ -7,6 +7,7 @@
 #include "platform/QtText.h"
 #include "platform/Text.h"
 #include "vocabulary/ActiveEntries.h"
+#include "vocabulary/LearningPreCheck.h"
 #include "vocabulary/RecentLibraryMenu.h"
 #include "vocabulary/VocOptionenPictures.h"
 #include "vocabulary/VocOptionenTexts.h"
@@ -249,18 +250,9 @@ void TVocOptionen::Editor() {
     close();
 }
 
-// The range is put right first: a start outside the library begins at the
-// first entry, an end outside it stops at the last.
 void TVocOptionen::Superlearning(int style) {
-    const int last = library_.Count(false) - 1;
-    if (last < 0) {
-        AppMessage("Noch keine Bibliothek geladen! Was wollen Sie denn lernen?\?\?!");
+    if (!LearningPreCheck(library_, settings_))
         return;
-    }
-    if (settings_.Von < 0 || settings_.Von >= last)
-        settings_.Von = 0;
-    if (settings_.Bis < 0 || settings_.Bis >= last)
-        settings_.Bis = last;
     superlearningStyle_ = style;
     close();
 }

@@ -6,7 +6,7 @@
 # the same mix "abgedreht", and the settings are written; DD types
 # the words onto the main window until its page's "Beenden", Techno its words
 # over pictures until a click; the settings dialog opens and closes. Started
-# from the training settings window, "klassisch" returns there.
+# from the training settings window or the editor, "klassisch" returns there.
 #
 #   superlearning_work.sh PROGRAM LINK-POSITION-TOOL SCREEN-PROBE
 set -euo pipefail
@@ -15,12 +15,12 @@ link_position=$(readlink -f "$2")
 screen_probe=$(readlink -f "$3")
 source "$(dirname "$(readlink -f "$0")")/driver.sh"
 
-# The full-screen presentation has taken the main window's place: its
-# picture keeps changing; Escape ends it and the main window is back.
+# The full-screen presentation has taken the place of the window it was
+# started from: its picture keeps changing; Escape ends it.
 presentation_runs() { # name for the pictures
-    local main_window=$window first second
-    wait_for_window 1024x768
-    [[ "$window" != "$main_window" ]] || fail "no presentation window took the main window's place"
+    local started_from=$window first second
+    window=$(window_named "qor spanisch Superlearning")
+    [[ "$window" != "$started_from" ]] || fail "no presentation window took the place of the window"
     sleep 1
     first=$("$screen_probe" hash "$window")
     keep_shot "superlearning-$1-1"
@@ -29,6 +29,10 @@ presentation_runs() { # name for the pictures
     keep_shot "superlearning-$1-2"
     [[ "$first" != "$second" ]] || fail "the $1 presentation stood still for a second"
     xdotool key --window "$window" Escape
+}
+
+# ... and the main window is back.
+main_window_back() {
     wait_for_window 800x572
     settled >/dev/null
 }
@@ -40,6 +44,7 @@ step vokabeln.htx "§[klassisch]v_bereich.htx"
 settled >/dev/null
 click_link v_bereich.htx "§[gws,go]"
 presentation_runs klassisch
+main_window_back
 keep_shot superlearning-back
 
 # The mix stays loaded: "abgedreht" from the superlearning menu shows it.
@@ -48,6 +53,7 @@ settled >/dev/null
 keep_shot superlearning-menu
 click_link superlearning.htx "§[sm1,super]"
 presentation_runs abgedreht
+main_window_back
 
 # DD types the words onto a background page of the main window until its
 # "Beenden" link (at the same place on every background page) stops it.
@@ -103,8 +109,7 @@ window=$(window_named "Einstellungen für den Vokabeltrainer")
 settled >/dev/null
 click_at 294 553 # "klassisch" in the status line
 presentation_runs klassisch-settings
-[[ "$window" == "$(window_named "Einstellungen für den Vokabeltrainer")" ]] ||
-    fail "the presentation did not return to the training settings window"
+window=$(window_named "Einstellungen für den Vokabeltrainer")
 xdotool windowfocus --sync "$window" key alt+x # "home"
 settings=$window
 for _ in $(seq 50); do
@@ -113,8 +118,16 @@ for _ in $(seq 50); do
 done
 wait_for_window 800x572
 settled >/dev/null
-step vokabeln.htx main.htx
-settled >/dev/null
+
+# From the vocabulary editor: "klassisch" there comes back to the editor.
+click_link vokabeln.htx "§editor"
+window=$(window_named Vokabeleditor)
+sleep 1
+click_at 524 756 # "klassisch" in the bottom bar
+presentation_runs klassisch-editor
+window=$(window_named Vokabeleditor)
+xdotool windowfocus --sync "$window" key alt+x # "home": the start page
+main_window_back
 click_link main.htx "§end"
 expect_orderly_end
 # The settings were written when they changed: the last full-screen mode and
@@ -123,4 +136,4 @@ grep -A40 'qor spanisch\\Super]' "$config/registry.ini" | grep -q '^"Modus"=dwor
     fail "the presentation mode was not kept"
 grep -A40 'qor spanisch\\Super]' "$config/registry.ini" | grep -q '^"Musik"=dword:00000002' ||
     fail "the music setting was not kept"
-echo "both full-screen presentations and DD run, and end where they should"
+echo "klassisch, abgedreht, Techno and DD run and end where they should; the settings dialog opens"

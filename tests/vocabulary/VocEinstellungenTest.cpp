@@ -1,6 +1,10 @@
 #include "vocabulary/VocEinstellungen.h"
 
+#include "platform/Registry.h"
+#include "platform/ScriptedMessages.h"
 #include "platform/Text.h"
+#include "vocabulary/Bibliothek.h"
+#include "vocabulary/LearningPreCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +73,35 @@ TEST(VocEinstellungenTest, PresetsOfTheFourLevels) {
     outside.NichtZuSchwer[4] = true;
     outside.Preset(7);
     EXPECT_EQ(outside.NichtZuSchwer, (std::array<bool, 5>{false, false, false, false, true}));
+}
+
+// Superlearning needs entries, and shows the range that is there.
+TEST(VocEinstellungenTest, LearningPreCheckPutsTheRangeRight) {
+    ScriptedMessages messages;
+    MemoryRegistry registry;
+    TBibliothek library(std::make_unique<TLastFiles>(registry));
+    TVocEinstellungen settings;
+    library.Clear(false);
+    EXPECT_FALSE(LearningPreCheck(library, settings));
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{
+                  "Noch keine Bibliothek geladen! Was wollen Sie denn lernen?\?\?!"});
+    TVokabel entry;
+    entry.Vokabel = "casa (f)";
+    entry.Bedeutung[0] = "(das) Haus";
+    for (int i = 0; i < 5; ++i)
+        library.Add(entry);
+    const int last = library.Count(false) - 1;
+    const struct {
+        int von, bis, wantVon, wantBis;
+    } ranges[] = {{1, 3, 1, 3}, {-1, -1, 0, last}, {last, last + 5, 0, last}, {2, last, 2, last}};
+    for (const auto& [von, bis, wantVon, wantBis] : ranges) {
+        settings.Von = von;
+        settings.Bis = bis;
+        EXPECT_TRUE(LearningPreCheck(library, settings));
+        EXPECT_EQ(settings.Von, wantVon) << von;
+        EXPECT_EQ(settings.Bis, wantBis) << bis;
+    }
 }
 
 } // namespace

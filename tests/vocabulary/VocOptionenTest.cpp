@@ -68,6 +68,7 @@ struct OptionsWindow {
                                                                    pageFolder,
                                                                    {},
                                                                    {},
+                                                                   {},
                                                                    [this] {
                                                                        return trainable;
                                                                    }});

@@ -42,8 +42,13 @@ TFrNavigation::TFrNavigation(QWidget* parent) : QWidget(parent) {
     bEinstellungen =
         navigationButton("einstellungen", "Einstellungen für den Vokabeltrainer", this);
     bAbfragen = navigationButton("abfragen", "Die Bibliothek abfragen", this);
+    const char* const styles[] = {"klassisch", "abgedreht ", "techno", "super dd "};
+    for (std::size_t style = 0; style < bSuper.size(); ++style)
+        bSuper[style] = navigationButton(styles[style], "Superlearning mit der Bibliothek", this);
     layout->addWidget(bHome);
     layout->addStretch(1);
+    for (QPushButton* superlearning : bSuper)
+        layout->addWidget(superlearning);
     layout->addWidget(bEinstellungen);
     layout->addWidget(bAbfragen);
 }

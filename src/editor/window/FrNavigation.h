@@ -4,6 +4,7 @@
 // library. Hidden when the editor runs on its own.
 
 #include <QWidget>
+#include <array>
 
 class QPushButton;
 
@@ -17,6 +18,8 @@ public:
     QPushButton* bHome = nullptr;
     QPushButton* bEinstellungen = nullptr;
     QPushButton* bAbfragen = nullptr;
+    // Superlearning: "klassisch", "abgedreht ", "techno", "super dd ".
+    std::array<QPushButton*, 4> bSuper{};
 };
 
 } // namespace qor

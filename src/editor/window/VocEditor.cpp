@@ -12,6 +12,7 @@
 #include "platform/Text.h"
 #include "sound/Recorder.h"
 #include "sound/WordRecordings.h"
+#include "vocabulary/LearningPreCheck.h"
 #include "vocabulary/LibraryPrinting.h"
 #include "vocabulary/RecentLibraryMenu.h"
 
@@ -125,6 +126,9 @@ void TVocEditor::connectParts() {
     connect(FrNavigation->bHome, &QPushButton::clicked, this, [this] { Home(); });
     connect(FrNavigation->bEinstellungen, &QPushButton::clicked, this, [this] { Einstellungen(); });
     connect(FrNavigation->bAbfragen, &QPushButton::clicked, this, [this] { Abfragen(); });
+    for (int style = 0; style < static_cast<int>(FrNavigation->bSuper.size()); ++style)
+        connect(FrNavigation->bSuper[static_cast<std::size_t>(style)], &QPushButton::clicked, this,
+                [this, style] { Superlearning(style); });
 }
 
 // On its own the editor is a small window of a fixed size; in place of the
@@ -303,6 +307,14 @@ void TVocEditor::Abfragen() {
         settings_.ReadSettings(registry_);
     const bool ready = trainingPreCheck_ && trainingPreCheck_();
     leave(ready ? EditorExit::Training : EditorExit::Settings);
+}
+
+void TVocEditor::Superlearning(int style) {
+    if (!mayLeave() || !LearningPreCheck(library_, settings_))
+        return;
+    settings_.WriteSettings(registry_);
+    superlearningStyle_ = style;
+    leave(EditorExit::Superlearning);
 }
 
 // Closing (the close box, "Beenden", "home") asks for unsaved changes; the

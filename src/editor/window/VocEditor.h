@@ -40,10 +40,11 @@ class tWaveRec;
 
 // Where the user goes from the editor.
 enum class EditorExit {
-    Home,     // the start page
-    Settings, // the training settings window
-    Training, // a training of the library ("vabfrage" in the main window)
-    Quit,     // the end of the program (the editor on its own)
+    Home,          // the start page
+    Settings,      // the training settings window
+    Training,      // a training of the library ("vabfrage" in the main window)
+    Superlearning, // superlearning with the library, in SuperlearningStyle()
+    Quit,          // the end of the program (the editor on its own)
 };
 
 struct VocEditorContext {
@@ -75,6 +76,9 @@ public:
     std::function<void(EditorExit)> OnLeave;
 
     bool Beschaeftigt() const { return beschaeftigt_; }
+    // The superlearning style the window was left for: 0 "klassisch", 1
+    // "abgedreht", 2 "techno", 3 "super dd".
+    int SuperlearningStyle() const { return superlearningStyle_; }
     bool Eigenstaendig() const { return eigenstaendig_; }
     EditorScheme& Scheme() { return scheme_; }
 
@@ -130,6 +134,8 @@ public:
     void Home();
     void Einstellungen();
     void Abfragen();
+    // Superlearning with the library in a style, when it has entries.
+    void Superlearning(int style);
     void Beenden();
 
     // Recording (VocEditorRecording.cpp).
@@ -215,6 +221,7 @@ private:
     QTimer recordingTimer_;
     std::unique_ptr<RecentLibraryMenu> recentFiles_;
     EditorExit exit_ = EditorExit::Home;
+    int superlearningStyle_ = 0;
     bool left_ = false;
 };
 
