@@ -6,12 +6,14 @@
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "shell/Backdrop.h"
+#include "shell/BingoPlayer.h"
 #include "shell/ShellWindows.h"
 #include "shell/SpecialCodes.h"
 #include "shell/XPaths.h"
 #include "sound/RecSetup.h"
 #include "sound/Recorder.h"
 #include "sound/WaveDB.h"
+#include "superlearning/Bingo.h"
 #include "superlearning/Seventies.h"
 #include "superlearning/TechnoStyle.h"
 #include "users/ChartPicture.h"
@@ -29,9 +31,6 @@ using namespace literals;
 const std::string TMain::SpecialCharacters = "á;é;í;ó;ú;ñ;¿;¡;-;Á;É;Í;Ó;Ú;Ñ"_cp;
 
 namespace {
-
-// Shown for the functions the program does not have yet.
-const char* const ComingSoonPage = "kommt_bald.htx";
 
 // What the window shows while Techno prepares its pictures; a click stops it.
 const char* const TechnoLoadingPage =
@@ -347,7 +346,6 @@ void TMain::setReturnPage(const std::string& page) {
     windows_.program().mainState.ReturnPage = page;
 }
 
-// Vegas, which runs in the main window too, is still to come.
 void TMain::goSuper() {
     switch (windows_.goSuper(pos())) {
     case ShellWindows::NoPresentation:
@@ -358,8 +356,10 @@ void TMain::goSuper() {
     case 3:
         runSeventies();
         return;
+    case 4:
+        page_->setXFile(pageFolder() + "vegas/intro.htx");
+        return;
     default:
-        page_->setXFile(pageFolder() + ComingSoonPage);
         return;
     }
 }
@@ -402,6 +402,29 @@ void TMain::stopPresentation() {
         techno_->Stop();
     else if (seventies_)
         seventies_->Stop();
+    else if (bingo_)
+        bingo_->Stop();
+}
+
+// The game plays on "vegas/start.htx" with the pairs of that folder; when it
+// is over it names the page to go to from there.
+void TMain::playBingo() {
+    Program& program = windows_.program();
+    windows_.ensureTrainingObjects();
+    TSuperOptions& options = windows_.superOptions();
+    const std::string folder = pageFolder() + "vegas/";
+    page_->setXFile(folder + "start.htx");
+    bingoPlayer_ = std::make_unique<BingoPlayer>(program, options);
+    bingo_ =
+        new TBingo(*bingoPlayer_, ReadBingoList(folder), options.Settings().VegasFaktor, page_);
+    connect(bingo_, &TBingo::Finished, this, [this, folder] {
+        const std::string end = bingo_->Game().EndPage();
+        bingo_->deleteLater();
+        windows_.setPresentationRunning(false);
+        page_->setXFile(end.starts_with("../") ? pageFolder() + end.substr(3) : folder + end);
+    });
+    windows_.setPresentationRunning(true);
+    bingo_->Run();
 }
 
 void TMain::showSuperlearningSettings() {

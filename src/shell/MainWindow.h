@@ -16,6 +16,8 @@ namespace qor {
 class PageExercises;
 class TXUserBase;
 class ShellWindows;
+class BingoPlayer;
+class TBingo;
 class TSeventies;
 class TTechnoStyle;
 class TXPage;
@@ -99,6 +101,7 @@ private:
     void goSuper() override;
     void stopPresentation() override;
     void showSuperlearningSettings() override;
+    void playBingo() override;
 
     void FormCreate();
     // Techno over the page, DD on it, until "stop"; then the page to
@@ -117,6 +120,8 @@ private:
     std::unique_ptr<PageExercises> exercises_;
     TPageCommands commands_;
     QPointer<TTechnoStyle> techno_;
+    QPointer<TBingo> bingo_;
+    std::unique_ptr<BingoPlayer> bingoPlayer_;
     QPointer<TSeventies> seventies_;
 };
 

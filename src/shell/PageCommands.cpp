@@ -20,6 +20,7 @@ TPageCommands::TPageCommands(MainWindowState& state, const PageCommandHosts& hos
     table_.addBlock(trainingRoundCommands(hosts.training));
     table_.addBlock(verbPresetCommands(hosts.verbs));
     table_.addBlock(areaTrainingCommands(state, hosts.page, hosts.areaTraining));
+    table_.addBlock(bingoCommands(hosts.superlearning));
     table_.addBlock(trainingStartCommands(hosts.training));
     table_.addBlock(superlearningCommands(hosts.superlearning));
     table_.addBlock(webAndSettingsCommands(hosts.page, hosts.shell));

@@ -10,6 +10,12 @@ CommandBlock presentationStopCommands(SuperlearningHost& host) {
     };
 }
 
+CommandBlock bingoCommands(SuperlearningHost& host) {
+    return {
+        {"vegas", CommandMatch::Exact, [&host](auto&, auto) { host.playBingo(); }},
+    };
+}
+
 CommandBlock superlearningCommands(SuperlearningHost& host) {
     return {
         {"super", CommandMatch::Exact, [&host](auto&, auto) { host.goSuper(); }},

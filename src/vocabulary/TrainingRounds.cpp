@@ -92,6 +92,12 @@ void VocabularyTraining::fillOrdered(int s) {
     }
 }
 
+const TVocAufgabe* VocabularyTraining::DrawRandomTask() {
+    slot(0) = {};
+    fillRandom(0);
+    return slot(0).Frage.IsEmpty() ? nullptr : &slot(0);
+}
+
 void VocabularyTraining::fillRandom(int s) {
     const int range = settings_.Bis - settings_.Von + 1;
     if (range <= 0)

@@ -62,6 +62,9 @@ public:
     void Evaluate(int kind);
 
     const TVocAufgabe& Slot(int i) const { return slots_[static_cast<std::size_t>(i)]; }
+    // The bingo game's pair: an active entry of the range, drawn at random,
+    // with its wrong choices; null when the range has none.
+    const TVocAufgabe* DrawRandomTask();
     int CurrentSlot() const { return slot_; }
     int N() const { return n_; }
     int Fragen() const { return fragen_; }

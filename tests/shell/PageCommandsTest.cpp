@@ -74,6 +74,7 @@ public:
     void goSuper() override { calls.push_back("superlearning"); }
     void stopPresentation() override { calls.push_back("stop"); }
     void showSuperlearningSettings() override { calls.push_back("superlearning settings"); }
+    void playBingo() override { calls.push_back("bingo"); }
 
     const MainWindowState* state = nullptr;
     std::vector<std::string> calls;
@@ -162,6 +163,7 @@ TEST_F(PageCommandsTest, BlocksComposeTheTableInItsOrder) {
         {"abgedreht", Exact},
         {"abfrage", Exact},
         {"go", Exact},
+        {"vegas", Exact},
         {"vabfrage", Exact},
         {"super", Exact},
         {"superopts", Exact},
