@@ -276,10 +276,12 @@ void BingoGame::choosePhrase() {
                 lower = phrase.Falsch;
             kind_ = 1;
         } else if (i > 2) {
-            lower = phrases_[static_cast<std::size_t>(i - 1 - r(2))].Unten;
+            const int neighbour = i - 1 - r(2);
+            lower = phrases_[static_cast<std::size_t>(neighbour)].Unten;
             kind_ = 1;
         } else if (i < count - 3) {
-            lower = phrases_[static_cast<std::size_t>(i + 1 + r(2))].Unten;
+            const int neighbour = i + 1 + r(2);
+            lower = phrases_[static_cast<std::size_t>(neighbour)].Unten;
             kind_ = 1;
         }
     }

@@ -110,9 +110,12 @@ TEST(TechnoTimelineTest, LinesShrinkUntilTwentyPixelsStayFreeOnEitherSide) {
         int pixelsPerPoint;
         int size;
     } cases[] = {{10, 36}, {21, 36}, {22, 34}, {30, 24}, {1000, 2}};
-    for (const auto& [pixelsPerPoint, size] : cases)
-        EXPECT_EQ(FittedTextSize(800, [=](int points) { return points * pixelsPerPoint; }), size)
-            << pixelsPerPoint;
+    for (const auto& fit : cases) {
+        const int perPoint = fit.pixelsPerPoint;
+        EXPECT_EQ(FittedTextSize(800, [perPoint](int points) { return points * perPoint; }),
+                  fit.size)
+            << perPoint;
+    }
 }
 
 } // namespace
