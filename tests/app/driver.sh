@@ -147,6 +147,16 @@ step() { # page, link target, [tool options]
     changed_from "$before" >/dev/null || fail "the link to $2 on $1 changed nothing"
 }
 
+# Waits until a window of the program is no longer shown; fails with the
+# message when it stays.
+window_gone() { # id, message
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --pid "$pid" | grep -qx "$1" || return 0
+        sleep 0.2
+    done
+    fail "$2"
+}
+
 # Waits for a visible window of the program with this title; prints its id.
 window_named() { # title
     local id

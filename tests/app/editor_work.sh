@@ -119,11 +119,7 @@ file_dialog f "$(dirname "$program")/Vokabeln (S)/Grundwortschatz/Familie.asc"
 settled >/dev/null
 keep_shot editor-library
 xdotool windowfocus --sync "$editor" key alt+x
-for _ in $(seq 50); do
-    xdotool search --onlyvisible --pid "$pid" | grep -qx "$editor" || break
-    sleep 0.2
-done
-xdotool search --onlyvisible --pid "$pid" | grep -qx "$editor" && fail "home left the editor open"
+window_gone "$editor" "home left the editor open"
 wait_for_window 800x572
 settled >/dev/null
 keep_shot home

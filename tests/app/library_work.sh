@@ -56,10 +56,7 @@ done
 
 # "home" writes the settings and brings the main window back.
 xdotool windowfocus --sync "$options" key alt+x
-for _ in $(seq 50); do
-    xdotool search --onlyvisible --pid "$pid" | grep -qx "$options" || break
-    sleep 0.2
-done
+window_gone "$options" "home left the settings window open"
 wait_for_window 800x572
 settled >/dev/null
 keep_shot home
@@ -75,12 +72,7 @@ window=$options
 settled >/dev/null
 click_at 602 553 # "editor" in the status line
 editor=$(window_named Vokabeleditor)
-for _ in $(seq 50); do
-    xdotool search --onlyvisible --pid "$pid" | grep -qx "$options" || break
-    sleep 0.2
-done
-xdotool search --onlyvisible --pid "$pid" | grep -qx "$options" &&
-    fail "the settings window stayed beside the editor"
+window_gone "$options" "the settings window stayed beside the editor"
 xdotool windowfocus --sync "$editor" key alt+x # "home"
 wait_for_window 800x572
 settled >/dev/null

@@ -95,11 +95,7 @@ click_link superlearning.htx "§superopts"
 dialog=$(window_named "QOR Superlearning - Einstellungen")
 "$screen_probe" shot "$dialog" "${QOR_TEST_SHOTS:-$work}/superlearning-settings.png"
 xdotool windowfocus --sync "$dialog" key Escape
-for _ in $(seq 50); do
-    xdotool search --onlyvisible --pid "$pid" | grep -qx "$dialog" || break
-    sleep 0.2
-done
-xdotool search --onlyvisible --pid "$pid" | grep -qx "$dialog" && fail "the settings dialog stayed open"
+window_gone "$dialog" "the settings dialog stayed open"
 step superlearning.htx vokabeln.htx
 settled >/dev/null
 
@@ -112,10 +108,7 @@ presentation_runs klassisch-settings
 window=$(window_named "Einstellungen für den Vokabeltrainer")
 xdotool windowfocus --sync "$window" key alt+x # "home"
 settings=$window
-for _ in $(seq 50); do
-    xdotool search --onlyvisible --pid "$pid" | grep -qx "$settings" || break
-    sleep 0.2
-done
+window_gone "$settings" "home left the training settings window open"
 wait_for_window 800x572
 settled >/dev/null
 

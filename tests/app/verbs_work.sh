@@ -78,12 +78,7 @@ window=$selection
 settled >/dev/null
 keep_shot verb-selection
 click_at 620 535 # "Abbrechen", left of "Abfrage" at the bottom right
-for _ in $(seq 50); do
-    xdotool search --onlyvisible --pid "$pid" | grep -qx "$selection" || break
-    sleep 0.2
-done
-xdotool search --onlyvisible --pid "$pid" | grep -qx "$selection" &&
-    fail "\"Abbrechen\" left the selection window open"
+window_gone "$selection" "\"Abbrechen\" left the selection window open"
 wait_for_window 800x572
 settled >/dev/null
 keep_shot verb-menu-again
