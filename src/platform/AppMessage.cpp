@@ -87,10 +87,37 @@ std::string normalizeLineBreaks(std::string_view text) {
     return out;
 }
 
+std::string shortenedMessageText(std::string_view text) {
+    constexpr char Ellipsis = '\x85'; // "…" in Windows-1252
+    constexpr std::size_t Kept = MaxMessageWord / 2 - 2;
+    std::string out;
+    std::size_t position = 0;
+    while (position < text.size() && out.size() < MaxMessageText) {
+        const std::size_t blank = text.find_first_of(" \t\r\n", position);
+        const std::size_t end = blank == std::string_view::npos ? text.size() : blank;
+        const std::string_view word = text.substr(position, end - position);
+        if (word.size() > MaxMessageWord) {
+            out.append(word.substr(0, Kept));
+            out.push_back(Ellipsis);
+            out.append(word.substr(word.size() - Kept));
+        } else {
+            out.append(word);
+        }
+        if (end < text.size())
+            out.push_back(text[end]);
+        position = end + 1;
+    }
+    if (out.size() > MaxMessageText || position < text.size()) {
+        out.resize(std::min(out.size(), MaxMessageText));
+        out.push_back(Ellipsis);
+    }
+    return out;
+}
+
 int ShowMessage(const std::string& caption, const std::string& text, int style) {
     if (!currentPresenter)
         return defaultAnswer(style);
-    return currentPresenter->present(caption, text, style);
+    return currentPresenter->present(caption, shortenedMessageText(text), style);
 }
 
 int AppMessage(const std::string& text, int style) {

@@ -46,6 +46,14 @@ MessageBoxLayout messageBoxLayout(int style);
 // "\r\n", "\r" and "\n" each become one '\n'.
 std::string normalizeLineBreaks(std::string_view text);
 
+// A message as the user can read it: a word (a path, a value) longer than
+// MaxMessageWord keeps its start and end around "…", and the whole text is
+// cut after MaxMessageText characters. A value of megabytes would otherwise
+// make the box lay out text for minutes.
+constexpr std::size_t MaxMessageWord = 120;
+constexpr std::size_t MaxMessageText = 2000;
+std::string shortenedMessageText(std::string_view text);
+
 // Shows one message box and returns the button pressed. Texts are program
 // text (Windows-1252); "\r" and "\n" are line breaks.
 class MessagePresenter {

@@ -102,6 +102,9 @@ TEST(PageStream, FailureShowsWhyAndKeepsTheStream) {
         {dir.file("kaputt.htx", damaged), "entpackt"},
         {dir.file("halb.htx", packed.substr(0, packed.size() / 2)), "entpackt"},
         {dir.file("roh.htx", "<b>nicht gepackt</b>"), "entpackt"},
+        // A few kilobytes that would unpack to 8 MiB, and a plain file as big.
+        {dir.file("bombe.htx", deflateZlib(std::string(2 * MaxPageText, ' '))), "zu gro\xDF"},
+        {dir.file("riesig.html", std::string(MaxPageText + 1, ' ')), "zu gro\xDF"},
     };
     for (const auto& c : cases) {
         ScriptedMessages messages;

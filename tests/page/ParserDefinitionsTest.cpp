@@ -172,6 +172,9 @@ TEST_F(PageFolder, IncludeReadsPackedPages) {
 
 TEST_F(PageFolder, IncludeProblemsAreReported) {
     dir.file("selbst.html", "x <include href=\"selbst.html\">");
+    // Four branches a level: the limits hold, and it is said once.
+    dir.file("vier.html", "x <include href=\"vier.html\"><include href=\"vier.html\">"
+                          "<include href=\"vier.html\"><include href=\"vier.html\">");
     const struct {
         const char* tag;
         const char* message;
@@ -179,6 +182,7 @@ TEST_F(PageFolder, IncludeProblemsAreReported) {
     } cases[] = {
         {"<include href=\"fehlt.html\">", nullptr, MessageStyle::Stop},
         {"<include datei=\"x.html\">", "Fehler bei INCLUDE <2>!!!", MessageStyle::Information},
+        {"<include href=\"vier.html\">", "Fehler bei INCLUDE!!!", MessageStyle::Information},
         {"<include href=\"selbst.html\">", "Fehler bei INCLUDE!!!", MessageStyle::Information},
     };
     for (const auto& c : cases) {

@@ -43,6 +43,31 @@ TEST(MessageText, CarriageReturnsAndLineFeedsAreLineBreaks) {
     EXPECT_EQ(normalizeLineBreaks("\n\r"), "\n\n");
 }
 
+// A 20 MB value in a message must not keep the box busy for minutes.
+TEST(MessageText, LongWordsAndTextsAreShortened) {
+    const std::string path = "/home/" + std::string(300, 'x') + "/Benutzer";
+    const std::string shortPath = shortenedMessageText(path);
+    EXPECT_EQ(shortPath.size(), 2 * (MaxMessageWord / 2 - 2) + 1);
+    EXPECT_TRUE(shortPath.starts_with("/home/xxx"));
+    EXPECT_TRUE(shortPath.ends_with("x/Benutzer"));
+    EXPECT_NE(shortPath.find('\x85'), std::string::npos);
+
+    const std::string huge = "Das Benutzer-Verzeichnis " + std::string(20'000'000, 'a') +
+                             " wurde nicht gefunden!\r\rWeiter.";
+    const std::string shown = shortenedMessageText(huge);
+    EXPECT_LT(shown.size(), MaxMessageWord + 100);
+    EXPECT_TRUE(shown.ends_with(" wurde nicht gefunden!\r\rWeiter."));
+
+    std::string words;
+    for (int i = 0; i < 1000; ++i)
+        words += "Wort ";
+    const std::string cut = shortenedMessageText(words);
+    EXPECT_EQ(cut.size(), MaxMessageText + 1);
+    EXPECT_EQ(cut.back(), '\x85');
+    EXPECT_EQ(shortenedMessageText("Ein kurzer Satz.\nZweite Zeile"),
+              "Ein kurzer Satz.\nZweite Zeile");
+}
+
 TEST(AppMessage, WithoutPresenterTheDefaultButtonAnswers) {
     ASSERT_EQ(messagePresenter(), nullptr);
     EXPECT_EQ(AppMessage("Frage?", MessageStyle::YesNoCancel), Yes);

@@ -15,6 +15,10 @@ PageModel::~PageModel() = default;
 void PageModel::Parse(std::string_view text, bool continueFormat) {
     if (!continueFormat)
         state_ = FormatState{};
+    if (includeDepth_ == 0) {
+        includesLeft_ = MaxIncludes;
+        includeRefusalShown_ = false;
+    }
     PageParser parser(*this);
     parser.run(text.substr(0, text.find('\0')));
 }

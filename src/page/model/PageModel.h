@@ -81,8 +81,10 @@ public:
     using PageLoader = std::function<std::optional<std::string>(const std::string& path)>;
 
     // Nested <INCLUDE>s deeper than this are refused (a file including
-    // itself would never end).
+    // itself would never end), and so are more than MaxIncludes in one page
+    // (a file including itself several times would branch out for ever).
     static constexpr int MaxIncludeDepth = 16;
+    static constexpr int MaxIncludes = 64;
 
     PageModel();
     ~PageModel();
@@ -200,6 +202,8 @@ private:
     std::string fileName_;
     bool exerciseActive_ = false;
     int includeDepth_ = 0;
+    int includesLeft_ = MaxIncludes;   // in the page being parsed
+    bool includeRefusalShown_ = false; // said once a page
     FontInstalledTest fontInstalled_;
     PictureLoader pictureLoader_;
     PageLoader pageLoader_;

@@ -113,12 +113,22 @@ std::optional<std::string> readPageFile(std::string_view name) {
                       describeError(file.error) + ").");
         return std::nullopt;
     }
-    if (pageFileKind(name) != PageFileKind::Packed)
+    const auto tooLarge = [name] {
+        ShowPageError("Die Datei \"" + std::string(name) +
+                      "\" ist zu groß für eine Seite (mehr als 4 MB Text)."_cp);
+        return std::nullopt;
+    };
+    if (pageFileKind(name) != PageFileKind::Packed) {
+        if (file.data.size() > MaxPageText)
+            return tooLarge();
         return std::move(file.data);
+    }
 
     // A damaged stream is not shown in part: the page would be cut off
     // somewhere without anybody noticing.
-    InflateResult unpacked = inflateZlib(file.data);
+    InflateResult unpacked = inflateZlib(file.data, MaxPageText);
+    if (!unpacked.ok && unpacked.data.size() >= MaxPageText)
+        return tooLarge();
     if (!unpacked.ok) {
         ShowPageError("Die Datei \"" + std::string(name) +
                       "\" ist beschädigt und konnte nicht entpackt werden."_cp);

@@ -36,8 +36,13 @@ enum class PageFileKind {
 
 PageFileKind pageFileKind(std::string_view name);
 
+// No page comes near this; a file that would unpack to more is refused
+// before it can fill the memory.
+constexpr std::size_t MaxPageText = 4u << 20;
+
 // The bytes of a page file, unpacked when its extension says so. An
-// unreadable or damaged file shows a message saying why and gives nothing.
+// unreadable, damaged or oversized file shows a message saying why and
+// gives nothing.
 std::optional<std::string> readPageFile(std::string_view name);
 
 // Fills the stream with the terminated text of a page file. On failure the

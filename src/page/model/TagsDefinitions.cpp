@@ -111,10 +111,13 @@ void PageParser::tagInclude(TParser& parser) {
         ShowPageError("INCLUDE-Datei wurde nicht gefunden " + path + "!!!");
         return;
     }
-    if (model_.includeDepth_ >= PageModel::MaxIncludeDepth) {
-        ShowPageInformation("Fehler bei INCLUDE!!!");
+    if (model_.includeDepth_ >= PageModel::MaxIncludeDepth || model_.includesLeft_ <= 0) {
+        // One message a page, however many branches reach the limit.
+        if (!std::exchange(model_.includeRefusalShown_, true))
+            ShowPageInformation("Fehler bei INCLUDE!!!");
         return;
     }
+    --model_.includesLeft_;
     const DepthGuard depth(model_.includeDepth_);
     try {
         const std::optional<std::string> text = model_.loadPageText(path);
