@@ -52,8 +52,10 @@ TEST(MessageText, LongWordsAndTextsAreShortened) {
     EXPECT_TRUE(shortPath.ends_with("x/Benutzer"));
     EXPECT_NE(shortPath.find('\x85'), std::string::npos);
 
-    const std::string huge = "Das Benutzer-Verzeichnis " + std::string(20'000'000, 'a') +
-                             " wurde nicht gefunden!\r\rWeiter.";
+    std::string value;
+    value.resize(20'000'000, 'a'); // a value of 20 MB, as a damaged qor.ini may hold
+    const std::string huge =
+        "Das Benutzer-Verzeichnis " + value + " wurde nicht gefunden!\r\rWeiter.";
     const std::string shown = shortenedMessageText(huge);
     EXPECT_LT(shown.size(), MaxMessageWord + 100);
     EXPECT_TRUE(shown.ends_with(" wurde nicht gefunden!\r\rWeiter."));
