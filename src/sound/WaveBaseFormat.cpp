@@ -62,7 +62,11 @@ WaveBaseContent parsePlainWaveBase(std::string_view fileBytes) {
         std::string_view line = fileBytes.substr(pos, end - pos);
         if (line.ends_with('\r'))
             line.remove_suffix(1);
-        lines.emplace_back(line);
+        // Zero bytes (a file in UTF-16, say) are left out: the packed file
+        // ends its strings with them, so saving would split the entry and
+        // shift every later pair.
+        std::string& text = lines.emplace_back(line);
+        std::erase(text, '\0');
         pos = end + 1;
     }
     WaveBaseContent result;

@@ -29,7 +29,7 @@ bool isPackedWaveBaseName(std::string_view path);
 WaveBaseContent parsePackedWaveBase(std::string_view fileBytes);
 
 // The entries of a plain file: lines in pairs (CR LF or LF), a last odd line
-// gets an empty reference.
+// gets an empty reference; zero bytes are left out.
 WaveBaseContent parsePlainWaveBase(std::string_view fileBytes);
 
 // The packed file of entries, in their order.

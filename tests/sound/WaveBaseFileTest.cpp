@@ -149,6 +149,7 @@ TEST_F(WaveBaseFileTest, PlainFileHoldsTwoLinesPerEntry) {
          {{"el perro", "XS:\\perro.wav"}, {"la casa", "XS:\\casa.wav"}}},
         {"a\nXS:\\a.wav\nb", {{"a", "XS:\\a.wav"}, {"b", ""}}},
         {"a\r\nXS:\\a.wav", {{"a", "XS:\\a.wav"}}},
+        {std::string("pe\0rro\r\nXS:\\perro.wav\0", 22), {{"perro", "XS:\\perro.wav"}}},
         {"", {}},
     };
     for (const Case& c : cases)
