@@ -31,7 +31,7 @@ int SdlFileDevice::stop() {
 }
 
 int SdlFileDevice::seek(std::int64_t ms) {
-    output_.setPosition(std::min(frames(), ms * reader_->sampleRate() / 1000));
+    output_.setPosition(frameAtMs(ms, reader_->sampleRate(), frames()));
     return MciError::None;
 }
 

@@ -33,6 +33,14 @@ private:
 
 } // namespace
 
+std::int64_t frameAtMs(std::int64_t ms, int rate, std::int64_t end) {
+    if (ms <= 0 || rate <= 0)
+        return 0;
+    if (ms / 1000 > end / rate)
+        return end;
+    return std::min(end, ms / 1000 * rate + ms % 1000 * rate / 1000);
+}
+
 SdlOutput::SdlOutput(FrameSource& source) : source_(source) {}
 
 SdlOutput::~SdlOutput() {

@@ -19,6 +19,11 @@ struct SourceFormat {
     int frameBytes() const { return SDL_AUDIO_BITSIZE(format) / 8 * channels; }
 };
 
+// The frame ms milliseconds into a sound of end frames at rate frames a
+// second, at most end: a script may seek to any number, and the product
+// must not leave the range.
+std::int64_t frameAtMs(std::int64_t ms, int rate, std::int64_t end);
+
 class FrameSource {
 public:
     virtual ~FrameSource() = default;

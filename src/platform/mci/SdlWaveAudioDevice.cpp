@@ -68,7 +68,7 @@ int SdlWaveAudioDevice::stop() {
 
 int SdlWaveAudioDevice::seek(std::int64_t ms) {
     stopRecording();
-    output_.setPosition(std::min(recordedFrames(), ms * format_.samplesPerSecond / 1000));
+    output_.setPosition(frameAtMs(ms, format_.samplesPerSecond, recordedFrames()));
     return MciError::None;
 }
 

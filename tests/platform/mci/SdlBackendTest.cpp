@@ -124,6 +124,11 @@ TEST_F(DiskAudioTest, StopKeepsThePositionAndPlayGoesOnFromThere) {
     EXPECT_EQ(send("seek satz to start"), "");
     EXPECT_EQ(send("status satz mode"), "stopped");
     EXPECT_EQ(send("status satz position"), "0");
+    // Seeking past the end, however far, stops at the end.
+    for (const char* far : {"1001", "281621005598720", "9223372036854775807"}) {
+        EXPECT_EQ(send(std::string("seek satz to ") + far), "");
+        EXPECT_EQ(send("status satz position"), "1000") << far;
+    }
 }
 
 TEST_F(DiskAudioTest, RecordsInTheFormatSetAndSavesAWaveFile) {
