@@ -21,6 +21,15 @@ int parseWordClass(std::string_view text) {
     return value;
 }
 
+// Trimmed and without zero bytes (a plain file in UTF-16, say): the packed
+// file ends its strings with them, so saving would split the entry and
+// shift every later one.
+std::string storableText(std::string_view text) {
+    std::string stored(text);
+    std::erase(stored, '\0');
+    return std::string(TrimBlanks(stored));
+}
+
 const DictionaryEntry& emptyEntry() {
     static const DictionaryEntry empty;
     return empty;
@@ -135,8 +144,7 @@ void TXDatabase::SetClass(int wordClass, int index) {
 
 void TXDatabase::AddEntry(std::string_view word, std::string_view classText,
                           std::string_view meaning) {
-    list().push_back({std::string(TrimBlanks(word)), std::string(TrimBlanks(meaning)),
-                      parseWordClass(classText)});
+    list().push_back({storableText(word), storableText(meaning), parseWordClass(classText)});
     modified_[direction_] = true;
 }
 

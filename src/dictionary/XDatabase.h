@@ -78,8 +78,9 @@ public:
     void SetWord(std::string_view word, int index = -1);
     void SetMeaning(std::string_view meaning, int index = -1);
     void SetClass(int wordClass, int index = -1);
-    // Appends to the current direction: word and meaning trimmed, a class text
-    // that is no number 1..6 gives 1. Tells nobody (used while loading).
+    // Appends to the current direction: word and meaning trimmed and without
+    // zero bytes, a class text that is no number 1..6 gives 1. Tells nobody
+    // (used while loading).
     void AddEntry(std::string_view word, std::string_view classText, std::string_view meaning);
     void InsertEmpty();
     void DeleteCurrent();

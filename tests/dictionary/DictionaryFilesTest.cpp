@@ -62,6 +62,7 @@ TEST_F(DictionaryFilesTest, BothFormatsAreReadWithTheirRules) {
          {1, 1, 6}},
         {"plain.txt", "  perro \r\n2\r\nHund\r\ngato\n3\nKatze", {"perro", "gato"}, {2, 3}},
         {"cut.txt", "perro\r\n2\r\nHund\r\ngato\r\n", {"perro", "gato"}, {2, 1}},
+        {"zero.txt", std::string("pe\0rro\r\n2\r\nHu\0nd\r\n", 18), {"perro"}, {2}},
     };
     for (const Case& c : cases) {
         TXDatabase fresh;
