@@ -4,6 +4,10 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 # Extra CMake options for a fresh configure, e.g. -DQOR_WERROR=ON (CI).
 CMAKE_OPTIONS ?=
+# Seconds each fuzz target runs (empty: scripts/run-fuzzers decides), and
+# which targets (empty: all), e.g. make fuzz FUZZ_SECONDS=300.
+FUZZ_SECONDS ?=
+FUZZ_TARGETS ?=
 
 .PHONY: run test build deps configure fuzz bench clean
 
@@ -28,7 +32,7 @@ bench: build
 	@for b in $(BUILD_DIR)/bench/bench-*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
 
 fuzz: deps
-	scripts/run-fuzzers
+	scripts/run-fuzzers $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 clean:
 	rm -rf $(BUILD_DIR)

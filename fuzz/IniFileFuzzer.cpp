@@ -1,9 +1,16 @@
 // Any bytes as "qor.ini". The input is "section NUL key NUL value NUL text":
 // the text is read as the file, the key looked up, set to the value and
 // looked up again; a value set must be found, and no other value change.
+// The text is then the program's "qor.ini" and read as start-up reads its
+// settings: a second start reads the same and changes the file no more.
 
 #include "FuzzCheck.h"
+#include "FuzzFiles.h"
+#include "core/Configuration.h"
+#include "platform/FileSystem.h"
 #include "platform/IniFile.h"
+#include "platform/Registry.h"
+#include "platform/ScriptedMessages.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -39,7 +46,42 @@ bool plainName(const std::string& name) {
     });
 }
 
+std::string directory;
+
+struct IniSettings {
+    std::string userDir;
+    std::string waveDir;
+    std::string lawDir;
+    std::string businessDir;
+    bool writeProtected = false;
+    bool operator==(const IniSettings&) const = default;
+};
+
+IniSettings readSettings() {
+    MemoryRegistry registry;
+    Configuration config(registry, directory + "qor", directory);
+    config.ReadIniSettings();
+    return {config.UserDir, config.WaveDir, config.LawRecordingDir, config.BusinessRecordingDir,
+            config.WriteProtected};
+}
+
+void startTwice(std::string_view text) {
+    const std::string path = directory + "qor.ini";
+    fuzz::writeFile(path, text);
+    ScriptedMessages messages;
+    const IniSettings first = readSettings();
+    const std::optional<std::string> afterFirst = readFile(path);
+    QOR_FUZZ_CHECK(readSettings() == first);
+    QOR_FUZZ_CHECK(readFile(path) == afterFirst);
+    removeFile(path);
+}
+
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    directory = fuzz::makeDirectory("fuzz-ini-file");
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view input(reinterpret_cast<const char*>(data), size);
@@ -47,6 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string key = nextField(input, "Benutzer-Verzeichnis");
     const std::string value = nextField(input, "/home/ana/qor/");
 
+    startTwice(input);
     std::vector<std::string> lines = IniFile::splitLines(input);
     (void)IniFile::findValue(lines, section, key);
 
