@@ -31,13 +31,4 @@ std::optional<std::string> saveWithDialogue(std::string fileName,
     }
 }
 
-bool writeKeepingOld(const std::string& path, std::string_view data, bool keepOld) {
-    if (keepOld) {
-        const std::optional<std::string> original = readFile(path);
-        if (original && !writeFileAtomic(path + ".bak", *original))
-            return false;
-    }
-    return writeFileAtomic(path, data);
-}
-
 } // namespace qor

@@ -34,9 +34,4 @@ std::optional<std::string> saveWithDialogue(std::string fileName,
                                             const std::function<bool(const std::string&)>& write,
                                             const SaveDialogue& dialogue);
 
-// writeFileAtomic of data over path; when keepOld, what path held is first
-// kept in "<path>.bak" (a file read only in part still holds what was not
-// loaded). Fails without writing when the copy cannot be made.
-bool writeKeepingOld(const std::string& path, std::string_view data, bool keepOld);
-
 } // namespace qor

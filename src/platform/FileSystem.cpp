@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <random>
@@ -104,6 +106,24 @@ std::string temporaryName(const std::string& nativeTarget) {
         separator == std::string::npos ? std::string() : nativeTarget.substr(0, separator + 1);
     return dir + ".qor-" + std::to_string(::getpid()) + "-" + std::to_string(seed) + "-" +
            std::to_string(counter++) + ".tmp";
+}
+
+// The process that made a name of temporaryName, or nothing for other names.
+std::optional<pid_t> temporaryWriter(std::string_view name) {
+    constexpr std::string_view prefix = ".qor-", suffix = ".tmp";
+    if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) ||
+        !name.ends_with(suffix))
+        return std::nullopt;
+    const std::string_view middle =
+        name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(middle.data(), middle.data() + middle.size(), pid);
+    const std::string_view rest(end, static_cast<std::size_t>(middle.data() + middle.size() - end));
+    const bool shaped = error == std::errc() && pid > 0 && rest.size() >= 4 && rest[0] == '-' &&
+                        std::count(rest.begin(), rest.end(), '-') == 2 &&
+                        std::all_of(rest.begin(), rest.end(),
+                                    [](char c) { return c == '-' || (c >= '0' && c <= '9'); });
+    return shaped ? std::optional<pid_t>(pid) : std::nullopt;
 }
 
 mode_t creationMode(NewFileAccess access) {
@@ -265,6 +285,29 @@ bool writeFileAtomic(std::string_view path, std::string_view data, NewFileAccess
     }
     syncDirectory(target);
     return true;
+}
+
+bool writeKeepingOld(const std::string& path, std::string_view data, bool keepOld,
+                     NewFileAccess access) {
+    if (keepOld) {
+        const std::optional<std::string> original = readFile(path);
+        if (original && !writeFileAtomic(path + ".bak", *original, access))
+            return false;
+    }
+    return writeFileAtomic(path, data, access);
+}
+
+int removeStaleTemporaries(std::string_view dir) {
+    int removed = 0;
+    std::error_code error;
+    fs::directory_iterator it(nativePath(dir), error);
+    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+        const std::optional<pid_t> writer = temporaryWriter(it->path().filename().native());
+        if (writer && ::kill(*writer, 0) != 0 && errno == ESRCH &&
+            ::unlink(it->path().c_str()) == 0)
+            ++removed;
+    }
+    return removed;
 }
 
 bool appendToFile(std::string_view path, std::string_view data, NewFileAccess access) {

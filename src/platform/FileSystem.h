@@ -62,6 +62,17 @@ enum class NewFileAccess { Everyone, OwnerOnly };
 bool writeFileAtomic(std::string_view path, std::string_view data,
                      NewFileAccess access = NewFileAccess::Everyone);
 
+// writeFileAtomic of data over path; when keepOld, what path held is first
+// kept in "<path>.bak" (a file read only in part still holds what was not
+// loaded). Fails without writing when the copy cannot be made.
+bool writeKeepingOld(const std::string& path, std::string_view data, bool keepOld,
+                     NewFileAccess access = NewFileAccess::Everyone);
+
+// Removes the temporary files that writeFileAtomic left in dir when its
+// process was killed during a save: those of processes that no longer run.
+// The number removed.
+int removeStaleTemporaries(std::string_view dir);
+
 // Appends data at the end of a file, creating it when missing.
 bool appendToFile(std::string_view path, std::string_view data,
                   NewFileAccess access = NewFileAccess::Everyone);

@@ -216,8 +216,9 @@ std::string Registry::toText() const {
     return cp1252ToUtf8(text);
 }
 
-Registry::Keys Registry::parseText(std::string_view utf8) {
+Registry::Keys Registry::parseText(std::string_view utf8, int* skippedLines) {
     Keys keys;
+    int skipped = 0;
     const std::string text = utf8ToCp1252(utf8);
     Values* current = nullptr;
     std::size_t start = 0;
@@ -228,24 +229,34 @@ Registry::Keys Registry::parseText(std::string_view utf8) {
         std::string_view line = trim(std::string_view(text).substr(start, end - start));
         start = end + 1;
 
+        if (line.empty())
+            continue;
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             const std::string key(line.substr(1, line.size() - 2));
             current = key.empty() ? nullptr : &keys[key];
+            skipped += key.empty() ? 1 : 0;
             continue;
         }
+        ++skipped; // taken back below when the line holds a value
         auto name = takeQuoted(line);
         line = trim(line);
         if (!current || !name || line.empty() || line.front() != '=')
             continue;
         line = trim(line.substr(1));
         if (auto string = takeQuoted(line)) {
-            if (trim(line).empty())
+            if (trim(line).empty()) {
                 (*current)[*name] = {Type::String, std::move(*string)};
+                --skipped;
+            }
         } else if (line.substr(0, kDwordPrefix.size()) == kDwordPrefix) {
-            if (const auto number = parseDword(trim(line.substr(kDwordPrefix.size()))))
+            if (const auto number = parseDword(trim(line.substr(kDwordPrefix.size())))) {
                 (*current)[*name] = {Type::Integer, std::to_string(*number)};
+                --skipped;
+            }
         }
     }
+    if (skippedLines)
+        *skippedLines = skipped;
     return keys;
 }
 
@@ -265,14 +276,36 @@ std::string FileRegistry::defaultDirectory() {
 
 bool FileRegistry::commit() {
     const std::string dir = extractFileDir(path_);
-    if (!dir.empty() && !directoryExists(dir) && !createDirectories(dir))
-        return false;
-    return writeFileAtomic(path_, toText());
+    const bool written =
+        (dir.empty() || directoryExists(dir) || createDirectories(dir)) &&
+        writeKeepingOld(path_, toText(), keepDamagedOriginal_, NewFileAccess::OwnerOnly);
+    if (written) {
+        keepDamagedOriginal_ = false;
+        failureReported_ = false;
+        return true;
+    }
+    // An unreadable file was reported when it was loaded.
+    if (!failureReported_ && !isUnreadableFile(path_)) {
+        failureReported_ = true;
+        AppMessage("Die Einstellungen konnten nicht in "_cp + path_ +
+                   " gespeichert werden.\rIst der Datenträger voll oder schreibgeschützt?\r"
+                   "Geänderte Einstellungen werden nicht übernommen."_cp);
+    }
+    return false;
 }
 
 void FileRegistry::load() {
+    removeStaleTemporaries(extractFileDir(path_));
     if (const auto text = readFile(path_)) {
-        keys_ = parseText(*text);
+        int skippedLines = 0;
+        keys_ = parseText(*text, &skippedLines);
+        keepDamagedOriginal_ = skippedLines > 0;
+        if (keepDamagedOriginal_)
+            AppMessage("Die Einstellungen in "_cp + path_ + " sind zum Teil beschädigt; "_cp +
+                       (skippedLines == 1 ? std::string("eine Zeile wird")
+                                          : std::to_string(skippedLines) + " Zeilen werden") +
+                       " übergangen.\rDie ganze Datei wird vor dem nächsten Speichern als "_cp +
+                       path_ + ".bak aufbewahrt.");
         return;
     }
     // The run goes on with the defaults; the file is left as it is (nothing

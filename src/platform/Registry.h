@@ -50,8 +50,9 @@ protected:
     // it fails, the change is taken back.
     virtual bool commit() { return true; }
 
-    // Reads the file format; lines that cannot be understood are skipped.
-    static Keys parseText(std::string_view text);
+    // Reads the file format; lines that cannot be understood are skipped and
+    // counted in skippedLines.
+    static Keys parseText(std::string_view text, int* skippedLines = nullptr);
 
     Keys keys_;
 
@@ -67,10 +68,14 @@ public:
     static MemoryRegistry parse(std::string_view text);
 };
 
-// Kept in a file (registry.ini in the configuration directory), written
-// atomically after every change; a missing directory is created then. A
-// damaged file reads as far as it is readable; lines it cannot understand are
-// ignored. The file is UTF-8 text in the manner of a .reg export:
+// Kept in a file (registry.ini in the configuration directory, only for its
+// owner), written atomically after every change; a missing directory is
+// created then. A damaged file reads as far as it is readable; lines it
+// cannot understand are ignored, and the whole file is kept as
+// "registry.ini.bak" before the first change replaces it. The user hears once
+// when the store cannot be written (a full or read-only disk), and again only
+// after it could be written in between. Loading removes what saves of killed
+// runs left behind. The file is UTF-8 text in the manner of a .reg export:
 //   [SOFTWARE\QOR\qor spanisch\Verzeichnisse]
 //   "Programm"="/usr/bin/qor-spanisch"
 //   "Hintergrund"=dword:00808080
@@ -89,6 +94,8 @@ protected:
 private:
     void load();
     std::string path_;
+    bool keepDamagedOriginal_ = false;
+    bool failureReported_ = false;
 };
 
 } // namespace qor

@@ -47,6 +47,21 @@ void createShortcuts(Program& program) {
     CreateShortcut(program.shell, target, "qor spanisch", ShortcutFolder::Programs);
 }
 
+// A run killed during a save leaves its temporary file beside the file it
+// was writing; the old file is whole, so the temporary only takes up room.
+void removeLeftoversOfKilledSaves(const Configuration& config) {
+    const std::string dirs[] = {config.UsersDirectory(),
+                                extractFileDir(config.DictionaryFileSD),
+                                extractFileDir(config.DictionaryFileDS),
+                                extractFileDir(config.WaveBaseFile),
+                                config.VocabularyFileDir,
+                                config.OwnWaveDir,
+                                config.ProgramDir + "editor/"};
+    for (const std::string& dir : dirs)
+        if (!dir.empty())
+            removeStaleTemporaries(dir);
+}
+
 } // namespace
 
 bool IsEditorArgument(const std::vector<std::string>& arguments) {
@@ -75,6 +90,7 @@ bool StartUp(Program& program, const std::vector<std::string>& arguments, const 
         return false;
     }
     program.library->LetzteDateien().Load();
+    removeLeftoversOfKilledSaves(config);
 
     if (!fileExists(config.DictionaryFileSD) || !fileExists(config.DictionaryFileDS) ||
         !fileExists(config.WaveBaseFile))

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace qor {
 namespace {
@@ -155,6 +157,42 @@ TEST(WriteFileAtomic, FailureLeavesEverythingAsItWas) {
     EXPECT_FALSE(writeFileAtomic(temp.path() + "missing/data.qor", "new"));
     EXPECT_FALSE(directoryExists(temp.path() + "missing/"));
     EXPECT_FALSE(writeFileAtomic(temp.path() + "dir/", "new"));
+}
+
+// A process id that no process has now: that of a child that has ended.
+pid_t endedProcess() {
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST(WriteFileAtomic, TemporariesOfKilledSavesAreRemovedOthersStay) {
+    test::TempDir temp;
+    const std::string dead = std::to_string(endedProcess());
+    const std::string alive = std::to_string(getpid());
+    const std::vector<std::string> stale = {".qor-" + dead + "-17-0.tmp",
+                                            ".qor-" + dead + "-4294967295-12.tmp"};
+    const std::vector<std::string> kept = {".qor-" + alive +
+                                               "-17-0.tmp", // a save that is still going on
+                                           ".qor-" + dead + "-17.tmp",
+                                           ".qor-" + dead + "-x-0.tmp",
+                                           ".qor-" + dead + "-1-2-3.tmp",
+                                           "qor-" + dead + "-1-2.tmp",
+                                           "registry.ini"};
+    for (const std::string& name : stale)
+        temp.file(name, "halb");
+    for (const std::string& name : kept)
+        temp.file(name, "bleibt");
+    temp.dir(".qor-" + dead + "-1-1.tmp.d");
+
+    EXPECT_EQ(removeStaleTemporaries(temp.path()), 2);
+    for (const std::string& name : stale)
+        EXPECT_FALSE(fileExists(temp.path() + name)) << name;
+    for (const std::string& name : kept)
+        EXPECT_TRUE(fileExists(temp.path() + name)) << name;
+    EXPECT_EQ(removeStaleTemporaries(temp.path() + "fehlt/"), 0);
 }
 
 TEST(FileSystem, RenameNeverReplacesAnExistingFile) {

@@ -83,22 +83,31 @@ TEST(FileRegistry, SurvivesARestartWithAllTypesAndAwkwardTexts) {
     const std::string text = *readFile(path);
     EXPECT_NE(text.find("\"Hintergrund\"=dword:00808080\n"), std::string::npos);
     EXPECT_NE(text.find("Anführung"), std::string::npos); // UTF-8 in the file
+    using std::filesystem::perms;
+    EXPECT_EQ(std::filesystem::status(toNativePath(path)).permissions(),
+              perms::owner_read | perms::owner_write); // personal settings
 }
 
-TEST(FileRegistry, DamagedFileReadsAsFarAsItIsReadable) {
+TEST(FileRegistry, DamagedFileReadsAsFarAsItIsReadableAndIsKeptBeforeItIsReplaced) {
     test::TempDir temp;
-    const std::string path = temp.file("registry.ini", "\"vor\"=\"jedem Schlüssel\"\n"
-                                                       "[A]\r\n"
-                                                       "\"gut\"=\"ja\"\r\n"
-                                                       "\"offen\"=\"kein Ende\n"
-                                                       "\"zahl\"=dword:123456789\n"
-                                                       "\"hex\"=dword:zz\n"
-                                                       "\"Rest\"=\"x\" y\n"
-                                                       "Unsinn\n"
-                                                       "  \"Bool\" = dword:2  \n"
-                                                       "[B\n"
-                                                       "\"ende\"=\"\xFF\xFE\"");
+    ScriptedMessages messages;
+    const std::string damaged = "\"vor\"=\"jedem Schlüssel\"\n"
+                                "[A]\r\n"
+                                "\"gut\"=\"ja\"\r\n"
+                                "\"offen\"=\"kein Ende\n"
+                                "\"zahl\"=dword:123456789\n"
+                                "\"hex\"=dword:zz\n"
+                                "\"Rest\"=\"x\" y\n"
+                                "Unsinn\n"
+                                "\n"
+                                "  \"Bool\" = dword:2  \n"
+                                "[B\n"
+                                "\"ende\"=\"\xFF\xFE\"";
+    const std::string path = temp.file("registry.ini", damaged);
     FileRegistry registry(path);
+    ASSERT_EQ(messages.texts().size(), 1u);
+    EXPECT_NE(messages.texts()[0].find("7 Zeilen werden übergangen"_cp), std::string::npos);
+    EXPECT_NE(messages.texts()[0].find(path + ".bak"), std::string::npos);
     EXPECT_EQ(registry.readString("A", "gut"), "ja");
     EXPECT_FALSE(registry.valueExists("A", "offen"));
     EXPECT_FALSE(registry.valueExists("A", "zahl"));
@@ -107,16 +116,26 @@ TEST(FileRegistry, DamagedFileReadsAsFarAsItIsReadable) {
     EXPECT_FALSE(registry.valueExists("A", "vor"));
     EXPECT_EQ(registry.readBool("A", "Bool"), true);   // blanks around '=' are forgiven
     EXPECT_EQ(registry.readString("A", "ende"), "??"); // bytes that are no UTF-8
+
+    EXPECT_TRUE(registry.writeString("A", "neu", "1"));
+    EXPECT_TRUE(registry.writeString("A", "neu", "2"));
+    EXPECT_EQ(readFile(path + ".bak"), damaged); // the first replacement kept it
+    EXPECT_EQ(FileRegistry(path).readString("A", "neu"), "2");
+    EXPECT_EQ(messages.texts().size(), 1u); // a clean file says nothing
 }
 
-TEST(FileRegistry, FailedWriteReportsAndKeepsTheStoreUnchanged) {
+TEST(FileRegistry, FailedWriteTellsTheUserOnceAndKeepsTheStoreUnchanged) {
     test::TempDir temp;
+    ScriptedMessages messages;
     temp.file("blocker", "a file where the directory should be");
     FileRegistry registry(temp.path() + "blocker/registry.ini");
     EXPECT_FALSE(registry.writeString(kDirs, "Programm", "x"));
     EXPECT_FALSE(registry.valueExists(kDirs, "Programm"));
     EXPECT_FALSE(registry.createKey(kDirs));
     EXPECT_FALSE(registry.keyExists(kDirs));
+    ASSERT_EQ(messages.texts().size(), 1u);
+    EXPECT_NE(messages.texts()[0].find("konnten nicht in " + temp.path() + "blocker/registry.ini"),
+              std::string::npos);
 }
 
 TEST(FileRegistry, AFileThatCannotBeReadIsReportedAndNeverReplaced) {
