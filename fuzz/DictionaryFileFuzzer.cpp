@@ -1,12 +1,18 @@
 // Any bytes as a dictionary file, packed or plain: it must read without
 // harm; what it yields must pack and read back the same (plain files are
 // saved packed too); and the dictionary built from it must search, look up,
-// check, sort and show results without harm.
+// check, sort and show results without harm. The file is then loaded as at
+// start-up, changed and saved as at the end of a run: what is saved loads
+// again the same, and a damaged file is kept beside it as it was.
 
 #include "FuzzCheck.h"
+#include "FuzzFiles.h"
 #include "core/CommandPage.h"
 #include "dictionary/DictionaryFormat.h"
 #include "dictionary/XDatabase.h"
+#include "platform/AppMessage.h"
+#include "platform/FileSystem.h"
+#include "platform/ScriptedMessages.h"
 #include "platform/Zlib.h"
 
 #include <cstddef>
@@ -64,7 +70,40 @@ void exercise(TXDatabase& db, std::string_view bytes) {
     db.DeleteCurrent();
 }
 
+std::string directory;
+
+void loadAndSave(const std::string& path, const std::string& fileBytes, const TXDatabase& expected,
+                 bool complete) {
+    fuzz::writeFile(path, fileBytes);
+    ScriptedMessages messages;
+    TXDatabase db;
+    db.Load(path);
+    QOR_FUZZ_CHECK(sameEntries(db.Entries(0), expected.Entries(0)));
+    QOR_FUZZ_CHECK(messages.shown().empty() == complete);
+
+    db.AddEntry("neu", "1", "nuevo");
+    messages.answer(MessageResult::Yes);
+    db.SaveIfChanged(false);
+    const std::string saved = db.SavedFileName(0);
+    QOR_FUZZ_CHECK(!saved.empty());
+    TXDatabase again;
+    again.Load(saved);
+    QOR_FUZZ_CHECK(sameEntries(again.Entries(0), db.Entries(0)));
+    const bool damaged = !complete && saved == path;
+    QOR_FUZZ_CHECK(fileExists(saved + ".bak") == damaged);
+    if (damaged)
+        QOR_FUZZ_CHECK(readFile(saved + ".bak") == fileBytes);
+    removeFile(saved + ".bak");
+    removeFile(saved);
+    removeFile(path);
+}
+
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    directory = fuzz::makeDirectory("fuzz-dictionary-file");
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
@@ -88,6 +127,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                        : sameEntries(again.Entries(0), db.Entries(0)));
     }
     QOR_FUZZ_CHECK(db.Entries(0).size() <= MaxDictionaryEntries);
+    loadAndSave(directory + (mode == 2 ? "s_d.txt" : "s_d.qor"),
+                mode == 1 ? deflateZlib(bytes) : std::string(bytes), db, complete);
     exercise(db, bytes);
     return 0;
 }

@@ -53,8 +53,10 @@ void TXDatabase::SaveIfChanged(bool writeProtected) {
         savedFileName_[direction].clear();
         const std::string label =
             direction == SpanishGerman ? "Spanisch-Deutsch" : "Deutsch-Spanisch";
+        // Saved packed: a plain file gets a name that reads back packed.
+        const std::string& loaded = fileName_[direction];
         const std::optional<std::string> saved = saveWithDialogue(
-            fileName_[direction],
+            loaded.empty() ? loaded : packedDataFileName(loaded),
             [this, direction](const std::string& path) { return WriteDirection(direction, path); },
             {.failedQuestion = "Das Wörterbuch "_cp + label +
                                " konnte nicht gespeichert werden. \nSoll es an einem anderen Ort "

@@ -146,6 +146,21 @@ TEST_F(DictionaryFilesTest, SavingAsksOnceAndSavesEachChangedDirection) {
     EXPECT_TRUE(db.Modified(1)); // saving does not clear the flag
 }
 
+// Saving writes the packed format, which a plain file's name would read
+// back as text: it goes beside it, and the plain file stays.
+TEST_F(DictionaryFilesTest, APlainFileIsSavedPackedBesideIt) {
+    const std::string plain = dir.file("s_d.txt", "perro\r\n2\r\nHund\r\n");
+    db.Load(plain);
+    db.AddEntry("gato", "2", "Katze");
+    messages.answer(MessageResult::Yes);
+    db.SaveIfChanged(false);
+    EXPECT_EQ(db.SavedFileName(0), plain + ".qor");
+    EXPECT_EQ(readFile(plain), "perro\r\n2\r\nHund\r\n");
+    TXDatabase reloaded;
+    reloaded.Load(db.SavedFileName(0));
+    EXPECT_EQ(words(reloaded.Entries(0)), (std::vector<std::string>{"perro", "gato"}));
+}
+
 TEST_F(DictionaryFilesTest, AFailedSaveOffersAnotherPlaceUntilTheUserGivesUp) {
     db.AddEntry("perro", "1", "Hund");
     db.SelectDirection(true);
