@@ -40,7 +40,7 @@ WaveBaseContent parsePackedWaveBase(std::string_view fileBytes) {
     WaveBaseContent result;
     if (fileBytes.empty())
         return result;
-    InflateResult inflated = inflateZlib(fileBytes);
+    InflateResult inflated = inflateZlib(fileBytes, MaxWaveBaseContent);
     std::string_view content = inflated.data;
     if (!inflated.ok) {
         result.complete = false;

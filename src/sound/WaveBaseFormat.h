@@ -4,6 +4,7 @@
 // and reference of every entry in turn; the plain one (any other extension,
 // read only) holds the same two strings per entry as lines.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,9 +24,13 @@ struct WaveBaseContent {
 // ".qor" and ".rqo", compared exactly, name the packed format.
 bool isPackedWaveBaseName(std::string_view path);
 
+// No database comes near this; a file that would unpack to more is damaged,
+// so that it cannot fill the memory.
+constexpr std::size_t MaxWaveBaseContent = std::size_t{64} << 20;
+
 // The entries of a packed file. An empty file is an empty database. A damaged
-// stream yields the entries of its readable part; a string cut off by the
-// damage is dropped.
+// stream (or one unpacking to more than MaxWaveBaseContent) yields the entries
+// of its readable part; a string cut off by the damage is dropped.
 WaveBaseContent parsePackedWaveBase(std::string_view fileBytes);
 
 // The entries of a plain file: lines in pairs (CR LF or LF), a last odd line

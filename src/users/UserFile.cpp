@@ -25,7 +25,7 @@ std::optional<UserFileContent> ReadUserFile(std::string_view file) {
     content.blank = true;
     if (file.empty())
         return content;
-    const InflateResult inflated = inflateZlib(file);
+    const InflateResult inflated = inflateZlib(file, MaxUserFileContent);
     if (!inflated.ok)
         return std::nullopt;
     const std::vector<std::string_view> strings = zeroTerminatedStrings(inflated.data);

@@ -5,6 +5,7 @@
 
 #include "users/PerformanceRecord.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,8 +22,13 @@ struct UserFileContent {
     std::vector<PerformanceRecord> records;
 };
 
-// Nothing when the file is no complete zlib stream. A file of length 0 is a
-// user without a password check and without records.
+// No user's answers come near this; a file that would unpack to more is
+// damaged, so that it cannot fill the memory.
+constexpr std::size_t MaxUserFileContent = std::size_t{64} << 20;
+
+// Nothing when the file is no complete zlib stream or unpacks to more than
+// MaxUserFileContent. A file of length 0 is a user without a password check
+// and without records.
 std::optional<UserFileContent> ReadUserFile(std::string_view file);
 
 // The packed file.

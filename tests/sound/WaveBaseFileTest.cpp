@@ -129,6 +129,13 @@ TEST_F(WaveBaseFileTest, DamagedPackedFileKeepsItsReadablePartAndSaysSo) {
                 lastReference == "XS:\\w" + std::to_string((entries.size() - 1) * 7919) + ".wav");
 }
 
+// A file that would unpack to more than 64 MB cannot fill the memory.
+TEST_F(WaveBaseFileTest, AnOversizedPackedFileIsDamaged) {
+    const std::string path = dir.file("s_w.qor", packed(std::string((64 << 20) + 1, 'a')));
+    EXPECT_TRUE(loadFresh(path).empty());
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Fehler beim Laden von " + path + "!"});
+}
+
 TEST_F(WaveBaseFileTest, UnreadableFilesAreReported) {
     for (const std::string& path : {dir.file("garbage.qor", "not a zlib stream at all"),
                                     dir.path() + "missing.qor", dir.path() + "missing.txt"}) {

@@ -246,6 +246,8 @@ TEST_F(UserBaseTest, DamagedFilesFailTheLoginAndStayAsTheyAre) {
         {"NoZlib", "not a zlib stream"},
         {"Truncated", garbage.substr(0, garbage.size() / 2)},
         {"Garbage", garbage},
+        // Right name and password, but more than the 64 MB a user file may unpack to.
+        {"Huge", deflateZlib("Huge:" + std::string(1, '\0') + std::string(64 << 20, 'a'))},
     };
     for (const auto& [name, bytes] : files) {
         SCOPED_TRACE(name);
