@@ -61,6 +61,7 @@ void removeWritten() {
 } // namespace
 
 // Fontconfig keeps what it allocates on first use until the process ends.
+// NOLINTNEXTLINE(bugprone-reserved-identifier): the name LeakSanitizer looks for.
 extern "C" const char* __lsan_default_suppressions() {
     return "leak:libfontconfig\n";
 }
