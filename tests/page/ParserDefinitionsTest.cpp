@@ -25,7 +25,7 @@ TEST(ParserDefinitions, DefineReadsPairsAndMarkup) {
     EXPECT_EQ(model.GetDefine("b"), "zwei drei");
     EXPECT_EQ(model.definitions().size(), 3u); // the empty name is skipped
     EXPECT_EQ(model.GetDefine("fett"), "<b class=\"x\">F</b>");
-    EXPECT_EQ(wordItem(model, "F").format.styleBits, TextStyle::Bold);
+    EXPECT_EQ(wordItem(model, "F").format->styleBits, TextStyle::Bold);
 }
 
 TEST(ParserDefinitions, DefinitionsOutliveThePageAliasesDoNot) {
@@ -50,7 +50,7 @@ TEST(ParserDefinitions, AliasesAreStoredWithTheirHash) {
 TEST(ParserDefinitions, ColorNamesMayReferToEachOther) {
     PageModel model;
     model.Parse("<COLORS c1=c2 c2=#ff0000 =#00ff00 leer=><font color=c1>w", false);
-    EXPECT_EQ(wordItem(model, "w").format.textColor, rgbColor(0xFF, 0, 0));
+    EXPECT_EQ(wordItem(model, "w").format->textColor, rgbColor(0xFF, 0, 0));
     EXPECT_EQ(model.page().colorNames.size(), 3u);
     EXPECT_EQ(model.page().colorNames.get("leer", "x"), "");
 }
@@ -110,7 +110,7 @@ TEST(ParserDefinitions, HiddenSectionsChangeNothing) {
     model.Parse("<IF nein><b><define $x=\"1\"><body bgcolor=#000000><box coords=\"1,1,1,1\">"
                 "</IF>w",
                 false);
-    EXPECT_EQ(wordItem(model, "w").format.styleBits, 0);
+    EXPECT_EQ(wordItem(model, "w").format->styleBits, 0);
     EXPECT_EQ(model.GetDefine("x"), "");
     EXPECT_EQ(model.page().colors.background, ColorValue::White);
     EXPECT_TRUE(model.page().boxes.empty());
@@ -159,7 +159,7 @@ TEST_F(PageFolder, IncludeParsesInPlaceAndContinuesTheFormat) {
     dir.file("teil.html", "<b>fett <i>kursiv\r\n");
     model.Parse("vor <INCLUDE HREF=\"teil.html\"> nach", false);
     EXPECT_EQ(describeItems(model), "vor|_|fett|_|kursiv|_|nach");
-    EXPECT_EQ(wordItem(model, "nach").format.styleBits, TextStyle::Bold | TextStyle::Italic);
+    EXPECT_EQ(wordItem(model, "nach").format->styleBits, TextStyle::Bold | TextStyle::Italic);
     EXPECT_TRUE(messages.shown().empty());
 }
 

@@ -150,12 +150,12 @@ TEST(ParserExercises, CheckBoxesAreItemsAndRememberTheirSize) {
     EXPECT_FALSE(boxes[2].checked);
     EXPECT_EQ(boxes[1].flashColor, rgbColor(0xFF, 0, 0));
     const auto& items = model.items();
-    EXPECT_EQ(items[0].format.checkBoxIndex, 0);
-    EXPECT_EQ(items[0].format.checkBoxSize, 16);
-    EXPECT_EQ(items[0].format.checkBoxGap, 6);
-    EXPECT_EQ(items[4].format.checkBoxIndex, 1);
-    EXPECT_EQ(items[4].format.checkBoxSize, 16); // kept from before
-    EXPECT_EQ(items[2].format.checkBoxIndex, -1);
+    EXPECT_EQ(items[0].format->checkBoxIndex, 0);
+    EXPECT_EQ(items[0].format->checkBoxSize, 16);
+    EXPECT_EQ(items[0].format->checkBoxGap, 6);
+    EXPECT_EQ(items[4].format->checkBoxIndex, 1);
+    EXPECT_EQ(items[4].format->checkBoxSize, 16); // kept from before
+    EXPECT_EQ(items[2].format->checkBoxIndex, -1);
     EXPECT_EQ(items[4].text, "bus");
 }
 

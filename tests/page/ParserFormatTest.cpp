@@ -237,7 +237,7 @@ TEST(ParserFormat, TabsBecomePendingOnTheNextWord) {
         const tFormatted_text* word = findWord(model, "w");
         ASSERT_NE(word, nullptr) << c.markup;
         EXPECT_EQ(word->tab, c.tab) << c.markup;
-        EXPECT_EQ(word->format.alignment, c.alignment) << c.markup;
+        EXPECT_EQ(word->format->alignment, c.alignment) << c.markup;
         EXPECT_EQ(wordItem(model, "v").tab, 0) << c.markup; // taken once
     }
 }
@@ -306,8 +306,8 @@ TEST(ParserFormat, ClearingForgetsAnOpenLinkOfTheOldPage) {
     model.Parse("danach", true);
     const tFormatted_text* word = findWord(model, "danach");
     ASSERT_NE(word, nullptr);
-    EXPECT_EQ(word->format.areaIndex, -1);
-    EXPECT_EQ(word->format.exerciseIndex, -1);
+    EXPECT_EQ(word->format->areaIndex, -1);
+    EXPECT_EQ(word->format->exerciseIndex, -1);
 }
 
 } // namespace

@@ -59,15 +59,15 @@ TEST(ParserLinks, TargetsAreResolvedForTheirAreaNames) {
     EXPECT_EQ(model.page().areaNames,
               (std::vector<std::string>{"#menu", "verben.htx", "c.htx", "%@Hallo", "@Tipp",
                                         "\xa7[stop]x.htx"}));
-    EXPECT_TRUE(wordItem(model, "a").format.focus); // the alias value's "*"
-    EXPECT_FALSE(wordItem(model, "b").format.focus);
-    EXPECT_TRUE(wordItem(model, "c").format.focus);
-    EXPECT_EQ(wordItem(model, "c").format.textColor, rgbColor(0, 0, 0xFF));
+    EXPECT_TRUE(wordItem(model, "a").format->focus); // the alias value's "*"
+    EXPECT_FALSE(wordItem(model, "b").format->focus);
+    EXPECT_TRUE(wordItem(model, "c").format->focus);
+    EXPECT_EQ(wordItem(model, "c").format->textColor, rgbColor(0, 0, 0xFF));
 
     const TextFormat& note = wordItem(model, "d").format;
     EXPECT_TRUE(note.hot);
     EXPECT_EQ(note.textColor, ColorValue::PageText);
-    EXPECT_TRUE(wordItem(model, "e").format.hot);
+    EXPECT_TRUE(wordItem(model, "e").format->hot);
 }
 
 TEST(ParserLinks, LinkToThePageItselfIsPlainText) {
@@ -77,11 +77,11 @@ TEST(ParserLinks, LinkToThePageItselfIsPlainText) {
     // The tag ends at such an HREF: RETURN and FOCUS after it do nothing.
     model.Parse("<a href=\"menu.htx\" return focus>selbst</a> <a href=\"andere.htx\">weg</a>",
                 false);
-    EXPECT_EQ(wordItem(model, "selbst").format.areaIndex, -1);
-    EXPECT_EQ(wordItem(model, "selbst").format.styleBits, 0);
-    EXPECT_FALSE(wordItem(model, "selbst").format.focus);
+    EXPECT_EQ(wordItem(model, "selbst").format->areaIndex, -1);
+    EXPECT_EQ(wordItem(model, "selbst").format->styleBits, 0);
+    EXPECT_FALSE(wordItem(model, "selbst").format->focus);
     EXPECT_EQ(model.page().enterTarget, "");
-    EXPECT_EQ(wordItem(model, "weg").format.areaIndex, 0);
+    EXPECT_EQ(wordItem(model, "weg").format->areaIndex, 0);
 }
 
 TEST(ParserLinks, GapsAndDragWordsAreExercises) {
@@ -99,10 +99,10 @@ TEST(ParserLinks, GapsAndDragWordsAreExercises) {
     EXPECT_EQ(model.page().typingFields[1].tip, "Tier");
     EXPECT_EQ(model.page().typingFields[1].reaction, "t1");
 
-    EXPECT_EQ(wordItem(model, "xxxxx").format.exerciseIndex, 0);
-    EXPECT_EQ(wordItem(model, "yyy").format.exerciseIndex, 1);
-    EXPECT_EQ(wordItem(model, "Wort").format.exerciseIndex, DragExerciseIndex);
-    EXPECT_EQ(wordItem(model, "frei").format.exerciseIndex, -1);
+    EXPECT_EQ(wordItem(model, "xxxxx").format->exerciseIndex, 0);
+    EXPECT_EQ(wordItem(model, "yyy").format->exerciseIndex, 1);
+    EXPECT_EQ(wordItem(model, "Wort").format->exerciseIndex, DragExerciseIndex);
+    EXPECT_EQ(wordItem(model, "frei").format->exerciseIndex, -1);
 }
 
 TEST(ParserLinks, GapsStopBeforeTheDragIndex) {
@@ -113,13 +113,13 @@ TEST(ParserLinks, GapsStopBeforeTheDragIndex) {
     model.Parse(text, false);
     EXPECT_EQ(model.page().typingFields.size(), 255u);
     for (const tFormatted_text& item : model.items())
-        EXPECT_LT(item.format.exerciseIndex, DragExerciseIndex);
+        EXPECT_LT(item.format->exerciseIndex, DragExerciseIndex);
 }
 
 TEST(ParserLinks, EndOfLinkWithoutLinkChangesNothing) {
     PageModel model;
     model.Parse("<font color=#ff0000></a>w", false);
-    EXPECT_EQ(wordItem(model, "w").format.textColor, rgbColor(0xFF, 0, 0));
+    EXPECT_EQ(wordItem(model, "w").format->textColor, rgbColor(0xFF, 0, 0));
 }
 
 TEST(ParserLinks, ImageMapsCollectRectangularAreas) {

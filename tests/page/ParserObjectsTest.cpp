@@ -37,14 +37,14 @@ TEST(ParserObjects, BoxAddsABlockItemAndTextFlowsInside) {
     EXPECT_TRUE(model.page().needsEffectBitmap);
 
     const tFormatted_text& block = model.items()[1];
-    EXPECT_EQ(block.format.boxIndex, 0);
-    EXPECT_EQ(block.format.objectTop, 10);
-    EXPECT_EQ(block.format.leftMargin, 780);
+    EXPECT_EQ(block.format->boxIndex, 0);
+    EXPECT_EQ(block.format->objectTop, 10);
+    EXPECT_EQ(block.format->leftMargin, 780);
     const tFormatted_text& inside = model.items()[2];
-    EXPECT_EQ(inside.format.boxIndex, -1);
-    EXPECT_EQ(inside.format.objectTop, -1);
-    EXPECT_EQ(inside.format.columnWidth, 20);
-    EXPECT_EQ(inside.format.alignment, TextAlign::Right);
+    EXPECT_EQ(inside.format->boxIndex, -1);
+    EXPECT_EQ(inside.format->objectTop, -1);
+    EXPECT_EQ(inside.format->columnWidth, 20);
+    EXPECT_EQ(inside.format->alignment, TextAlign::Right);
 }
 
 TEST(ParserObjects, BoxShapesAndDefaults) {
@@ -83,7 +83,7 @@ TEST(ParserObjects, BoxWithoutCoordinatesIsNoBox) {
     model.Parse("<box color=#ff0000 align=center>w", false);
     EXPECT_TRUE(model.page().boxes.empty());
     EXPECT_EQ(describeItems(model), "w");
-    EXPECT_EQ(model.items()[0].format.alignment, TextAlign::Center);
+    EXPECT_EQ(model.items()[0].format->alignment, TextAlign::Center);
 }
 
 TEST(ParserObjects, BoxLinksAndHoverColours) {
@@ -129,7 +129,7 @@ TEST(ParserObjects, EllipseIsCentredOnItsCoordinates) {
     EXPECT_EQ(ellipse.borderWidth, 3);
     EXPECT_TRUE(ellipse.filled);
     EXPECT_EQ(describeItems(model), "[B]");
-    EXPECT_EQ(model.items()[0].format.leftMargin, 8); // the text keeps its column
+    EXPECT_EQ(model.items()[0].format->leftMargin, 8); // the text keeps its column
 }
 
 TEST(ParserObjects, PicturesCarryTheirFields) {
@@ -142,7 +142,7 @@ TEST(ParserObjects, PicturesCarryTheirFields) {
     ASSERT_EQ(describeItems(model), "a|_|[P]|_|b");
     const tFormatted_text& item = model.items()[2];
     EXPECT_EQ(item.text, "bild.gif");
-    const PictureFields& picture = item.format.picture;
+    const PictureFields& picture = item.format->picture;
     EXPECT_EQ(picture.index, 0);
     EXPECT_EQ(picture.scale, 50);
     EXPECT_EQ(picture.alignment, PictureAlign::Middle);
@@ -155,7 +155,7 @@ TEST(ParserObjects, PicturesCarryTheirFields) {
     EXPECT_EQ(picture.second, -1);
     EXPECT_EQ(model.pictures()[0].name, "/seiten/bild.gif");
     EXPECT_TRUE(model.page().needsEffectBitmap);
-    EXPECT_EQ(model.items()[4].format.picture.index, -1); // fields end with the picture
+    EXPECT_EQ(model.items()[4].format->picture.index, -1); // fields end with the picture
 }
 
 TEST(ParserObjects, PictureAttributeRules) {
@@ -213,7 +213,7 @@ TEST(ParserObjects, PictureAttributeRules) {
         PageModel model;
         model.Parse(std::string("<img src=\"a.gif\" ") + c.attributes + ">", false);
         ASSERT_EQ(model.items().size(), 1u) << c.attributes;
-        EXPECT_TRUE(c.holds(model.items()[0].format.picture)) << c.attributes;
+        EXPECT_TRUE(c.holds(model.items()[0].format->picture)) << c.attributes;
     }
 }
 
@@ -224,11 +224,11 @@ TEST(ParserObjects, HoverPicturesAndReuse) {
                 "<img src=\"*d.gif\"><img src=\"$undefiniert\">",
                 false);
     ASSERT_EQ(model.items().size(), 3u); // an empty source makes no picture
-    EXPECT_EQ(model.items()[0].format.picture.index, 0);
-    EXPECT_EQ(model.items()[0].format.picture.second, 1);
-    EXPECT_EQ(model.items()[1].text, "A.GIF|c.gif");     // FLASH is shown under the mouse
-    EXPECT_EQ(model.items()[1].format.picture.index, 0); // the same file again
-    EXPECT_EQ(model.items()[1].format.picture.second, 2);
+    EXPECT_EQ(model.items()[0].format->picture.index, 0);
+    EXPECT_EQ(model.items()[0].format->picture.second, 1);
+    EXPECT_EQ(model.items()[1].text, "A.GIF|c.gif");      // FLASH is shown under the mouse
+    EXPECT_EQ(model.items()[1].format->picture.index, 0); // the same file again
+    EXPECT_EQ(model.items()[1].format->picture.second, 2);
     EXPECT_TRUE(model.pictures()[3].keep);
     EXPECT_EQ(model.pictures()[3].name, "/s/d.gif");
     EXPECT_EQ(model.pictures().size(), 4u);
@@ -283,8 +283,8 @@ TEST(ParserObjects, PicturesThatCannotBeLoadedAreLeftOut) {
     model.setCurrentPage("/s/", "a.htx");
     model.Parse("a <img src=\"fehlt.gif\"> <img src=\"da.gif|fehlt2.gif\"> b", false);
     EXPECT_EQ(describeItems(model), "a|_|[P]|_|b");
-    EXPECT_EQ(model.items()[2].format.picture.index, 0);
-    EXPECT_EQ(model.items()[2].format.picture.second, -1);
+    EXPECT_EQ(model.items()[2].format->picture.index, 0);
+    EXPECT_EQ(model.items()[2].format->picture.second, -1);
     ASSERT_EQ(model.pictures().size(), 1u);
     EXPECT_NE(model.pictures()[0].image, nullptr);
     EXPECT_EQ(asked, (std::vector<std::string>{"/s/fehlt.gif", "/s/da.gif", "/s/fehlt2.gif"}));

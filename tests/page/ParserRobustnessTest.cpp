@@ -35,15 +35,16 @@ void parseSafely(std::string_view text) {
     model.Parse(text, false);
     for (const tFormatted_text& item : model.items()) {
         ASSERT_EQ(item.text.find('\0'), std::string::npos);
-        if (item.format.boxIndex >= 0) {
-            ASSERT_LT(static_cast<std::size_t>(item.format.boxIndex), model.page().boxes.size());
+        if (item.format->boxIndex >= 0) {
+            ASSERT_LT(static_cast<std::size_t>(item.format->boxIndex), model.page().boxes.size());
         }
-        if (item.format.areaIndex >= 0) {
-            ASSERT_LT(static_cast<std::size_t>(item.format.areaIndex),
+        if (item.format->areaIndex >= 0) {
+            ASSERT_LT(static_cast<std::size_t>(item.format->areaIndex),
                       model.page().areaNames.size());
         }
-        if (item.format.picture.index >= 0) {
-            ASSERT_LT(static_cast<std::size_t>(item.format.picture.index), model.pictures().size());
+        if (item.format->picture.index >= 0) {
+            ASSERT_LT(static_cast<std::size_t>(item.format->picture.index),
+                      model.pictures().size());
         }
     }
 }

@@ -53,8 +53,8 @@ TEST(ParserText, SpaceKeepsTheFormatOfItsFirstBlank) {
     PageModel model;
     model.Parse("a <b> b", false);
     ASSERT_EQ(model.items().size(), 3u);
-    EXPECT_EQ(model.items()[1].format.styleBits, 0); // the blank came before <b>
-    EXPECT_EQ(model.items()[2].format.styleBits, TextStyle::Bold);
+    EXPECT_EQ(model.items()[1].format->styleBits, 0); // the blank came before <b>
+    EXPECT_EQ(model.items()[2].format->styleBits, TextStyle::Bold);
 }
 
 TEST(ParserText, SpaceJoinsALinkOnlyWhenTheItemBeforeBelongsToIt) {
@@ -62,16 +62,32 @@ TEST(ParserText, SpaceJoinsALinkOnlyWhenTheItemBeforeBelongsToIt) {
     model.Parse("vor <a href=\"x.htx\">zwei worte</a> nach", false);
     ASSERT_EQ(describeItems(model), "vor|_|zwei|_|worte|_|nach");
     const auto& items = model.items();
-    EXPECT_EQ(items[1].format.areaIndex, -1); // before the link
-    EXPECT_EQ(items[2].format.areaIndex, 0);
-    EXPECT_EQ(items[3].format.areaIndex, 0); // inside the link
-    EXPECT_EQ(items[5].format.areaIndex, -1);
+    EXPECT_EQ(items[1].format->areaIndex, -1); // before the link
+    EXPECT_EQ(items[2].format->areaIndex, 0);
+    EXPECT_EQ(items[3].format->areaIndex, 0); // inside the link
+    EXPECT_EQ(items[5].format->areaIndex, -1);
+}
+
+TEST(ParserText, ItemsOfOneFormatShareItSoThatLongPagesStaySmall) {
+    PageModel model;
+    model.Parse("vor <a href=\"x.htx\">zwei worte</a> nach und noch mehr", false);
+    const auto& items = model.items();
+    ASSERT_EQ(items.size(), 13u);
+    const auto shared = [&items](std::size_t a, std::size_t b) {
+        return &*items[a].format == &*items[b].format;
+    };
+    EXPECT_TRUE(shared(0, 1));  // a word and its space
+    EXPECT_TRUE(shared(2, 4));  // inside the link
+    EXPECT_FALSE(shared(1, 2)); // the link's format is another one
+    EXPECT_TRUE(shared(6, 12)); // after the link, to the end
+    EXPECT_EQ(items[4].format->areaIndex, 0);
+    EXPECT_EQ(items[6].format->areaIndex, -1);
 }
 
 TEST(ParserText, EveryTagCountsInTheSerial) {
     PageModel model;
     model.Parse("a<!-- x --><b><unknown>b", false);
-    EXPECT_EQ(model.items()[1].format.serial - model.items()[0].format.serial, 3);
+    EXPECT_EQ(model.items()[1].format->serial - model.items()[0].format->serial, 3);
 }
 
 TEST(ParserText, SubstitutionsComeFromDefinitionsThenTheHost) {
@@ -82,7 +98,7 @@ TEST(ParserText, SubstitutionsComeFromDefinitionsThenTheHost) {
                                     "a|!|_|[undefined]|_|x$[name]");
     EXPECT_EQ(wordItem(model, "Garc\xed"
                               "a")
-                  .format.styleBits,
+                  .format->styleBits,
               TextStyle::Bold);
 
     PageModel hosted;
@@ -137,11 +153,11 @@ TEST(ParserText, PreKeepsLinesAndBlanks) {
     EXPECT_EQ(model.items()[0].text, "  ");
     EXPECT_EQ(model.items()[2].text, "  ");
     EXPECT_EQ(model.items()[5].text, "    "); // a tab counts four blanks
-    EXPECT_TRUE(model.items()[1].format.fixedPitch);
-    EXPECT_EQ(model.items()[1].format.face, "Courier New");
-    EXPECT_EQ(model.items()[1].format.size, 2);
-    EXPECT_FALSE(model.items().back().format.fixedPitch);
-    EXPECT_EQ(model.items().back().format.face, "Times New Roman");
+    EXPECT_TRUE(model.items()[1].format->fixedPitch);
+    EXPECT_EQ(model.items()[1].format->face, "Courier New");
+    EXPECT_EQ(model.items()[1].format->size, 2);
+    EXPECT_FALSE(model.items().back().format->fixedPitch);
+    EXPECT_EQ(model.items().back().format->face, "Times New Roman");
 }
 
 TEST(ParserText, ContinuedParsesKeepFormatAndPendingSpace) {
@@ -149,10 +165,10 @@ TEST(ParserText, ContinuedParsesKeepFormatAndPendingSpace) {
     model.Parse("<b>a ", false);
     model.Parse("b", true);
     EXPECT_EQ(describeItems(model), "a|_|b");
-    EXPECT_EQ(model.items()[2].format.styleBits, TextStyle::Bold);
+    EXPECT_EQ(model.items()[2].format->styleBits, TextStyle::Bold);
 
     model.Parse("c", false); // a fresh format
-    EXPECT_EQ(model.items().back().format.styleBits, 0);
+    EXPECT_EQ(model.items().back().format->styleBits, 0);
 }
 
 } // namespace

@@ -58,7 +58,7 @@ TEST(PageFontsTest, OnlyFamiliesThatAreThereCountAsInstalled) {
 
     RenderedPage page;
     page.show("<FONT FACE=\"Arial, Liberation Sans\">Text");
-    EXPECT_EQ(page.page.model().items().at(0).format.face, "Liberation Sans");
+    EXPECT_EQ(page.page.model().items().at(0).format->face, "Liberation Sans");
 }
 
 TEST(PageFontsTest, WidthsAreWholeAdvancesWithTracking) {

@@ -245,7 +245,7 @@ void items(std::ostream& out, const PageModel& model) {
             out << " tab=" << item.tab;
         formatFields(out, item.format);
         if (item.kind == ItemKind::Picture)
-            pictureFields(out, item.format.picture);
+            pictureFields(out, item.format->picture);
         out << "\n";
     }
 }

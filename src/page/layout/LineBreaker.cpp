@@ -47,7 +47,7 @@ int LineBreaker::run() {
 
         // A tab in block alignment (<X!...>) ends the line and goes on at the
         // same baseline: justified text beside a column.
-        if (item.tab != 0 && item.format.alignment == TextAlign::Block && lineHasContent_) {
+        if (item.tab != 0 && item.format->alignment == TextAlign::Block && lineHasContent_) {
             finishLine(i - 1, LineEnd::Wrap);
             keptBaseline_ = lastBaseline_;
             indent_ = 0;
@@ -62,7 +62,7 @@ int LineBreaker::run() {
             // height on its line.
             x_ += pendingSpace_ + measures.width;
             pendingSpace_ = 0;
-            if (item.format.picture.alignment != PictureAlign::Over)
+            if (item.format->picture.alignment != PictureAlign::Over)
                 addMeasures(measures);
             lineHasContent_ = true;
             break;
@@ -103,7 +103,7 @@ void LineBreaker::placeWord(std::size_t index) {
     const bool continuesRun = item.kind == ItemKind::Word && index > lineFirst_ &&
                               items_[index - 1].kind == ItemKind::Word;
     const int needed = std::max(measures.runWidth, measures.width);
-    if (!item.format.fixedPitch && !continuesRun && lineHasContent_ &&
+    if (!item.format->fixedPitch && !continuesRun && lineHasContent_ &&
         column < needed + indent_ + x_ + pendingSpace_) {
         finishLine(index - 1, LineEnd::Wrap);
         indent_ = hanging_;
@@ -161,11 +161,11 @@ int LineBreaker::alignmentOffset(std::size_t first, std::size_t last, int lineWi
 void LineBreaker::finishLine(std::size_t last, LineEnd end) {
     const std::size_t first = lineFirst_;
     if (items_[first].kind == ItemKind::Block)
-        y_ = items_[first].format.objectTop;
+        y_ = items_[first].format->objectTop;
 
     // A negative spacing v fixes the pitch at |v|: two thirds above the
     // baseline, one third below.
-    const int spacing = items_[last].format.lineSpacingPixels();
+    const int spacing = items_[last].format->lineSpacingPixels();
     const int baseline =
         keptBaseline_ ? *keptBaseline_ : y_ + (spacing < 0 ? -spacing * 2 / 3 : maxAscent_);
     keptBaseline_.reset();
@@ -175,12 +175,12 @@ void LineBreaker::finishLine(std::size_t last, LineEnd end) {
         laid_[last].width = 0;
 
     const int lineWidth = x_;
-    int x = items_[first].format.leftMargin + alignmentOffset(first, last, lineWidth) + indent_;
+    int x = items_[first].format->leftMargin + alignmentOffset(first, last, lineWidth) + indent_;
     for (std::size_t j = first; j <= last; ++j) {
         const tFormatted_text& item = items_[j];
         if (item.tab != 0) {
             const int position = tabPosition(item.tab, columnWidth(item.format));
-            x = std::max(x, position + item.format.leftMargin);
+            x = std::max(x, position + item.format->leftMargin);
         }
         laid_[j].x = x;
         laid_[j].baseline = baseline;

@@ -22,12 +22,12 @@ PixelRect itemRect(const LaidOutItem& item) {
 }
 
 bool isGapWord(const tFormatted_text& item) {
-    return item.kind == ItemKind::Word && item.format.exerciseIndex >= 0 &&
-           item.format.exerciseIndex <= LastGapExerciseIndex;
+    return item.kind == ItemKind::Word && item.format->exerciseIndex >= 0 &&
+           item.format->exerciseIndex <= LastGapExerciseIndex;
 }
 
 bool isDragWord(const tFormatted_text& item) {
-    return item.kind == ItemKind::Word && item.format.exerciseIndex == DragExerciseIndex;
+    return item.kind == ItemKind::Word && item.format->exerciseIndex == DragExerciseIndex;
 }
 
 } // namespace
@@ -129,7 +129,7 @@ LaidOutItem PageLayout::measureItem(const tFormatted_text& item) {
 
 LaidOutItem PageLayout::measurePicture(const tFormatted_text& item) {
     LaidOutItem laid;
-    const PictureFields& fields = item.format.picture;
+    const PictureFields& fields = item.format->picture;
     const tPicture_list& pictures = model_.pictures();
     if (fields.index < 0 || static_cast<std::size_t>(fields.index) >= pictures.size())
         return laid;
@@ -250,7 +250,7 @@ void PageLayout::registerLine(PageLayoutResult& result, std::size_t first, std::
 void PageLayout::registerPicture(PageLayoutResult& result, std::size_t index) {
     const tFormatted_text& item = model_.items()[index];
     const LaidOutItem& laid = result.items[index];
-    const PictureFields& fields = item.format.picture;
+    const PictureFields& fields = item.format->picture;
     const int left = pictureLeft(item, laid, result.availableWidth);
     const PixelRect rect = PixelRect::fromSize(left, laid.top(), laid.width, laid.height);
     const int number = static_cast<int>(index);
@@ -278,9 +278,9 @@ void PageLayout::registerPicture(PageLayoutResult& result, std::size_t index) {
             }
         }
     }
-    if (item.format.areaIndex >= 0) {
+    if (item.format->areaIndex >= 0) {
         AreaRegistration area;
-        area.nameIndex = item.format.areaIndex;
+        area.nameIndex = item.format->areaIndex;
         area.group = number;
         area.rect = rect;
         area.source = AreaSource::Picture;

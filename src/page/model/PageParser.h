@@ -18,6 +18,8 @@
 #include "page/model/PageModel.h"
 #include "page/model/TagScanner.h"
 
+#include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -68,6 +70,9 @@ private:
     void flushPendingSpace();
     void addWord(const std::string& text);
     void addItem(ItemKind kind, std::string text, const TextFormat& format);
+    // The format as items share it: words and the spaces between them
+    // alternate between two formats at most.
+    SharedFormat share(const TextFormat& format);
     void addBreak(ItemKind kind);
 
     // Shared value readers (Parser.cpp)
@@ -173,6 +178,8 @@ private:
     PageModel::FormatState& state_;
     TextFormat& format_;
     PageContent& page_;
+    std::array<std::shared_ptr<const TextFormat>, 2> sharedFormats_;
+    std::size_t olderSharedFormat_ = 0;
     Source text_;
     std::optional<Source> substitution_;
     std::string tagName_; // upper-cased, of the tag being handled

@@ -218,12 +218,23 @@ void PageParser::flushPendingSpace() {
         if (before.hot != format.hot)
             format.hot = false;
     }
-    items.push_back({DecodeFirstEntity(state_.spaceText), ItemKind::Space, 0, std::move(format)});
+    items.push_back({DecodeFirstEntity(state_.spaceText), ItemKind::Space, 0, share(format)});
+}
+
+SharedFormat PageParser::share(const TextFormat& format) {
+    for (const auto& shared : sharedFormats_)
+        if (shared && *shared == format)
+            return SharedFormat(shared);
+    auto& replaced = sharedFormats_[olderSharedFormat_];
+    olderSharedFormat_ = 1 - olderSharedFormat_;
+    replaced = std::make_shared<const TextFormat>(format);
+    return SharedFormat(replaced);
 }
 
 void PageParser::addWord(const std::string& text) {
     flushPendingSpace();
-    page_.items.push_back({DecodeFirstEntity(text), ItemKind::Word, state_.pendingTab, format_});
+    page_.items.push_back(
+        {DecodeFirstEntity(text), ItemKind::Word, state_.pendingTab, share(format_)});
     state_.pendingTab = 0;
     state_.preLineStart = false;
 }
@@ -232,7 +243,7 @@ void PageParser::addWord(const std::string& text) {
 // them is kept.
 void PageParser::addItem(ItemKind kind, std::string text, const TextFormat& format) {
     flushPendingSpace();
-    page_.items.push_back({std::move(text), kind, 0, format});
+    page_.items.push_back({std::move(text), kind, 0, share(format)});
     state_.preLineStart = false;
 }
 
@@ -240,7 +251,7 @@ void PageParser::addItem(ItemKind kind, std::string text, const TextFormat& form
 // would only hang at the end of the old one.
 void PageParser::addBreak(ItemKind kind) {
     state_.spacePending = false;
-    page_.items.push_back({{}, kind, 0, format_});
+    page_.items.push_back({{}, kind, 0, share(format_)});
 }
 
 Color PageParser::readColor(TParser& parser) {

@@ -56,6 +56,7 @@ struct PictureFields {
     bool hasFrameColor() const { return second >= ColorValue::FrameColorMarker; }
     Color frameColor() const { return second - ColorValue::FrameColorMarker; }
     bool hasHoverPicture() const { return second >= 0 && !hasFrameColor(); }
+    bool operator==(const PictureFields&) const = default;
 };
 
 // A stored line spacing of this value or more is an explicit setting whose
@@ -93,6 +94,8 @@ struct TextFormat {
     PictureFields picture;
 
     static constexpr std::size_t MaxFaceLength = 40;
+
+    bool operator==(const TextFormat&) const = default;
 
     // The line spacing in pixels, explicit or not.
     int lineSpacingPixels() const {

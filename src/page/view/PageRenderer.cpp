@@ -24,7 +24,7 @@ constexpr int MaxBufferHeight = 60000;
 constexpr char SpacerCharacter = '\xFF';
 
 bool isGapWord(const tFormatted_text& item) {
-    return item.format.exerciseIndex >= 0 && item.format.exerciseIndex <= LastGapExerciseIndex;
+    return item.format->exerciseIndex >= 0 && item.format->exerciseIndex <= LastGapExerciseIndex;
 }
 
 } // namespace
@@ -48,8 +48,8 @@ struct PageRenderer::TextPainter {
             flush(painter);
         colour = itemColour;
         if (item.kind == ItemKind::Word) {
-            const WordImage& word =
-                fonts.wordImage(font, item.text, item.format.tracking, itemColour.rgb() & 0xFFFFFF);
+            const WordImage& word = fonts.wordImage(font, item.text, item.format->tracking,
+                                                    itemColour.rgb() & 0xFFFFFF);
             painter.drawImage(laid.x + word.left, laid.baseline + word.top, word.image);
         }
         if (underline)
@@ -280,7 +280,7 @@ void PageRenderer::drawPictures(PageDrawing& drawing) {
 void PageRenderer::drawPicture(std::size_t index, PageDrawing& drawing) {
     const tFormatted_text& item = model_.items()[index];
     const LaidOutItem& laid = layout_.items[index];
-    const PictureFields& fields = item.format.picture;
+    const PictureFields& fields = item.format->picture;
     tPicture_list& pictures = model_.pictures();
     if (fields.index < 0 || static_cast<std::size_t>(fields.index) >= pictures.size() ||
         laid.width <= 0 || laid.height <= 0)
@@ -370,9 +370,9 @@ void PageRenderer::drawItems(QImage& buffer, TWordList& words) {
             drawCheckBox(painter, i);
             break;
         case ItemKind::Picture:
-            if (!item.format.picture.alt.empty()) {
+            if (!item.format->picture.alt.empty()) {
                 const LaidOutItem& laid = layout_.items[i];
-                words.Add(item.format.picture.alt,
+                words.Add(item.format->picture.alt,
                           PixelRect::fromSize(pictureLeft(item, laid, layout_.availableWidth),
                                               laid.top(), laid.width, laid.height));
             }
