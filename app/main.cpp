@@ -2,13 +2,16 @@
 // the event loop. The page command "end", or closing the editor in editor
 // mode, ends the run through ShutDown.
 
+#include "StartupProbe.h"
 #include "core/ProgramLocation.h"
+#include "page/view/TXPage.h"
 #include "platform/QtCollation.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessagePresenter.h"
 #include "platform/QtText.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "shell/MainWindow.h"
 #include "shell/ShellWindows.h"
 #include "shell/StartUp.h"
 
@@ -38,7 +41,9 @@ std::vector<std::string> programArguments() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const auto mainEntered = std::chrono::steady_clock::now();
     QApplication application(argc, argv);
+    StartupProbe probe(mainEntered);
     QApplication::setApplicationName("qor-spanisch");
     QGuiApplication::setDesktopFileName("qor-spanisch");
     QApplication::setWindowIcon(QIcon(":/icons/qor-spanisch.png"));
@@ -65,6 +70,8 @@ int main(int argc, char* argv[]) {
         windows.OpenEditorAtStart();
     else
         windows.OpenAtStart(qor::ShellWindows::ScreenWantsBackdrop(screen.width, screen.height));
+    if (qor::TMain* main = windows.mainWindow())
+        probe.watch(&main->XPage());
     // Ends with "end" (or closing the editor in editor mode), or when the
     // user gives up looking for the start page.
     return QApplication::exec();
