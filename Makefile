@@ -9,7 +9,7 @@ CMAKE_OPTIONS ?=
 FUZZ_SECONDS ?=
 FUZZ_TARGETS ?=
 
-.PHONY: run test build deps configure fuzz bench clean
+.PHONY: run test sanitize build deps configure fuzz bench clean
 
 run: build
 	$(BUILD_DIR)/qor-spanisch
@@ -17,6 +17,10 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
 		ctest --output-on-failure -j $(JOBS)
+
+# The whole suite again, built with AddressSanitizer and UBSan (build-asan/).
+sanitize: deps
+	JOBS=$(JOBS) scripts/sanitizer-tests
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)

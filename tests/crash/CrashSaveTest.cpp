@@ -7,10 +7,12 @@
 #include "platform/FileSystem.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <string>
+#include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -29,8 +31,6 @@ struct ProbeRun {
 ProbeRun probe(const std::string& kind, const std::string& dir, const std::string& step,
                const std::string& fault = {}) {
     std::vector<std::string> environment;
-    for (char** variable = environ; *variable; ++variable)
-        environment.emplace_back(*variable);
     if (!fault.empty()) {
         environment.push_back("LD_PRELOAD=" QOR_SAVE_FAULTS);
         environment.push_back("QOR_FAULT=" + fault);
@@ -38,6 +38,14 @@ ProbeRun probe(const std::string& kind, const std::string& dir, const std::strin
         // A sanitizer runtime would insist on being loaded before the faults.
         environment.push_back("ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=0");
     }
+    const auto setHere = [&environment](std::string_view variable) {
+        const std::string_view name = variable.substr(0, variable.find('=') + 1);
+        return std::any_of(environment.begin(), environment.end(),
+                           [name](const std::string& own) { return own.starts_with(name); });
+    };
+    for (char** variable = environ; *variable; ++variable)
+        if (!setHere(*variable))
+            environment.emplace_back(*variable);
     std::vector<char*> envp;
     for (std::string& variable : environment)
         envp.push_back(variable.data());
