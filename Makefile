@@ -34,6 +34,8 @@ deps:
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench-*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
+	@echo "== bench/startup.sh"
+	@bench/startup.sh $(BUILD_DIR)/qor-spanisch $(BUILD_DIR)/bench/qor-bench-user
 
 fuzz: deps
 	scripts/run-fuzzers $(FUZZ_SECONDS) $(FUZZ_TARGETS)
