@@ -65,6 +65,12 @@ TEST(EditorSchemeTest, ReadsWhatTheFileSaysAndIgnoresTheRest) {
          "FARBE2=#000002\r\nFARBE3=#000003\r\nFARBE4=#000004\r\nFARBE5=#000005\r\n"
          "FARBE6=#000006\r\nFARBE7=#000007\r\n",
          false},
+        {"a value cut at 255 characters loses the blanks the cut leaves at its end",
+         "SCHRIFT=DejaVu Sans" + std::string(300, ' ') + "Mono\n", true,
+         "SCHRIFT=DejaVu Sans\r\nFETT=0\r\nSIZE1=7\r\nSIZE2=8\r\nSIZE3=13\r\nFARBE1=#000001\r\n"
+         "FARBE2=#000002\r\nFARBE3=#000003\r\nFARBE4=#000004\r\nFARBE5=#000005\r\n"
+         "FARBE6=#000006\r\nFARBE7=#000007\r\n",
+         false},
         {"binary junk", std::string(Junk, sizeof Junk - 1), false, beforeText, true},
     };
     for (const Case& c : cases) {

@@ -47,8 +47,10 @@ void readLine(std::string_view line, EditorScheme& scheme,
     if (equals == std::string_view::npos)
         return;
     const std::string key = upperCase(TrimBlanks(line.substr(0, equals)));
-    std::string_view value = TrimBlanks(line.substr(equals + 1));
-    value = value.substr(0, MaxValueLength);
+    // Trimmed again after the cut, which may leave blanks at the end that
+    // the file would not give back once written.
+    const std::string_view value =
+        TrimBlanks(TrimBlanks(line.substr(equals + 1)).substr(0, MaxValueLength));
     if (key == "SCHRIFT") {
         // The name keeps its case: it is shown and written back as given.
         const std::string font(value);
