@@ -9,6 +9,7 @@
 // "N.htx", so that <INCLUDE HREF="1.htx">, <IMG SRC="2"> and the like find it.
 
 #include "FuzzFiles.h"
+#include "QtFuzzing.h"
 #include "page/exercises/PageExercises.h"
 #include "page/view/TXPage.h"
 #include "platform/ScriptedMessages.h"
@@ -60,17 +61,8 @@ void removeWritten() {
 
 } // namespace
 
-// Fontconfig keeps what it allocates on first use until the process ends.
-// NOLINTNEXTLINE(bugprone-reserved-identifier): the name LeakSanitizer looks for.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig\n";
-}
-
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // Qt's warnings about damaged files would cost more than reading them.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    static QApplication application(*argc, *argv);
+    fuzz::startQt<QApplication>(argc, argv);
     directory = fuzz::makeDirectory("fuzz-page-file");
     return 0;
 }

@@ -4,6 +4,7 @@
 // extension, the transition mode and the size it is stretched to.
 
 #include "FuzzFiles.h"
+#include "QtFuzzing.h"
 #include "page/view/PageBitmap.h"
 #include "page/view/TXBitmap.h"
 #include "platform/ScriptedMessages.h"
@@ -24,17 +25,8 @@ std::string directory;
 
 } // namespace
 
-// Fontconfig keeps what it allocates on first use until the process ends.
-// NOLINTNEXTLINE(bugprone-reserved-identifier): the name LeakSanitizer looks for.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig\n";
-}
-
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // Qt's warnings about damaged files would cost more than reading them.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    static QGuiApplication application(*argc, *argv);
+    fuzz::startQt<QGuiApplication>(argc, argv);
     directory = fuzz::makeDirectory("fuzz-picture");
     return 0;
 }
