@@ -61,7 +61,7 @@ int main(int argc, char* argv[]) {
     if (!qor::StartUp(program, programArguments(), screen))
         return 1;
     program.library->setCollation(qor::compareGerman);
-    program.dictionary->setCollation(qor::compareGerman);
+    program.dictionaryCollation = qor::compareGerman;
     program.mainState.PendingCommand.clear();
     program.mainState.ReturnPage.clear();
 

@@ -322,7 +322,7 @@ void TMain::WBzeigen() {
 }
 
 TXDatabase& TMain::dictionary() {
-    return *windows_.program().dictionary;
+    return windows_.program().Dictionary();
 }
 
 // The search page's field and check box.

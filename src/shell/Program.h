@@ -49,6 +49,9 @@ struct Program {
         : registry(settingsStore), shell(desktop),
           config(settingsStore, std::move(programPath), std::move(programDir)) {}
 
+    // The dictionary, loaded now if this is its first use.
+    TXDatabase& Dictionary();
+
     Registry& registry;
     ShellServices& shell;
     Configuration config;
@@ -62,9 +65,12 @@ struct Program {
     // The training of the library: its slots and counters outlive the main
     // window, which asks its questions.
     std::unique_ptr<VocabularyTraining> training;
-    // Both directions of the dictionary, loaded at start; saved and freed
-    // with the dictionary window at the end.
+    // Both directions of the dictionary: the start checks that their files
+    // are there, the first use loads them (Dictionary()); saved and freed
+    // with the dictionary window at the end. Null until loaded.
     std::unique_ptr<TXDatabase> dictionary;
+    // How the dictionary compares headwords once it is loaded.
+    Collation dictionaryCollation;
     // The sound database, loaded at start and written back at the end.
     std::unique_ptr<TXWaveBase> waveBase;
     // The language lab's topics, made at start; it writes its settings when freed.

@@ -62,7 +62,6 @@ void ShellWindows::OpenAtStart(bool showBackdrop) {
     accounts().LoginProcedure();
     createMainWindow();
     CreateBackdrop(showBackdrop);
-    createDictionaryWindow();
     QMetaObject::invokeMethod(
         QCoreApplication::instance(), [this] { ShowMainWindow(); }, Qt::QueuedConnection);
 }
@@ -180,7 +179,7 @@ TVocEditor* ShellWindows::createEditor() {
         *program.settings,
         program.config,
         program.registry,
-        *program.dictionary,
+        program.Dictionary(),
         program.waveBase.get(),
         [&program] { return program.training && program.training->PreCheck(); },
         [this](std::function<void()> shown) {
@@ -232,9 +231,9 @@ void ShellWindows::watchDictionary(std::function<void()> shown) {
 }
 
 void ShellWindows::createDictionaryWindow() {
-    if (program_.dictionary && !dictionaryWindow_)
+    if (!dictionaryWindow_)
         dictionaryWindow_ =
-            std::make_unique<TXWb>(*program_.dictionary, program_.config, program_.waveBase.get());
+            std::make_unique<TXWb>(program_.Dictionary(), program_.config, program_.waveBase.get());
 }
 
 void ShellWindows::WBzeigen() {
@@ -317,6 +316,10 @@ void ShellWindows::freeBackdrop() {
 }
 
 void ShellWindows::freeDictionaryWindow() {
+    // The window saves what the run changed, even where only the editor or
+    // a page used the dictionary.
+    if (program_.dictionary)
+        createDictionaryWindow();
     dictionaryWindow_.reset();
     program_.dictionary.reset();
 }

@@ -64,6 +64,23 @@ void removeLeftoversOfKilledSaves(const Configuration& config) {
 
 } // namespace
 
+// Reading both directions takes longer than the rest of the start, and many
+// sessions never look a word up.
+TXDatabase& Program::Dictionary() {
+    if (!dictionary) {
+        auto loaded = std::make_unique<TXDatabase>();
+        loaded->SelectDirection(true);
+        loaded->Load(config.DictionaryFileDS);
+        loaded->SelectDirection(false);
+        loaded->Load(config.DictionaryFileSD);
+        loaded->setWaveBase(waveBase.get());
+        if (dictionaryCollation)
+            loaded->setCollation(dictionaryCollation);
+        dictionary = std::move(loaded);
+    }
+    return *dictionary;
+}
+
 bool IsEditorArgument(const std::vector<std::string>& arguments) {
     return lowerCase(firstArgument(arguments)) == "editor";
 }
@@ -96,14 +113,8 @@ bool StartUp(Program& program, const std::vector<std::string>& arguments, const 
         !fileExists(config.WaveBaseFile))
         return false;
 
-    program.dictionary = std::make_unique<TXDatabase>();
-    program.dictionary->SelectDirection(true);
-    program.dictionary->Load(config.DictionaryFileDS);
-    program.dictionary->SelectDirection(false);
-    program.dictionary->Load(config.DictionaryFileSD);
     program.waveBase = std::make_unique<TXWaveBase>(config);
     program.waveBase->Load(config.WaveBaseFile);
-    program.dictionary->setWaveBase(program.waveBase.get());
     program.userBase = std::make_unique<TXUserBase>(config.UsersDirectory());
     // The library reads the logged-in user's scores of its entries.
     program.library->setScoreSource(

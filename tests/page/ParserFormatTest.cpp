@@ -287,6 +287,13 @@ TEST(ParserFormat, StylesApplyAcrossPagesAndTheLastDefinitionWins) {
     EXPECT_TRUE(messages.shown().empty());
 
     EXPECT_EQ(formatOf("<+normal>", model).lineSpacing, 1); // else the style's spacing
+
+    // Every page includes the same style sheet: its styles do not pile up.
+    for (int page = 0; page < 3; ++page) {
+        model.Clear();
+        model.Parse("<font size=5 ID=NORMAL><font size=6 ID=KLEIN>", false);
+    }
+    EXPECT_EQ(model.styles().styles().size(), 2u);
 }
 
 TEST(ParserFormat, UnknownStyleIsReported) {

@@ -34,10 +34,20 @@ void TXStyle::applyTo(TextFormat& format) const {
         format.lineSpacing = lineSpacing;
 }
 
+void TXStyleList::add(TXStyle style) {
+    for (TXStyle& known : styles_) {
+        if (known.name == style.name) {
+            known = std::move(style);
+            return;
+        }
+    }
+    styles_.push_back(std::move(style));
+}
+
 const TXStyle* TXStyleList::find(std::string_view name) const {
-    for (auto style = styles_.rbegin(); style != styles_.rend(); ++style) {
-        if (style->name == name)
-            return &*style;
+    for (const TXStyle& style : styles_) {
+        if (style.name == name)
+            return &style;
     }
     return nullptr;
 }

@@ -34,9 +34,11 @@ struct TXStyle {
 
 class TXStyleList {
 public:
-    void add(TXStyle style) { styles_.push_back(std::move(style)); }
+    // A style defined again replaces the old one, so that pages which
+    // include the same style sheet do not make the list grow.
+    void add(TXStyle style);
 
-    // The style defined last under exactly this name.
+    // The style of exactly this name.
     const TXStyle* find(std::string_view name) const;
 
     const std::vector<TXStyle>& styles() const { return styles_; }

@@ -6,6 +6,7 @@
 #include "page/view/PageBitmap.h"
 #include "page/view/TXBitmap.h"
 #include "platform/FileSystem.h"
+#include "platform/LargeBlocks.h"
 #include "platform/QtText.h"
 
 #include <QImageReader>
@@ -22,6 +23,18 @@ constexpr int MaxBufferHeight = 60000;
 
 // A word of this single character is an invisible spacer.
 constexpr char SpacerCharacter = '\xFF';
+
+// The page buffer lives in one large block (see LargeBlocks.h), freed
+// with the last image that shares it.
+QImage newPageBuffer(int width, int height) {
+    const qsizetype bytesPerLine = qsizetype{width} * 4;
+    void* block = AllocateLargeBlock(static_cast<std::size_t>(bytesPerLine) *
+                                     static_cast<std::size_t>(height));
+    if (!block)
+        return QImage(width, height, QImage::Format_RGB32);
+    return QImage(static_cast<uchar*>(block), width, height, bytesPerLine, QImage::Format_RGB32,
+                  FreeLargeBlock, block);
+}
 
 bool isGapWord(const tFormatted_text& item) {
     return item.format->exerciseIndex >= 0 && item.format->exerciseIndex <= LastGapExerciseIndex;
@@ -58,8 +71,9 @@ struct PageRenderer::TextPainter {
     }
 };
 
-PageRenderer::PageRenderer(PageModel& model, PageFonts& fonts, const PageLayoutResult& layout)
-    : model_(model), fonts_(fonts), layout_(layout) {}
+PageRenderer::PageRenderer(PageModel& model, PageFonts& fonts, ShapeImages& shapes,
+                           const PageLayoutResult& layout)
+    : model_(model), fonts_(fonts), shapes_(shapes), layout_(layout) {}
 
 QColor PageRenderer::color(Color value) const {
     return toQColor(ResolveColor(value, model_.page().colors));
@@ -73,7 +87,7 @@ PageDrawing PageRenderer::Draw(QImage& buffer, int width, int clientHeight, TLom
         std::min(MaxBufferHeight, std::max(clientHeight, layout_.contentHeight + 16));
     if (buffer.width() != width || buffer.height() != height ||
         buffer.format() != QImage::Format_RGB32)
-        buffer = QImage(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+        buffer = newPageBuffer(std::max(1, width), std::max(1, height));
 
     const std::size_t count = model_.items().size();
     textHover_.assign(count, false);
@@ -211,9 +225,24 @@ void PageRenderer::drawCurvedBox(const TBox& box, const BoxStyle& style) {
     if (box.alpha < 255 || box.mode != 0) {
         paintShape(style.bounds(style.outline), paint, true, box.alpha, box.mode, style.tint);
     } else {
-        QPainter painter(target_);
-        painter.setRenderHint(QPainter::Antialiasing);
-        paint(painter);
+        // Opaque boxes come from their picture; the whole-pixel shift keeps
+        // the half-pixel placement of the outline.
+        const QRect bounds = style.bounds(style.outline);
+        const ShapeKey key{
+            box.shape == BoxShape::Ellipse,
+            bounds.width(),
+            bounds.height(),
+            box.radius,
+            box.hasBorder() ? box.borderWidth : 0,
+            box.hasBorder() ? style.pen.color().rgba() : 0u,
+            box.filled ? style.brush.color().rgba() : 0u,
+        };
+        const QImage& picture = shapes_.image(key, [&](QPainter& painter) {
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.translate(-bounds.topLeft());
+            paint(painter);
+        });
+        QPainter(target_).drawImage(bounds.topLeft(), picture);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "page/view/LomoBox.h"
 #include "page/view/NamedRectangles.h"
 #include "page/view/PageFonts.h"
+#include "page/view/ShapeImages.h"
 
 #include <QImage>
 #include <functional>
@@ -49,7 +50,8 @@ void DrawCheckBox(QPainter& painter, const TCheckBox& box);
 
 class PageRenderer {
 public:
-    PageRenderer(PageModel& model, PageFonts& fonts, const PageLayoutResult& layout);
+    PageRenderer(PageModel& model, PageFonts& fonts, ShapeImages& shapes,
+                 const PageLayoutResult& layout);
 
     // Sizes the buffer (width by the larger of clientHeight and the content
     // height + 16) and draws the page into it; mosaic may be null.
@@ -91,6 +93,7 @@ private:
 
     PageModel& model_;
     PageFonts& fonts_;
+    ShapeImages& shapes_;
     const PageLayoutResult& layout_;
     QImage* target_ = nullptr;                      // the page buffer while drawing
     std::vector<bool> textHover_;                   // text items that get hover images

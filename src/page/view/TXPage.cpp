@@ -186,7 +186,7 @@ void TXPage::drawPage() {
     areas_.Clear();
     words_.Clear();
     hoverIndex_ = -1;
-    PageRenderer renderer(model_, fonts_, layout_);
+    PageRenderer renderer(model_, fonts_, shapes_, layout_);
     drawing_ = renderer.Draw(buffer_, width(), height(), mosaic_.get(), areas_, words_);
     renderer.DrawDragTray(buffer_, drawing_);
     hooks().drawExercises(buffer_);

@@ -30,6 +30,7 @@
 #include "page/view/PageFonts.h"
 #include "page/view/PageRenderer.h"
 #include "page/view/PageSurface.h"
+#include "page/view/ShapeImages.h"
 
 #include <QImage>
 #include <QMenu>
@@ -298,6 +299,7 @@ private:
 
     PageModel model_;
     PageFonts fonts_;
+    ShapeImages shapes_;
     std::unique_ptr<Measurer> measurer_;
     PageLayoutResult layout_;
     PageDrawing drawing_;

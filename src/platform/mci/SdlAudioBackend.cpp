@@ -19,17 +19,21 @@ bool initAudio() {
 
 } // namespace
 
-SdlAudioBackend::SdlAudioBackend() : available_(initAudio()) {}
-
 SdlAudioBackend::~SdlAudioBackend() {
-    if (available_)
+    if (started_.value_or(false))
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool SdlAudioBackend::available() {
+    if (!started_)
+        started_ = initAudio();
+    return *started_;
 }
 
 MciOpened SdlAudioBackend::openFile(const std::string& path) {
     if (!fileExists(path))
         return {nullptr, MciError::FileNotFound};
-    if (!available_)
+    if (!available())
         return {nullptr, MciError::NoOutputDevice};
     auto reader = SoundFileReader::open(path);
     if (!reader)
@@ -38,7 +42,7 @@ MciOpened SdlAudioBackend::openFile(const std::string& path) {
 }
 
 MciOpened SdlAudioBackend::openNewWaveAudio() {
-    if (!available_)
+    if (!available())
         return {nullptr, MciError::NoInputDevice};
     return {std::make_unique<SdlWaveAudioDevice>(), MciError::None};
 }

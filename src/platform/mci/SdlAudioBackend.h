@@ -7,24 +7,28 @@
 
 #include "platform/mci/MciDevice.h"
 
+#include <optional>
+
 namespace qor {
 
 class SdlAudioBackend : public MciBackend {
 public:
-    // Starts SDL's audio subsystem (SDL_AUDIODRIVER chooses the driver).
-    SdlAudioBackend();
+    // SDL's audio subsystem starts with the first device opened
+    // (SDL_AUDIODRIVER chooses the driver): pages that only close devices
+    // do not wait for the sound server at the program's start.
+    SdlAudioBackend() = default;
     ~SdlAudioBackend() override;
     SdlAudioBackend(const SdlAudioBackend&) = delete;
     SdlAudioBackend& operator=(const SdlAudioBackend&) = delete;
 
-    // Whether an audio driver could be started.
-    bool available() const { return available_; }
+    // Whether an audio driver could be started (starts it).
+    bool available();
 
     MciOpened openFile(const std::string& path) override;
     MciOpened openNewWaveAudio() override;
 
 private:
-    bool available_ = false;
+    std::optional<bool> started_; // empty: not tried yet
 };
 
 } // namespace qor
