@@ -62,7 +62,7 @@ void VocabularyTraining::NextQuestion(bool fresh, int size) {
         fragen_ = antworten_ = rundeAntworten_ = rundeRichtig_ = richtige_ = runde_ = 0;
         rundenGroesse_ = {};
         rundenGroesse_[0] = n_;
-        slot_ = random(n_);
+        slot_ = random(usedSlots());
     }
     if (settings_.Modus != 2) {
         slot_ = 0;
@@ -225,7 +225,7 @@ void VocabularyTraining::Evaluate(int kind) {
     std::string text1, text2, text3;
     const int q = rundenGroesse_[static_cast<std::size_t>(runde_)];
     int w = 0;
-    for (int s = 0; s < n_; ++s)
+    for (int s = 0; s < usedSlots(); ++s)
         w += slot(s).Fehler == runde_ + 1;
     const std::string roundText = "Runde " + std::to_string(runde_ + 1) + " beendet<br>" +
                                   "Sie enthielt " + std::to_string(q) + " Vokabeln.";

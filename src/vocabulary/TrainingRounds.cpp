@@ -161,13 +161,13 @@ void VocabularyTraining::Continue() {
     ++fragen_;
     if (settings_.Modus == 2) {
         const auto pending = [this](int f) {
-            for (int s = 0; s < n_; ++s)
+            for (int s = 0; s < usedSlots(); ++s)
                 if (slot(s).Fehler == f)
                     return true;
             return false;
         };
         bool allSolved = true;
-        for (int s = 0; s < n_; ++s)
+        for (int s = 0; s < usedSlots(); ++s)
             allSolved = allSolved && slot(s).Fehler == -1;
         if (allSolved) {
             Evaluate(2);
@@ -183,7 +183,7 @@ void VocabularyTraining::Continue() {
         // A question answered wrong twenty times stays in the last round's count.
         runde_ = std::min(runde_ + 1, static_cast<int>(rundenGroesse_.size()) - 1);
         int size = 0;
-        for (int s = 0; s < n_; ++s)
+        for (int s = 0; s < usedSlots(); ++s)
             size += slot(s).Fehler == runde_;
         rundenGroesse_[static_cast<std::size_t>(runde_)] = size;
         return;
@@ -207,12 +207,12 @@ void VocabularyTraining::Continue() {
 
 void VocabularyTraining::NextRound() {
     bool pending = false;
-    for (int s = 0; s < n_; ++s)
+    for (int s = 0; s < usedSlots(); ++s)
         pending = pending || slot(s).Fehler == runde_;
     if (!pending)
         return;
     do
-        slot_ = random(n_);
+        slot_ = random(usedSlots());
     while (slot(slot_).Fehler != runde_);
     NextQuestion(false, 0);
 }

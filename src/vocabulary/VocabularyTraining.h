@@ -12,6 +12,7 @@
 #include "vocabulary/ReserveList.h"
 #include "vocabulary/VocEinstellungen.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <string>
@@ -74,6 +75,9 @@ public:
 private:
     int random(int range) { return randomBelow(services_.random, range); }
     TVocAufgabe& slot(int i) { return slots_[static_cast<std::size_t>(i)]; }
+    // The slots a round uses: n_ counts the active entries in the ordered
+    // modes, which may be more than there are slots.
+    int usedSlots() const { return std::min(n_, Slots); }
     int activeCount();
     bool active(const TVokabel& entry) const;
     // Puts the entry into slot s with its wrong choices.

@@ -200,5 +200,30 @@ TEST_F(VocabularyTrainingTest, ChoicesContextsAndTheEvaluation) {
     EXPECT_TRUE(page.conditions["insgesamt"]);
 }
 
+// The ordered modes count every active entry, which may be more than the
+// training has slots; the evaluation must not look beyond them.
+TEST_F(VocabularyTrainingTest, ALibraryLargerThanTheSlotsIsEvaluatedMidwayAndAtTheEnd) {
+    library.Clear(false);
+    const int count = VocabularyTraining::Slots + 50;
+    addWords(count);
+    settingsFor(0, 0, 0);
+    VocabularyTraining t = training();
+    ASSERT_TRUE(t.PreCheck());
+    t.Start();
+    t.NextQuestion(true, 0);
+    EXPECT_EQ(page.defines["Zähler"_cp], "1 / " + std::to_string(count));
+    t.Answer("#1+");
+    t.Evaluate(0);
+    EXPECT_EQ(page.current(), "v_auswertung.htx");
+
+    int asked = 1;
+    for (t.Continue(); page.current() != "v_auswertung.htx" && asked < 2 * count; t.Continue()) {
+        t.Answer("#1+");
+        ++asked;
+    }
+    EXPECT_EQ(asked, count);
+    EXPECT_EQ(page.defines["insgesamt"], "100");
+}
+
 } // namespace
 } // namespace qor
