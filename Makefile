@@ -32,10 +32,9 @@ configure: deps
 deps:
 	@scripts/install-deps
 
+# Every benchmark, then one table of the figures (as in docs/PERFORMANCE.md).
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench-*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
-	@echo "== bench/startup.sh"
-	@bench/startup.sh $(BUILD_DIR)/qor-spanisch $(BUILD_DIR)/bench/qor-bench-user
+	@bench/run-all.sh $(BUILD_DIR)
 
 fuzz: deps
 	scripts/run-fuzzers $(FUZZ_SECONDS) $(FUZZ_TARGETS)

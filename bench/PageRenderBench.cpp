@@ -251,8 +251,10 @@ void BM_LongText_QTextDocument(benchmark::State& state) {
 BENCHMARK(BM_MenuPage_TXPage)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MenuPage_QTextDocument)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MenuPage_TXPage_FirstShow)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LongText_TXPage)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LongText_QTextDocument)->Unit(benchmark::kMillisecond);
+// Long enough for many runs: the first one of either engine pays for the
+// memory of its 36,000-pixel image, which the first-showing run measures.
+BENCHMARK(BM_LongText_TXPage)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK(BM_LongText_QTextDocument)->Unit(benchmark::kMillisecond)->MinTime(3);
 BENCHMARK(BM_LongText_TXPage_FirstShow)->Unit(benchmark::kMillisecond);
 
 // Keeps the real time of every run for the summary.
@@ -262,7 +264,7 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration)
-                milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+                milliseconds[run.run_name.function_name] = run.GetAdjustedRealTime();
         }
     }
     std::map<std::string, double> milliseconds;
