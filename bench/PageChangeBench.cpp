@@ -4,6 +4,7 @@
 // layout, drawing, the exercise controls). One benchmark per page; the
 // summary names the slowest. Target: at most 2 ms for every page.
 
+#include "QtBenchmarks.h"
 #include "page/exercises/PageExercises.h"
 #include "page/view/TXPage.h"
 #include "platform/FileSystem.h"
@@ -71,26 +72,12 @@ void showPage(benchmark::State& state, const std::string& name) {
     }
 }
 
-class SlowestReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-        }
-    }
-    std::map<std::string, double> milliseconds;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenUnlessChosen();
     QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!bench::initializeBenchmarks(argc, argv))
         return 1;
     const std::vector<BundledPage> pages = bundledPages();
     if (pages.empty()) {
@@ -98,13 +85,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (const BundledPage& page : pages) {
-        benchmark::RegisterBenchmark(("PageChange/" + page.shownName).c_str(),
-                                     [name = page.programName](benchmark::State& state) {
-                                         showPage(state, name);
-                                     })
+        benchmark::RegisterBenchmark(
+            ("PageChange/" + page.shownName).c_str(),
+            [name = page.programName](benchmark::State& state) { showPage(state, name); })
             ->Unit(benchmark::kMillisecond);
     }
-    SlowestReporter reporter;
+    bench::TimeKeepingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const auto slowest =
         std::max_element(reporter.milliseconds.begin(), reporter.milliseconds.end(),

@@ -5,6 +5,7 @@
 // same width, drawContents into an image of the same size). Prints both
 // times and the ratio of each pair.
 
+#include "QtBenchmarks.h"
 #include "page/view/TXPage.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
@@ -257,33 +258,18 @@ BENCHMARK(BM_LongText_TXPage)->Unit(benchmark::kMillisecond)->MinTime(3);
 BENCHMARK(BM_LongText_QTextDocument)->Unit(benchmark::kMillisecond)->MinTime(3);
 BENCHMARK(BM_LongText_TXPage_FirstShow)->Unit(benchmark::kMillisecond);
 
-// Keeps the real time of every run for the summary.
-class SideBySideReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration)
-                milliseconds[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-    }
-    std::map<std::string, double> milliseconds;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenUnlessChosen();
     QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!bench::initializeBenchmarks(argc, argv))
         return 1;
     if (menuPage().empty()) {
         std::fprintf(stderr, "The start page %smain.htx is missing.\n", pageDirectory().c_str());
         return 1;
     }
-    SideBySideReporter reporter;
+    bench::TimeKeepingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
     std::printf("\n%-10s %12s %16s %8s\n", "page", "TXPage ms", "QTextDocument ms", "ratio");

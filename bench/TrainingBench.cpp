@@ -4,6 +4,7 @@
 // for a user with 5,000 records, with the sample installation's real pages.
 // Target: at most 5 ms for both together.
 
+#include "QtBenchmarks.h"
 #include "page/exercises/PageExercises.h"
 #include "page/view/TXPage.h"
 #include "platform/FileSystem.h"
@@ -108,11 +109,9 @@ BENCHMARK(AnswerAndNextQuestion)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenUnlessChosen();
     QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!bench::initializeBenchmarks(argc, argv))
         return 1;
     if (!fileExists(PageFolder + "va_ein.htx")) {
         std::fprintf(stderr, "The training pages are missing in %s.\n", PageFolder.c_str());

@@ -14,8 +14,7 @@ std::size_t ShapeImages::KeyHash::operator()(const ShapeKey& key) const {
     return hash;
 }
 
-const QImage& ShapeImages::image(const ShapeKey& key,
-                                 const std::function<void(QPainter&)>& paint) {
+const QImage& ShapeImages::image(const ShapeKey& key, const std::function<void(QPainter&)>& paint) {
     if (const auto found = images_.find(key); found != images_.end())
         return found->second;
     if (bytes_ > MaxBytes) {
