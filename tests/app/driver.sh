@@ -113,6 +113,34 @@ settled() {
     echo "$now"
 }
 
+# Waits until the window shows $1 again (what it showed before a detour);
+# fails with the message when it does not.
+shows_again() { # fingerprint, message
+    for _ in $(seq 50); do
+        [[ "$(snapshot)" == "$1" ]] && return 0
+    done
+    fail "$2"
+}
+
+# Bytes of sound (not silence) the program has sent to SDL's disk driver's
+# file since it last opened the sound device, once it has stopped sending
+# more: the driver starts its file anew each time a sound opens the device.
+sound_sent() { # the speaker file
+    local before=-1 now same=0
+    for _ in $(seq 60); do
+        now=0
+        [[ -e "$1" ]] && now=$(tr -d '\0' <"$1" | wc -c)
+        if [[ "$now" == "$before" ]]; then
+            ((++same < 3)) || { echo "$now"; return 0; }
+        else
+            same=0
+        fi
+        before=$now
+        sleep 0.4
+    done
+    echo "$now"
+}
+
 # Waits until the window (or the area given after $1) shows something other
 # than $1; prints it.
 changed_from() {
