@@ -29,8 +29,10 @@ void drawProgramText(QPainter& painter, int x, int top, std::string_view text) {
 bool drawBackdrop(QPainter& painter, const Backdrop& backdrop, const QRect& geometry) {
     if (!backdrop.present())
         return false;
+    // Logical pixels; a HiDPI picture gives its own pixels under them.
     const QRect source(geometry.topLeft() - backdrop.topLeft, geometry.size());
-    painter.drawImage(QPoint(0, 0), *backdrop.picture, source);
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(geometry.size())), *backdrop.picture,
+                      QRectF(toDevicePixels(*backdrop.picture, source)));
     return true;
 }
 

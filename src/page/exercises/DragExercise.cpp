@@ -38,7 +38,7 @@ void tDragAufgabenListe::Draw(QImage& buffer) {
     blocks_.clear();
     for (const DragTrayBlock& block : page_.trayBlocks())
         blocks_.push_back(
-            {block.word, block.rect, buffer.copy(toQRect(block.rect)), block.background});
+            {block.word, block.rect, copyLogical(buffer, toQRect(block.rect)), block.background});
 
     // Words answered before sit on their targets again, and not in the tray.
     for (const DropTarget& target : page_.dropTargets()) {

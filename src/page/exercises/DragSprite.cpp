@@ -1,5 +1,7 @@
 #include "page/exercises/DragSprite.h"
 
+#include "graphics/QtGraphics.h"
+
 #include <QPainter>
 
 namespace qor {
@@ -37,7 +39,7 @@ void DragSprite::Drop() {
 void DragSprite::drawAt(QImage& buffer, QPoint topLeft) {
     position_ = topLeft;
     // Parts outside the buffer come back transparent and are put back as such.
-    under_ = buffer.copy(rect());
+    under_ = copyLogical(buffer, rect());
     QPainter painter(&buffer);
     painter.drawImage(position_, picture_);
 }

@@ -1,6 +1,7 @@
 #include "page/exercises/SentenceExercises.h"
 
 #include "controls/ControlPainting.h"
+#include "graphics/QtGraphics.h"
 #include "page/exercises/DragRules.h"
 #include "page/layout/PageColorValues.h"
 #include "page/view/PageSurface.h"
@@ -76,7 +77,7 @@ void tSatzbauListe::Draw(QImage& buffer) {
         if (!sentence.solved)
             ShuffleEachPosition(sentence.parts, page_.randomSource());
         lineUp(sentence);
-        sentence.background = buffer.copy(rowRect(sentence));
+        sentence.background = copyLogical(buffer, rowRect(sentence));
         drawRow(buffer, sentence, -1, sentence.solved ? SentenceSlideFrames : 0);
     }
 }

@@ -41,7 +41,8 @@ int PageFont::textWidth(std::string_view text, int tracking) const {
     return width;
 }
 
-WordImage PageFont::drawWord(std::string_view text, int tracking, unsigned colour) const {
+WordImage PageFont::drawWord(std::string_view text, int tracking, unsigned colour,
+                             qreal pixelRatio) const {
     QList<quint32> glyphs;
     QList<QPointF> positions;
     int x = 0;
@@ -58,8 +59,11 @@ WordImage PageFont::drawWord(std::string_view text, int tracking, unsigned colou
     WordImage word;
     word.left = -margin;
     word.top = -ascent_ - 2;
-    word.image = QImage(std::max(1, x + 2 * margin), ascent_ + descent_ + 4,
-                        QImage::Format_ARGB32_Premultiplied);
+    // The painter draws the glyphs' outlines at the picture's density.
+    word.image =
+        QImage(qRound(std::max(1, x + 2 * margin) * pixelRatio),
+               qRound((ascent_ + descent_ + 4) * pixelRatio), QImage::Format_ARGB32_Premultiplied);
+    word.image.setDevicePixelRatio(pixelRatio);
     word.image.fill(Qt::transparent);
     if (!glyphs.isEmpty()) {
         QGlyphRun run;
@@ -131,9 +135,17 @@ const WordImage& PageFonts::wordImage(const PageFont& font, std::string_view tex
         words_.clear();
         wordBytes_ = 0;
     }
-    WordImage word = font.drawWord(text, tracking, colour);
+    WordImage word = font.drawWord(text, tracking, colour, pixelRatio_);
     wordBytes_ += word.image.sizeInBytes();
     return words_.emplace(std::move(key), std::move(word)).first->second;
+}
+
+void PageFonts::setPixelRatio(qreal ratio) {
+    if (ratio == pixelRatio_)
+        return;
+    pixelRatio_ = ratio;
+    words_.clear();
+    wordBytes_ = 0;
 }
 
 bool IsFontInstalled(const std::string& family) {

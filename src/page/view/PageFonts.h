@@ -46,8 +46,10 @@ public:
     // The width of text with tracking pixels after every character.
     int textWidth(std::string_view text, int tracking) const;
 
-    // The picture of a word in a colour (0xRRGGBB).
-    WordImage drawWord(std::string_view text, int tracking, unsigned colour) const;
+    // The picture of a word in a colour (0xRRGGBB), with that many device
+    // pixels to a logical one (2 on a HiDPI screen).
+    WordImage drawWord(std::string_view text, int tracking, unsigned colour,
+                       qreal pixelRatio = 1.0) const;
 
 private:
     QFont font_;
@@ -71,6 +73,11 @@ public:
     const WordImage& wordImage(const PageFont& font, std::string_view text, int tracking,
                                unsigned colour);
 
+    // Device pixels to a logical one of the pages drawn (2 on a HiDPI
+    // screen); word pictures are drawn at this density.
+    qreal pixelRatio() const { return pixelRatio_; }
+    void setPixelRatio(qreal ratio);
+
     // A QFont of a face with the character height (or, for cellHeight, the
     // cell height) in pixels.
     static QFont makeFont(const std::string& face, int pixels, bool cellHeight, bool bold,
@@ -93,6 +100,7 @@ private:
     std::unordered_map<Key, std::unique_ptr<PageFont>, KeyHash> fonts_;
     std::unordered_map<std::string, WordImage> words_;
     qsizetype wordBytes_ = 0;
+    qreal pixelRatio_ = 1.0;
     // The last format asked for, which the next one usually equals.
     Key lastKey_;
     std::string lastFace_; // as the format wrote it

@@ -26,14 +26,15 @@ constexpr char SpacerCharacter = '\xFF';
 
 // The page buffer lives in one large block (see LargeBlocks.h), freed
 // with the last image that shares it.
-QImage newPageBuffer(int width, int height) {
-    const qsizetype bytesPerLine = qsizetype{width} * 4;
+QImage newPageBuffer(QSize pixels, qreal ratio) {
+    const qsizetype bytesPerLine = qsizetype{pixels.width()} * 4;
     void* block = AllocateLargeBlock(static_cast<std::size_t>(bytesPerLine) *
-                                     static_cast<std::size_t>(height));
-    if (!block)
-        return QImage(width, height, QImage::Format_RGB32);
-    return QImage(static_cast<uchar*>(block), width, height, bytesPerLine, QImage::Format_RGB32,
-                  FreeLargeBlock, block);
+                                     static_cast<std::size_t>(pixels.height()));
+    QImage buffer = block ? QImage(static_cast<uchar*>(block), pixels.width(), pixels.height(),
+                                   bytesPerLine, QImage::Format_RGB32, FreeLargeBlock, block)
+                          : QImage(pixels, QImage::Format_RGB32);
+    buffer.setDevicePixelRatio(ratio);
+    return buffer;
 }
 
 bool isGapWord(const tFormatted_text& item) {
@@ -85,9 +86,13 @@ PageDrawing PageRenderer::Draw(QImage& buffer, int width, int clientHeight, TLom
     const PageContent& page = model_.page();
     const int height =
         std::min(MaxBufferHeight, std::max(clientHeight, layout_.contentHeight + 16));
-    if (buffer.width() != width || buffer.height() != height ||
+    // Logical pixels as everywhere; the buffer has more of its own on a
+    // HiDPI screen.
+    const qreal ratio = fonts_.pixelRatio();
+    const QSize pixels(qRound(std::max(1, width) * ratio), qRound(std::max(1, height) * ratio));
+    if (buffer.size() != pixels || buffer.devicePixelRatio() != ratio ||
         buffer.format() != QImage::Format_RGB32)
-        buffer = newPageBuffer(std::max(1, width), std::max(1, height));
+        buffer = newPageBuffer(pixels, ratio);
 
     const std::size_t count = model_.items().size();
     textHover_.assign(count, false);
@@ -115,7 +120,7 @@ PageDrawing PageRenderer::Draw(QImage& buffer, int width, int clientHeight, TLom
     drawItems(buffer, words);
     drawBoxHoverImages(buffer);
     for (const GapPlacement& gap : layout_.gaps)
-        drawing.gapBackgrounds.push_back(buffer.copy(toQRect(gap.rect)));
+        drawing.gapBackgrounds.push_back(copyLogical(buffer, toQRect(gap.rect)));
     fillAreas(buffer, areas);
     return drawing;
 }
@@ -135,12 +140,13 @@ void PageRenderer::drawBackgroundPicture() {
     if (picture.isNull())
         return;
     QPainter painter(target_);
-    if (picture.width() > target_->width() && picture.height() > target_->height()) {
+    const QRect page = logicalRect(*target_);
+    if (picture.width() > page.width() && picture.height() > page.height()) {
         painter.drawImage(0, 0, picture);
         return;
     }
-    for (int y = 0; y < target_->height(); y += picture.height()) {
-        for (int x = 0; x < target_->width(); x += picture.width())
+    for (int y = 0; y < page.height(); y += picture.height()) {
+        for (int x = 0; x < page.width(); x += picture.width())
             painter.drawImage(x, y, picture);
     }
 }
@@ -236,6 +242,7 @@ void PageRenderer::drawCurvedBox(const TBox& box, const BoxStyle& style) {
             box.hasBorder() ? box.borderWidth : 0,
             box.hasBorder() ? style.pen.color().rgba() : 0u,
             box.filled ? style.brush.color().rgba() : 0u,
+            target_->devicePixelRatio(),
         };
         const QImage& picture = shapes_.image(key, [&](QPainter& painter) {
             painter.setRenderHint(QPainter::Antialiasing);
@@ -281,11 +288,11 @@ void PageRenderer::drawBoxRectangle(const TBox& box, const BoxStyle& style, cons
 // shape covers (its coverage scales the alpha), in the given mode.
 void PageRenderer::paintShape(const QRect& bounds, const std::function<void(QPainter&)>& paint,
                               bool antialiased, int alpha, int mode, Color tint) {
-    const QRect area = bounds.intersected(target_->rect());
+    const QRect area = bounds.intersected(logicalRect(*target_));
     if (area.isEmpty())
         return;
-    TXBitmap source(target_->copy(area));
-    QImage coverage(area.size(), QImage::Format_Alpha8);
+    TXBitmap source(copyLogical(*target_, area));
+    QImage coverage = newImageAt(area.size(), QImage::Format_Alpha8, target_->devicePixelRatio());
     coverage.fill(Qt::transparent);
     for (QImage* image : {&source.image(), &coverage}) {
         QPainter painter(image);
@@ -360,10 +367,10 @@ void PageRenderer::drawPictureImage(QImage& onto, const QImage& image, int x, in
         painter.drawImage(x, y, image);
         return;
     }
-    const QRect area = QRect(x, y, image.width(), image.height()).intersected(onto.rect());
+    const QRect area = QRect(x, y, image.width(), image.height()).intersected(logicalRect(onto));
     if (area.isEmpty())
         return;
-    TXBitmap source(onto.copy(area));
+    TXBitmap source(copyLogical(onto, area));
     {
         QPainter painter(&source.image());
         painter.drawImage(x - area.x(), y - area.y(), image);
@@ -374,7 +381,7 @@ void PageRenderer::drawPictureImage(QImage& onto, const QImage& image, int x, in
         source.Draw(onto, area.x(), area.y(), mode);
         return;
     }
-    QImage coverage(area.size(), QImage::Format_Alpha8);
+    QImage coverage = newImageAt(area.size(), QImage::Format_Alpha8, onto.devicePixelRatio());
     coverage.fill(Qt::transparent);
     {
         QPainter painter(&coverage);
@@ -447,10 +454,10 @@ void PageRenderer::drawTextItem(QPainter& painter, TextPainter& batch, QImage& b
         // Drawn twice: normally into the page, and in the flash colour over
         // what lay under it; the two are the area's hover images.
         batch.flush(painter);
-        QImage highlighted = buffer.copy(rect);
+        QImage highlighted = copyLogical(buffer, rect);
         batch.add(painter, font, colour, item, laid, underline);
         batch.flush(painter);
-        QImage normal = buffer.copy(rect);
+        QImage normal = copyLogical(buffer, rect);
         {
             QPainter over(&highlighted);
             over.translate(-rect.topLeft());
@@ -496,12 +503,13 @@ void PageRenderer::drawBoxHoverImages(QImage& buffer) {
         if (area.source != AreaSource::Box || !area.hoverImages)
             continue;
         const TBox& box = boxes[static_cast<std::size_t>(area.box)];
-        const QRect rect = toQRect(area.rect).intersected(buffer.rect());
+        const QRect rect = toQRect(area.rect).intersected(logicalRect(buffer));
         if (rect.isEmpty())
             continue;
-        TXBitmap drawn(buffer.copy(rect));
+        TXBitmap drawn(copyLogical(buffer, rect));
         const auto tinted = [&](Color tint, Color ground) {
-            QImage image(rect.size(), QImage::Format_RGB888);
+            QImage image =
+                newImageAt(rect.size(), QImage::Format_RGB888, buffer.devicePixelRatio());
             image.fill(color(ground));
             drawn.Alpha = 255;
             drawn.Tint = ResolveColor(tint, colors);
@@ -510,7 +518,7 @@ void PageRenderer::drawBoxHoverImages(QImage& buffer) {
         };
         HoverImages images;
         images.highlighted = tinted(box.onColor, box.onColor2);
-        images.normal = box.offColor == ColorValue::None ? buffer.copy(rect)
+        images.normal = box.offColor == ColorValue::None ? copyLogical(buffer, rect)
                                                          : tinted(box.offColor, box.offColor2);
         QPainter painter(&buffer);
         painter.drawImage(rect.topLeft(), images.normal);
@@ -543,7 +551,7 @@ void PageRenderer::fillAreas(QImage& buffer, tNamed_rectangle_list& areas) {
                 const LaidOutItem& laid = layout_.items[item];
                 const tFormatted_text& picture = model_.items()[item];
                 const QPoint origin(pictureLeft(picture, laid, layout_.availableWidth), laid.top());
-                normal = buffer.copy(rect);
+                normal = copyLogical(buffer, rect);
                 highlighted = found->second.copy(rect.translated(-origin))
                                   .convertToFormat(QImage::Format_RGB32);
             }
@@ -591,9 +599,9 @@ void PageRenderer::DrawDragTray(QImage& buffer, PageDrawing& drawing) {
     painter.setPen(color(page.colors.text));
     for (std::size_t i = 0; i < words.size(); ++i) {
         const PixelRect rect =
-            dragTrayBlock(static_cast<int>(i), page.drag, buffer.width(), blockHeight);
+            dragTrayBlock(static_cast<int>(i), page.drag, logicalRect(buffer).width(), blockHeight);
         const QRect block = toQRect(rect);
-        QImage background = buffer.copy(block);
+        QImage background = copyLogical(buffer, block);
         painter.fillRect(block, color(page.colors.dragBlock));
         painter.drawText(block, Qt::AlignCenter, toQString(words[i]));
         drawing.trayBlocks.push_back({words[i], rect, std::move(background)});

@@ -1,11 +1,12 @@
 #include "page/view/ShapeImages.h"
 
 #include <QPainter>
+#include <functional>
 
 namespace qor {
 
 std::size_t ShapeImages::KeyHash::operator()(const ShapeKey& key) const {
-    std::size_t hash = key.ellipse ? 1 : 0;
+    std::size_t hash = (key.ellipse ? 1 : 0) ^ std::hash<qreal>()(key.pixelRatio);
     for (const std::uint32_t value :
          {static_cast<std::uint32_t>(key.width), static_cast<std::uint32_t>(key.height),
           static_cast<std::uint32_t>(key.radius), static_cast<std::uint32_t>(key.borderWidth),
@@ -21,8 +22,10 @@ const QImage& ShapeImages::image(const ShapeKey& key, const std::function<void(Q
         images_.clear();
         bytes_ = 0;
     }
-    QImage picture(std::max(1, key.width), std::max(1, key.height),
+    QImage picture(qRound(std::max(1, key.width) * key.pixelRatio),
+                   qRound(std::max(1, key.height) * key.pixelRatio),
                    QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(key.pixelRatio);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     paint(painter);

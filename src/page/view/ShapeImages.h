@@ -7,6 +7,7 @@
 //   painter.drawImage(at, tile);
 
 #include <QImage>
+#include <QtGlobal>
 #include <cstdint>
 #include <functional>
 #include <unordered_map>
@@ -18,12 +19,13 @@ namespace qor {
 // Everything that decides how a curved box looks, apart from where it is.
 struct ShapeKey {
     bool ellipse = false;
-    int width = 0; // of the picture
+    int width = 0; // of the picture, logical pixels
     int height = 0;
     int radius = 0;
     int borderWidth = 0;
     std::uint32_t borderColour = 0; // ARGB; transparent: no border
     std::uint32_t fillColour = 0;   // ARGB; transparent: not filled
+    qreal pixelRatio = 1.0;         // device pixels to a logical one
     bool operator==(const ShapeKey&) const = default;
 };
 

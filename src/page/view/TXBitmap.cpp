@@ -17,9 +17,38 @@ void TXBitmap::Draw(QImage& target, int x, int y, TTransitionMode mode,
     Draw(target, x, y, static_cast<int>(mode), coverage);
 }
 
+namespace {
+
+// An image at another pixel density, the same logical size.
+QImage atRatio(const QImage& image, qreal ratio) {
+    if (image.devicePixelRatio() == ratio)
+        return image;
+    const qreal scale = ratio / image.devicePixelRatio();
+    QImage dense = image.scaled(qRound(image.width() * scale), qRound(image.height() * scale),
+                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    dense.setDevicePixelRatio(ratio);
+    return dense;
+}
+
+} // namespace
+
 void TXBitmap::Draw(QImage& target, int x, int y, int mode, const QImage* coverage) const {
     if (image_.isNull())
         return;
+    const qreal ratio = target.devicePixelRatio();
+    if (ratio == 1.0 && image_.devicePixelRatio() == 1.0) {
+        blend(target, x, y, mode, coverage);
+        return;
+    }
+    TXBitmap dense(*this);
+    dense.image_ = atRatio(image_, ratio).convertToFormat(QImage::Format_RGB888);
+    const QImage denseCoverage =
+        coverage ? atRatio(*coverage, ratio).convertToFormat(QImage::Format_Alpha8) : QImage();
+    dense.blend(target, qRound(x * ratio), qRound(y * ratio), mode,
+                coverage ? &denseCoverage : nullptr);
+}
+
+void TXBitmap::blend(QImage& target, int x, int y, int mode, const QImage* coverage) const {
     CoverageMask mask;
     if (coverage)
         mask = {coverage->constBits(), coverage->bytesPerLine()};

@@ -26,12 +26,17 @@ public:
     Color Tint = 0; // 0x00BBGGRR
 
     // Blends this bitmap onto target (any RGB format) with its top left at
-    // (x, y). coverage: an Alpha8 mask of this bitmap's size.
+    // (x, y), logical pixels of the target. coverage: an Alpha8 mask of this
+    // bitmap's size. A target of a higher pixel density (a HiDPI page
+    // buffer) gets the bitmap and the mask scaled to its density.
     void Draw(QImage& target, int x, int y, TTransitionMode mode,
               const QImage* coverage = nullptr) const;
     void Draw(QImage& target, int x, int y, int mode, const QImage* coverage = nullptr) const;
 
 private:
+    // The blending itself, in the target's own pixels.
+    void blend(QImage& target, int x, int y, int mode, const QImage* coverage) const;
+
     QImage image_; // Format_RGB888
 };
 

@@ -1,6 +1,7 @@
 #include "page/view/TXPage.h"
 
 #include "controls/XLabel.h"
+#include "graphics/QtGraphics.h"
 #include "page/layout/PageColorValues.h"
 #include "page/view/Celebration.h"
 #include "page/view/PageBitmap.h"
@@ -186,6 +187,9 @@ void TXPage::drawPage() {
     areas_.Clear();
     words_.Clear();
     hoverIndex_ = -1;
+    // Sharp on a HiDPI screen: the buffer has the screen's pixels, the page
+    // keeps its logical ones.
+    fonts_.setPixelRatio(devicePixelRatioF());
     PageRenderer renderer(model_, fonts_, shapes_, layout_);
     drawing_ = renderer.Draw(buffer_, width(), height(), mosaic_.get(), areas_, words_);
     renderer.DrawDragTray(buffer_, drawing_);
@@ -302,8 +306,9 @@ void TXPage::paintEvent(QPaintEvent* event) {
     }
     // Below the page (a control higher than its buffer) stays in the
     // page's background colour.
-    painter.drawImage(area.topLeft(), buffer_, area.translated(0, scroll_));
-    const int below = buffer_.height() - scroll_;
+    painter.drawImage(QRectF(area), buffer_,
+                      QRectF(toDevicePixels(buffer_, area.translated(0, scroll_))));
+    const int below = logicalRect(buffer_).height() - scroll_;
     if (area.bottom() >= below) {
         const Color background =
             ResolveColor(model_.page().colors.background, model_.page().colors);
