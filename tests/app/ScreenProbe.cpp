@@ -10,6 +10,9 @@
 //                                             top to bottom, left to right
 //   qor-screen differ WINDOW FILE.png X Y W H how many pixels of the area differ
 //                                             from the same area of the picture
+//   qor-screen fine  WINDOW X Y W H           how many 2x2 blocks of the area (from
+//                                             even coordinates) are not of one colour:
+//                                             none when a picture was only enlarged
 //
 // WINDOW is the X window id (decimal, as xdotool prints it); coordinates are
 // the window's.
@@ -113,6 +116,17 @@ int differingPixels(const QImage& image, const QImage& expected, const QRect& ar
     return count;
 }
 
+int mixedBlocks(const QImage& image, const QRect& area) {
+    int count = 0;
+    for (int y = area.top() & ~1; y + 1 <= area.bottom(); y += 2)
+        for (int x = area.left() & ~1; x + 1 <= area.right(); x += 2) {
+            const QRgb first = image.pixel(x, y);
+            count += image.pixel(x + 1, y) != first || image.pixel(x, y + 1) != first ||
+                     image.pixel(x + 1, y + 1) != first;
+        }
+    return count;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -145,6 +159,10 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         std::cout << differingPixels(image, expected, area) << '\n';
+        return 0;
+    }
+    if (command == "fine" && argc == 7 && readArea(argv + 3, image, area)) {
+        std::cout << mixedBlocks(image, area) << '\n';
         return 0;
     }
     QRgb color = 0;

@@ -5,12 +5,13 @@
 #
 # The tests run themselves again inside their own X server. A display they
 # cannot have is a failure, not a skip: the set-up installs what they need.
+# QOR_TEST_SCREEN sets its size (1024x768x24).
 
 for tool in xvfb-run xdotool; do
     command -v "$tool" >/dev/null || { echo "FAILED: $tool is not installed"; exit 1; }
 done
 if [[ -z "${QOR_TEST_ON_XVFB:-}" ]]; then
-    QOR_TEST_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    QOR_TEST_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 ${QOR_TEST_SCREEN:-1024x768x24}" "$0" "$@"
 fi
 
 # The test suite runs headless; the program and the probe see this display.
