@@ -330,6 +330,7 @@ wait_for_file "$cards"
     fail "one flash card did not give a front and a back page"
 pdftotext "$cards" - | grep -q "café (m)" || fail "the flash card lacks \"café (m)\""
 pdftotext "$cards" - | grep -q "(der) Kaffee" || fail "the flash card lacks \"(der) Kaffee\""
+[[ -z "${QOR_TEST_SHOTS:-}" ]] || cp "$cards" "$QOR_TEST_SHOTS/"
 window=$editor
 xdotool windowfocus --sync "$editor" key alt+x # "home"
 window_gone "$editor" "home left the editor open"
@@ -560,11 +561,24 @@ greets || fail "the start page does not greet $user after the user change"
 click_link main.htx "§paths"
 enter_window "Verzeichnisse"
 shot directories
+before=$(snapshot)
+xdotool key ctrl+Tab
+changed_from "$before" >/dev/null || fail "the directory window did not show its second tab"
+shot directories-recordings
 leave_window Escape "the directory window"
+
+# The recording settings take 22 kHz, which OK stores at once.
 click_link main.htx "§recsetup"
 enter_window "Aufnahme-Einstellungen"
+before=$(snapshot)
+click_at 130 75 # "22 kHz"
+changed_from "$before" >/dev/null || fail "the recording settings did not take 22 kHz"
 shot recording-settings
-leave_window Escape "the recording settings"
+leave_window Return "the recording settings" # "OK"
+grep -A5 'qor\\Aufnahme]' "$config/registry.ini" | grep -qx '"Rate"=dword:00005622' ||
+    fail "the recording settings did not store 22 kHz"
+
+# The sound database finds a word as it is typed and plays its recording.
 click_link main.htx "§wavebase"
 enter_window "Verwaltung der Sprachaufnahmen"
 shot sound-database
@@ -572,6 +586,9 @@ before=$(snapshot)
 xdotool type --delay 40 "casa"
 changed_from "$before" >/dev/null || fail "the sound database did not search"
 shot sound-database-casa
+rm -f "$speaker"
+click_at 436 76 # the note beside the file
+(($(sound_sent "$speaker") > 1000)) || fail "the sound database did not play the recording of casa"
 leave_window Escape "the sound database"
 shows_again "$start" "the settings' windows left the start page changed"
 
