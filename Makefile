@@ -9,7 +9,7 @@ CMAKE_OPTIONS ?=
 FUZZ_SECONDS ?=
 FUZZ_TARGETS ?=
 
-.PHONY: run test sanitize build deps configure fuzz bench clean
+.PHONY: run test sanitize build deps configure fuzz bench package clean
 
 run: build
 	$(BUILD_DIR)/qor-spanisch
@@ -17,6 +17,10 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
 		ctest --output-on-failure -j $(JOBS)
+
+# The Debian package of the program and its sample installation, in $(BUILD_DIR)/.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 # The whole suite again, built with AddressSanitizer and UBSan (build-asan/).
 sanitize: deps

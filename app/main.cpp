@@ -2,6 +2,7 @@
 // the event loop. The page command "end", or closing the editor in editor
 // mode, ends the run through ShutDown.
 
+#include "CommandLine.h"
 #include "StartupProbe.h"
 #include "core/ProgramLocation.h"
 #include "page/view/TXPage.h"
@@ -19,6 +20,8 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -30,6 +33,15 @@ qor::ScreenInfo primaryScreen() {
     return {size.width(), size.height(), screen->depth()};
 }
 
+// The arguments as given, Qt's options among them.
+std::vector<std::string> givenArguments(int argc, char* argv[]) {
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.emplace_back(argv[i]);
+    return arguments;
+}
+
+// The arguments without Qt's options, as program text.
 std::vector<std::string> programArguments() {
     std::vector<std::string> arguments;
     const QStringList all = QCoreApplication::arguments();
@@ -42,10 +54,17 @@ std::vector<std::string> programArguments() {
 
 int main(int argc, char* argv[]) {
     const auto mainEntered = std::chrono::steady_clock::now();
+    if (const auto status = qor::AnswerInformationRequest(givenArguments(argc, argv)))
+        return *status;
     QApplication application(argc, argv);
+    const std::vector<std::string> arguments = programArguments();
+    if (const auto status = qor::RefuseUnknownOption(arguments))
+        return *status;
     StartupProbe probe(mainEntered);
+    // The application name is the X11 window class (StartupWMClass of the
+    // menu entry), the desktop file name the menu entry itself.
     QApplication::setApplicationName("qor-spanisch");
-    QGuiApplication::setDesktopFileName("qor-spanisch");
+    QGuiApplication::setDesktopFileName("io.github.qor_spanisch");
     QApplication::setWindowIcon(QIcon(":/icons/qor-spanisch.png"));
 
     qor::QtMessagePresenter messages;
@@ -58,7 +77,7 @@ int main(int argc, char* argv[]) {
     const std::string programPath = qor::fromQString(QCoreApplication::applicationFilePath());
     qor::Program program(registry, shell, programPath, qor::ProgramDirFor(programPath));
     const qor::ScreenInfo screen = primaryScreen();
-    if (!qor::StartUp(program, programArguments(), screen))
+    if (!qor::StartUp(program, arguments, screen))
         return 1;
     program.library->setCollation(qor::compareGerman);
     program.dictionaryCollation = qor::compareGerman;

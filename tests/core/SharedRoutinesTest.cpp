@@ -87,5 +87,25 @@ TEST(ResolveProgramDir, PrefersQorHomeThenTheInstalledDataThenTheExecutable) {
     EXPECT_EQ(ResolveProgramDir("", installed.path() + "fehlt/", "/build/qor-spanisch"), "/build/");
 }
 
+TEST(InstalledDataDirFor, FollowsThePathFromTheBinariesWhereverTheInstallationLies) {
+    struct Case {
+        const char* executable;
+        const char* dataFromBinaries;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"/usr/bin/qor-spanisch", "../share/qor-spanisch/", "/usr/share/qor-spanisch/"},
+        {"/tmp/paket/usr/bin/qor-spanisch", "../share/qor-spanisch",
+         "/tmp/paket/usr/share/qor-spanisch/"},
+        {"/opt/qor/qor-spanisch", "share/qor-spanisch/", "/opt/qor/share/qor-spanisch/"},
+        {"/opt/qor/lib/x/bin/qor-spanisch", "../../../share/./qor-spanisch/",
+         "/opt/qor/share/qor-spanisch/"},
+        {"/bin/qor-spanisch", "../../share/qor-spanisch/", "/share/qor-spanisch/"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(InstalledDataDirFor(c.executable, c.dataFromBinaries), c.expected)
+            << c.executable;
+}
+
 } // namespace
 } // namespace qor
