@@ -602,7 +602,11 @@ problems=$(grep -E 'QWidget|Warning|warning|QPainter|Error|ASSERT|runtime error|
 "$pack" dump "$users/${user}_S.qob" "$work/user.txt"
 identity=$(head -1 "$work/user.txt")
 [[ "$identity" == "$user:sol" ]] || fail "the user file begins with \"$identity\", not $user and the password"
-records=$(grep -c '^[<>][0-9]' "$work/user.txt" || true)
-((records >= 4)) || fail "the user file keeps only $records answers"
+# Each record is followed by the modes of its answers: "m" chosen, "e"
+# typed, "v" given in the game.
+for mode in m e v; do
+    grep -qx "[emv]*$mode[emv]*" "$work/user.txt" ||
+        fail "the user file keeps no answer of mode $mode: $(head -c 600 "$work/user.txt")"
+done
 [[ -f "$users/Pablo_S.qob" ]] || fail "the second user has no file"
 echo "the journey of a new user works, from the wizard to the end"
