@@ -5,13 +5,15 @@
 set(CPACK_PACKAGE_NAME qor-spanisch)
 set(CPACK_PACKAGE_VENDOR "qor spanisch")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Spanisch-Vokabeltrainer für Deutschsprachige")
+# Lines of a Debian description stay below 80 columns.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Vokabeltraining als Auswahl, zum Eintippen und in Lückensätzen mit Bewertung für jeden Benutzer, "
-    "Vokabel-Editor, Wörterbuch Deutsch-Spanisch und Spanisch-Deutsch, Verbtrainer, "
-    "Sprachlabor mit Aufnahme der eigenen Stimme, Superlearning mit Musik, "
-    "Vokabel-Bingo und Karteikarten zum Drucken.")
+    "Vokabeltraining als Auswahl, zum Eintippen und in Lückensätzen mit\n"
+    "Bewertung für jeden Benutzer, Vokabel-Editor, Wörterbuch Deutsch-Spanisch\n"
+    "und Spanisch-Deutsch, Verbtrainer, Sprachlabor mit Aufnahme der eigenen\n"
+    "Stimme, Superlearning mit Musik, Vokabel-Bingo und Karteikarten zum Drucken.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER
     "qor spanisch maintainers <maintainers@users.noreply.c-seed-693e0a6c.example>")
