@@ -39,25 +39,6 @@ sentences() {
         "$phrases"
 }
 
-# Bytes of sound (not silence) the program has sent to the speaker since it
-# last opened it, once it has stopped sending more: SDL's disk driver starts
-# its file anew each time the program opens the sound device for a sound.
-sound_sent() {
-    local before=-1 now same=0
-    for _ in $(seq 60); do
-        now=0
-        [[ -e "$speaker" ]] && now=$(tr -d '\0' <"$speaker" | wc -c)
-        if [[ "$now" == "$before" ]]; then
-            ((++same < 3)) || { echo "$now"; return 0; }
-        else
-            same=0
-        fi
-        before=$now
-        sleep 0.4
-    done
-    echo "$now"
-}
-
 # The area of the window looks as the page drawn with these options.
 looks_like() { # page area-x area-y area-w area-h [renderer options]...
     local page=$1 x=$2 y=$3 w=$4 h=$5
@@ -79,11 +60,11 @@ keep_shot lab-topics
 step laborliste.htx "§thema 3;lab" --define "LabListe=$topic_list"
 settled >/dev/null
 keep_shot lab-dictation
-(($(sound_sent) == 0)) || fail "the sentence page played before it was asked to"
+(($(sound_sent "$speaker") == 0)) || fail "the sentence page played before it was asked to"
 click_link labor.htx normal.wav "${sentence_page[@]}" --condition diktat
-normal=$(sound_sent)
+normal=$(sound_sent "$speaker")
 click_link labor.htx langsam.wav "${sentence_page[@]}" --condition diktat
-slow=$(sound_sent)
+slow=$(sound_sent "$speaker")
 ((normal > 10000)) || fail "the normal recording sent only $normal bytes of sound"
 ((slow * 10 > normal * 13)) || fail "the slow recording ($slow) is not longer than the normal one ($normal)"
 echo "normal speed $normal bytes of sound, slow $slow"
@@ -125,7 +106,7 @@ click_at 456 392
 sleep 0.5
 rm -f "$speaker"
 click_at 500 392
-(($(sound_sent) > 1000)) || fail "the recorder did not play the learner's voice back"
+(($(sound_sent "$speaker") > 1000)) || fail "the recorder did not play the learner's voice back"
 
 # The next sentence, given up with an empty answer, is wrong.
 step laborergebnis.htx "§labnext" "${result[@]}"
@@ -143,7 +124,7 @@ step laborergebnis.htx "§labnext" "${result[@]}"
 settled >/dev/null
 rm -f "$speaker"
 step labor.htx "§[+autoread,lab]labor.htx" "${sentence_page[@]}" --condition diktat
-(($(sound_sent) > 10000)) || fail "the page did not read its sentence aloud on its own"
+(($(sound_sent "$speaker") > 10000)) || fail "the page did not read its sentence aloud on its own"
 step labor.htx "§[-autoread,lab]labor.htx" "${sentence_page[@]}" --condition diktat \
     --condition autoread
 
