@@ -88,8 +88,8 @@ void tTippAufgabenListe::Relayout() {
             const int width = rect.w == PageRect::NotGiven ? field.edit->width() : rect.w;
             const int height = rect.h == PageRect::NotGiven ? field.edit->height() : rect.h;
             field.pageRect = QRect(rect.x, rect.y, width, height);
-            field.edit->setFont(page_.fontFor(TextFormat{}).font());
-            field.textColor = ResolveColor(page.colors.text, page.colors);
+            field.edit->setFont(page_.fontFor(markup.format).font());
+            field.textColor = ResolveColor(markup.format.textColor, page.colors);
         }
     }
     Place();

@@ -91,6 +91,7 @@ struct TypingFieldSpec {
     std::string reaction;
     Color color = ColorValue::None; // None: the control's own
     bool border = true;
+    TextFormat format; // <EDIT> only: the font of its text, the text's at the tag
 };
 
 // A sentence-building exercise from <SATZ>.

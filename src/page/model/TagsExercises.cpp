@@ -221,8 +221,10 @@ void PageParser::tagEdit(TParser& parser) {
     parser.setStrict(false);
     EditTag tag(*this);
     ReadAttributes(parser, EditTag::attributes, tag);
-    if (tag.placed)
+    if (tag.placed) {
+        tag.field.format = format_;
         page_.typingFields.push_back(std::move(tag.field));
+    }
 }
 
 struct PageParser::CheckBoxTag {

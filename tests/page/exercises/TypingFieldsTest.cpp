@@ -3,6 +3,7 @@
 // a solved page.
 
 #include "PageExercisesTesting.h"
+#include "page/model/FontSize.h"
 #include "platform/FileSystem.h"
 
 #include <QTest>
@@ -34,6 +35,12 @@ TEST(TypingFieldTest, IsShownAtItsCoordinatesWithTheFocus) {
     EXPECT_TRUE(field.isVisible());
     EXPECT_TRUE(field.hasFocus());
     EXPECT_EQ(field.Lsg(), (std::vector<std::string>{"la casa", "casa"}));
+
+    // It writes in the page's text font at the tag, as the page around it.
+    page.show("<FONT FACE=\"Liberation Sans\" SIZE=5>Antwort: " + std::string(CasaField));
+    const QFont font = onlyField(page).font();
+    EXPECT_EQ(font.family(), "Liberation Sans");
+    EXPECT_EQ(font.pixelSize(), fontHeightOfSize(5).pixels);
 }
 
 TEST(TypingFieldTest, ARightAnswerHidesTheFieldAndSendsTheAttempts) {
