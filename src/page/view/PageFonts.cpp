@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QSet>
 #include <QtMath>
+#include <cstdint>
 #include <functional>
 
 namespace qor {
@@ -125,7 +126,8 @@ const WordImage& PageFonts::wordImage(const PageFont& font, std::string_view tex
                                       unsigned colour) {
     std::string key(text);
     key.push_back('\0');
-    const PageFont* owner = &font;
+    // The font by its address: fonts live as long as their pictures.
+    const auto owner = reinterpret_cast<std::uintptr_t>(&font);
     key.append(reinterpret_cast<const char*>(&owner), sizeof owner);
     key.append(reinterpret_cast<const char*>(&tracking), sizeof tracking);
     key.append(reinterpret_cast<const char*>(&colour), sizeof colour);
