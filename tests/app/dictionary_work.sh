@@ -11,24 +11,6 @@ link_position=$(readlink -f "$2")
 screen_probe=$(readlink -f "$3")
 source "$(dirname "$(readlink -f "$0")")/driver.sh"
 
-
-# Headwords are set in dark red, meanings in blue (styles VOK and BED).
-results_shown() {
-    (( $(pixels A23B2A 40 210 720 290) > 200 && $(pixels 1F4E79 40 210 720 290) > 200 ))
-}
-
-search_for() { # word
-    local before
-    before=$(snapshot)
-    click_at 200 146
-    xdotool key ctrl+a BackSpace
-    xdotool type --delay 40 "$1"
-    xdotool key Return
-    changed_from "$before" >/dev/null || fail "searching for $1 changed nothing"
-    settled >/dev/null
-    results_shown || fail "no meanings of $1 are shown"
-}
-
 add_user Tester
 start_program SDL_AUDIODRIVER=dummy
 step main.htx "wörterbuch.htx"

@@ -230,3 +230,21 @@ expect_orderly_end() {
     done
     fail "the program did not end"
 }
+
+# The dictionary's search page: whether it shows results (headwords in dark
+# red, meanings in blue: styles VOK and BED), and a search typed into its field.
+results_shown() {
+    (( $(pixels A23B2A 40 210 720 290) > 200 && $(pixels 1F4E79 40 210 720 290) > 200 ))
+}
+
+search_for() { # word
+    local before
+    before=$(snapshot)
+    click_at 200 146
+    xdotool key ctrl+a BackSpace
+    xdotool type --delay 40 "$1"
+    xdotool key Return
+    changed_from "$before" >/dev/null || fail "searching for $1 changed nothing"
+    settled >/dev/null
+    results_shown || fail "no meanings of $1 are shown"
+}

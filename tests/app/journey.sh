@@ -210,22 +210,6 @@ shows_again "$start" "the way back did not show the start page as before"
 # The dictionary: a Spanish and a German word on the search page, then the
 # dictionary window.
 
-# Headwords are set in dark red, meanings in blue.
-results_shown() {
-    (($(pixels A23B2A 40 210 720 290) > 200 && $(pixels 1F4E79 40 210 720 290) > 200))
-}
-search_for() { # word
-    local before
-    before=$(snapshot)
-    click_at 200 146
-    xdotool key ctrl+a BackSpace
-    xdotool type --delay 40 "$1"
-    xdotool key Return
-    changed_from "$before" >/dev/null || fail "searching for $1 changed nothing"
-    settled >/dev/null
-    results_shown || fail "no meanings of $1 are shown"
-}
-
 step main.htx "wörterbuch.htx"
 settled >/dev/null
 shot dictionary
