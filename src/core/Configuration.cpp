@@ -122,6 +122,7 @@ void Configuration::ResolveDirectories(const MediaVolumeList& volumes) {
         static_cast<Color>(registry_.readInteger(RegistryKey::Program, "Hintergrund")
                                .value_or(static_cast<std::int32_t>(DefaultBackdropColor)));
     OnlineHelp = registry_.readString(RegistryKey::Program, "Online-Hilfe").value_or("AN") != "AUS";
+    Extras.Read(registry_);
 
     const char* const dirs = RegistryKey::Directories;
     RegisteredProgram = readRegistryString(registry_, dirs, "Programm");
@@ -238,6 +239,7 @@ void Configuration::SaveDirectorySettings(unsigned bits) {
 
 void Configuration::SaveGeneralSettings(const Color* backdropColor) {
     registry_.writeString(RegistryKey::Program, "Online-Hilfe", OnlineHelp ? "AN" : "AUS");
+    Extras.Write(registry_);
     if (backdropColor)
         registry_.writeInteger(RegistryKey::Program, "Hintergrund",
                                static_cast<std::int32_t>(*backdropColor));

@@ -4,6 +4,7 @@
 // the settings store, the optional "qor.ini" beside the program and a search
 // of the mounted volumes, and written back through SaveDirectorySettings.
 
+#include "core/ExtraFeatures.h"
 #include "graphics/Color.h"
 #include "platform/IniFile.h"
 #include "platform/Registry.h"
@@ -69,6 +70,7 @@ public:
 
     Color BackdropColor = DefaultBackdropColor;
     bool OnlineHelp = true;
+    ExtraFeatures Extras;
     bool WriteProtected = false;
 
     const std::string& programPath() const { return programPath_; }

@@ -157,6 +157,7 @@ private:
     QWidget* buildStatusLine(QWidget* parent);
     void buildMenus();
     void buildPrintMenu();
+    void buildExtrasMenu(QMenu* extras);
     void connectSettings();
     void applyLook();
     // Sets a control's tool tip, shown while online help is on.

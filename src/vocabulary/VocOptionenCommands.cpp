@@ -72,10 +72,28 @@ void TVocOptionen::buildMenus() {
             showWaveBase_(this);
     });
 
+    buildExtrasMenu(options->addMenu(QStringLiteral("Extras")));
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("Hilfe"));
     onlineHelp_ = help->addAction(QStringLiteral("&Online-Hilfe"));
     onlineHelp_->setCheckable(true);
     connect(onlineHelp_, &QAction::toggled, this, [this](bool on) { setOnlineHelp(on); });
+}
+
+// The additions to the classic trainer, each on until switched off; they are
+// stored with the general settings when the program ends.
+void TVocOptionen::buildExtrasMenu(QMenu* extras) {
+    const auto toggle = [this, extras](const char* text, bool ExtraFeatures::*flag) {
+        QAction* action = extras->addAction(QString::fromUtf8(text));
+        action->setCheckable(true);
+        action->setChecked(config_.Extras.*flag);
+        connect(action, &QAction::toggled, this,
+                [this, flag](bool on) { config_.Extras.*flag = on; });
+    };
+    toggle("Fehlende Aufnahmen vorlesen (espeak-ng)", &ExtraFeatures::Speech);
+    toggle("Akzentfehler beim Eintippen zeigen", &ExtraFeatures::AccentHints);
+    toggle("Lernverlauf in der Statistik", &ExtraFeatures::LearningHistory);
+    toggle("Bibliotheken mit CSV und KVTML austauschen", &ExtraFeatures::Exchange);
 }
 
 void TVocOptionen::updateRecentMenu() {
