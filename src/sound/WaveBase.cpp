@@ -241,6 +241,10 @@ int TXWaveBase::RebaseReferences(std::string_view prefix) {
     return count;
 }
 
+bool TXWaveBase::SpeaksMissing() const {
+    return config_.Extras.Speech;
+}
+
 ResolvedSound TXWaveBase::Resolve(std::string_view reference) const {
     return qor::Resolve(reference, config_);
 }

@@ -73,6 +73,8 @@ public:
     int RebaseReferences(std::string_view prefix);
 
     ResolvedSound Resolve(std::string_view reference) const;
+    // Whether words without a recording are spoken instead (the Extras switch).
+    bool SpeaksMissing() const;
     // Page markup: text as a link to its recording when one exists, else text.
     std::string SoundLink(std::string_view text) const;
 

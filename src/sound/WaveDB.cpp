@@ -9,6 +9,8 @@
 #include "platform/QtText.h"
 #include "platform/Text.h"
 #include "sound/WaveBase.h"
+#include "sound/WordRecordings.h"
+#include "sound/WordSpeech.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -39,6 +41,9 @@ void TWaveDB::createControls() {
     eText = new QLineEdit(this);
     eDatei = new QLineEdit(this);
     lCount = new QLabel(this);
+    lSynthetisch = new QLabel(QStringLiteral("synthetisch"), this);
+    lSynthetisch->setToolTip(
+        QStringLiteral("Keine Aufnahme: das Programm spricht den Text selbst"));
     btnFirst = toolButton("|◀", "Zum ersten Eintrag", this);
     btnPrevious = toolButton("◀", "Zum vorangehenden Eintrag", this);
     btnNext = toolButton("▶", "Zum nächsten Eintrag", this);
@@ -59,6 +64,7 @@ void TWaveDB::createControls() {
     auto* fileButtons = new QHBoxLayout;
     fileButtons->addWidget(btnBrowse);
     fileButtons->addWidget(btnPlay);
+    fileButtons->addWidget(lSynthetisch);
     grid->addLayout(fileButtons, 2, 2);
     auto* row = new QHBoxLayout;
     for (QToolButton* button :
@@ -101,10 +107,18 @@ void TWaveDB::Refresh() {
     showText(eText, base_.GetText());
     showText(eDatei, base_.GetDatei());
     refreshing_ = false;
-    btnPlay->setVisible(!base_.Resolve(base_.GetDatei()).path.empty());
+    const bool synthetic = !spokenInstead().empty();
+    lSynthetisch->setVisible(synthetic);
+    btnPlay->setVisible(synthetic || !base_.Resolve(base_.GetDatei()).path.empty());
     const QString count = QString::number(base_.Count()) + QStringLiteral(" Einträge");
     if (lCount->text() != count)
         lCount->setText(count);
+}
+
+std::string TWaveDB::spokenInstead() const {
+    if (!base_.SpeaksMissing() || !base_.Resolve(base_.GetDatei()).path.empty())
+        return {};
+    return SpokenText(base_.GetText());
 }
 
 void TWaveDB::moveIfComplete(const std::function<void()>& move) {
@@ -140,6 +154,10 @@ void TWaveDB::btnDeleteClick() {
 void TWaveDB::btnPlayClick() {
     const std::string reference = fromQString(eDatei->text());
     const ResolvedSound sound = base_.Resolve(reference);
+    if (const std::string spoken = spokenInstead(); sound.path.empty() && !spoken.empty()) {
+        SpeakQuiet(spoken, SpeechRate::Normal, "satz");
+        return;
+    }
     if (sound.path.empty()) {
         AppMessage(reference +
                    " konnte nicht gefunden werden. Stellen Sie\nsicher, daß die CD-ROM eingelegt "

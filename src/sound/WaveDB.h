@@ -1,6 +1,8 @@
 #pragma once
 // The management window of the sound database: browse, search and edit the
-// entries, pick recordings from disk, listen to them and sort the list.
+// entries, pick recordings from disk, listen to them and sort the list. An
+// entry whose recording is missing is marked "synthetisch" when the
+// program speaks it instead, and is heard that way.
 
 #include "sound/MciSenders.h"
 
@@ -37,6 +39,7 @@ public:
     QLineEdit* eText = nullptr;
     QLineEdit* eDatei = nullptr;
     QLabel* lCount = nullptr;
+    QLabel* lSynthetisch = nullptr;
     QToolButton* btnFirst = nullptr;
     QToolButton* btnPrevious = nullptr;
     QToolButton* btnNext = nullptr;
@@ -57,6 +60,9 @@ private:
     void btnDeleteClick();
     void btnPlayClick();
     void btnBrowseClick();
+    // The words spoken for the current entry, or empty while it has a
+    // recording or speech is off.
+    std::string spokenInstead() const;
 
     TXWaveBase& base_;
     Configuration& config_;

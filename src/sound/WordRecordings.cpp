@@ -5,6 +5,7 @@
 #include "platform/Text.h"
 #include "sound/MciSenders.h"
 #include "sound/WaveBase.h"
+#include "sound/WordSpeech.h"
 
 #include <algorithm>
 #include <vector>
@@ -48,6 +49,23 @@ std::string resolvedPath(const TXWaveBase& base, std::string_view reference) {
     return base.Resolve(reference).path;
 }
 
+// The text without every "[...]" and "(...)" span, blanks reduced.
+std::string withoutBrackets(std::string_view text) {
+    std::string result;
+    char closing = 0;
+    for (const char c : text) {
+        if (closing) {
+            if (c == closing)
+                closing = 0;
+        } else if (c == '[' || c == '(') {
+            closing = c == '[' ? ']' : ')';
+        } else if (c != ' ' || (!result.empty() && result.back() != ' ')) {
+            result += c;
+        }
+    }
+    return std::string(TrimBlanks(result));
+}
+
 } // namespace
 
 bool PlayFileQuiet(const std::string& path) {
@@ -78,15 +96,36 @@ std::string FindWordRecording(const TXWaveBase& base, std::string_view word) {
                         found[static_cast<std::size_t>(Random(static_cast<int>(found.size())))]);
 }
 
-bool PlayWordRecording(const TXWaveBase& base, std::string_view word) {
-    return PlayFileQuiet(FindWordRecording(base, word));
+WordSound FindWordSound(const TXWaveBase& base, std::string_view word, bool spanish) {
+    WordSound sound;
+    sound.recording = FindWordRecording(base, word);
+    if (sound.recording.empty() && spanish && base.SpeaksMissing())
+        sound.speech = SpokenText(word);
+    return sound;
 }
 
-void PlayRecordingAt(const TXWaveBase& base, std::string_view text, int caret,
-                     int selectionLength) {
+bool PlayWordSound(const WordSound& sound, SpeechRate rate) {
+    if (!sound.recording.empty() || sound.speech.empty())
+        return PlayFileQuiet(sound.recording);
+    std::optional<PcmSound> speech = speechSynthesizer().synthesize(sound.speech, rate);
+    return !speech || PlayMemoryQuiet("welle", std::move(*speech));
+}
+
+std::string SpokenText(std::string_view word) {
+    return withoutBrackets(meanings(word).front());
+}
+
+bool PlayWordRecording(const TXWaveBase& base, std::string_view word, bool speakIfMissing) {
+    return PlayWordSound(FindWordSound(base, word, speakIfMissing));
+}
+
+namespace {
+
+// The reference of the meaning under the caret or of the selection, or
+// empty; spoken gets what speech would say instead.
+std::string referenceAt(const TXWaveBase& base, std::string_view text, int caret,
+                        int selectionLength, std::string& spoken) {
     const int length = static_cast<int>(text.size());
-    if (text.empty() || caret > length)
-        return;
     // Positions from here on count from 1, as the caret position is read.
     const int p = std::max(caret, 1);
     const auto at = [&](int position) {
@@ -118,10 +157,12 @@ void PlayRecordingAt(const TXWaveBase& base, std::string_view text, int caret,
         while (at(start) == ' ')
             ++start;
     }
-    std::string reference = base.LookUp(range(start, end - start), false);
+    spoken = range(start, end - start);
+    std::string reference = base.LookUp(spoken, false);
 
     if (reference.empty() && selectionLength > 0) {
         const std::string_view selection = TrimBlanks(range(p + 1, selectionLength));
+        spoken = selection;
         reference = base.LookUp(selection, false);
         // A selection from the very start of the text: p stands for caret 0.
         if (reference.empty() && start == p &&
@@ -135,16 +176,27 @@ void PlayRecordingAt(const TXWaveBase& base, std::string_view text, int caret,
                 reference = base.LookUp(candidate, false);
         }
     }
-    if (reference.empty())
-        return;
+    return reference;
+}
 
-    const ResolvedSound sound = base.Resolve(reference);
+} // namespace
+
+void PlayRecordingAt(const TXWaveBase& base, std::string_view text, int caret, int selectionLength,
+                     bool speakIfMissing) {
+    if (text.empty() || caret > static_cast<int>(text.size()))
+        return;
+    std::string spoken;
+    const std::string reference = referenceAt(base, text, caret, selectionLength, spoken);
+    const ResolvedSound sound = reference.empty() ? ResolvedSound{} : base.Resolve(reference);
     if (sound.status == SoundStatus::MediumMissing) {
         AppMessage("Bitte legen Sie die qor spanisch CD-ROM ein!", MessageStyle::Exclamation);
         return;
     }
-    if (sound.status != SoundStatus::Found)
+    if (sound.status != SoundStatus::Found) {
+        if (speakIfMissing && base.SpeaksMissing())
+            SpeakQuiet(SpokenText(spoken), SpeechRate::Normal);
         return;
+    }
     SendMci("close welle", true);
     if (!IsMciError(SendMci("open \"" + sound.path + "\" type waveaudio alias welle")))
         SendMci("play welle from 0");

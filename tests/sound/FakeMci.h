@@ -95,11 +95,25 @@ public:
             return {nullptr, newError};
         return {std::make_unique<FakeDevice>("new", log, state, WaveFormat{}), 0};
     }
+    // Logged as "open memory <samples per second>/<frames>".
+    MciOpened openMemory(PcmSound sound) override {
+        const std::string name =
+            "memory " + std::to_string(sound.format.samplesPerSecond) + "/" +
+            std::to_string(sound.samples.size() /
+                           static_cast<std::size_t>(sound.format.blockAlign()));
+        log.push_back("open " + name);
+        memorySounds.push_back(std::move(sound));
+        if (memoryError)
+            return {nullptr, memoryError};
+        return {std::make_unique<FakeDevice>(name, log, state, std::nullopt), 0};
+    }
 
     std::vector<std::string> log;
     FakeDeviceState state; // shared by every device it opens
     std::map<std::string, int> openErrors;
     int newError = 0;
+    std::vector<PcmSound> memorySounds; // every sound opened from memory
+    int memoryError = 0;
 };
 
 // The fake backend behind the program's interpreter for one test.

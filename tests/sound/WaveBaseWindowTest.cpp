@@ -1,3 +1,5 @@
+#include "FakeMci.h"
+#include "ScriptedSpeech.h"
 #include "core/Configuration.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
@@ -30,6 +32,8 @@ struct SentCommand {
 class WaveBaseWindowTest : public ::testing::Test {
 protected:
     WaveBaseWindowTest() {
+        // The window as it always was; speech has a test of its own.
+        config.Extras.Speech = false;
         config.WaveDir = dir.dir("wave");
         dir.file("wave/perro.wav", "RIFF");
         base.AddEntry("agua", "XS:\\agua.wav");
@@ -183,6 +187,29 @@ TEST_F(WaveBaseWindowTest, BrowsingOffersTheFolderForOwnRecordingsAndShortensThe
     dialogs.answer(recording);
     window->btnBrowse->click();
     EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(WaveBaseWindowTest, AnEntryWithoutItsRecordingIsMarkedAndSpokenWithSpeechOn) {
+    test::InstalledFakeMci mci;
+    test::ScriptedSpeech speech;
+    config.Extras.Speech = true;
+    window->Refresh();
+    EXPECT_EQ(shownText(), "agua");
+    EXPECT_FALSE(window->lSynthetisch->isHidden());
+    ASSERT_FALSE(window->btnPlay->isHidden());
+    sent.clear();
+    window->btnPlay->click();
+    EXPECT_EQ(speech.said, std::vector<std::string>{"agua"});
+    EXPECT_EQ(mci.backend.log, (std::vector<std::string>{"open memory 22050/2205",
+                                                         "play memory 22050/2205 from 0"}));
+    EXPECT_TRUE(messages.shown().empty());
+
+    window->btnNext->click(); // perro has its recording
+    EXPECT_TRUE(window->lSynthetisch->isHidden());
+    config.Extras.Speech = false;
+    window->btnPrevious->click();
+    EXPECT_TRUE(window->lSynthetisch->isHidden());
+    EXPECT_TRUE(window->btnPlay->isHidden());
 }
 
 TEST_F(WaveBaseWindowTest, ClosingDetachesAndClosesThePlayer) {

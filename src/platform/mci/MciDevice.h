@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace qor {
 
@@ -49,6 +50,13 @@ public:
     virtual int save(const std::string& path) = 0;
 };
 
+// A sound made in memory (speech the program synthesises): PCM samples,
+// interleaved, in format.
+struct PcmSound {
+    WaveFormat format;
+    std::vector<unsigned char> samples;
+};
+
 struct MciOpened {
     std::unique_ptr<MciDevice> device; // set on success
     int error = 0;
@@ -61,6 +69,8 @@ public:
     virtual MciOpened openFile(const std::string& path) = 0;
     // An empty wave audio device that records into memory.
     virtual MciOpened openNewWaveAudio() = 0;
+    // A sound in memory, played like a recording.
+    virtual MciOpened openMemory(PcmSound sound) = 0;
 };
 
 } // namespace qor

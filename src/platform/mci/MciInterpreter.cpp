@@ -112,6 +112,12 @@ MciAnswer save(MciDevice& device, Words& words) {
     return outcome(device.save(file->text));
 }
 
+// The wave formats the devices play and record.
+bool inRange(std::int64_t bits, std::int64_t channels, std::int64_t rate) {
+    return (bits == 8 || bits == 16) && (channels == 1 || channels == 2) && rate >= 8000 &&
+           rate <= 48000;
+}
+
 // "time format milliseconds" and the parts of a wave format, in any mix.
 MciAnswer set(MciDevice& device, Words& words) {
     if (words.atEnd())
@@ -168,8 +174,7 @@ MciAnswer set(MciDevice& device, Words& words) {
     const std::int64_t newBits = bits.value_or(current->bitsPerSample);
     const std::int64_t newChannels = channels.value_or(current->channels);
     const std::int64_t newRate = rate.value_or(current->samplesPerSecond);
-    if ((newBits != 8 && newBits != 16) || (newChannels != 1 && newChannels != 2) ||
-        newRate < 8000 || newRate > 48000)
+    if (!inRange(newBits, newChannels, newRate))
         return failure(MciError::OutOfRange);
     WaveFormat format;
     format.bitsPerSample = static_cast<int>(newBits);
@@ -295,6 +300,25 @@ void MciInterpreter::close(std::string_view alias) {
     devices_.erase(lowerCase(alias));
 }
 
+MciAnswer MciInterpreter::keep(std::string_view alias, MciOpened opened) {
+    if (!opened.device)
+        return failure(opened.error ? opened.error : MciError::InvalidFile);
+    const int id = nextId_++;
+    devices_[lowerCase(alias)] = {std::move(opened.device), id};
+    return success(std::to_string(id));
+}
+
+MciAnswer MciInterpreter::openMemory(std::string_view alias, PcmSound sound) {
+    if (alias.empty())
+        return failure(MciError::NewRequiresAlias);
+    close(alias);
+    const WaveFormat& format = sound.format;
+    if (!inRange(format.bitsPerSample, format.channels, format.samplesPerSecond) ||
+        sound.samples.size() % static_cast<std::size_t>(format.blockAlign()) != 0)
+        return failure(MciError::OutOfRange);
+    return keep(alias, backend_.openMemory(std::move(sound)));
+}
+
 MciAnswer MciInterpreter::send(std::string_view command) {
     const MciWords split = splitMciCommand(command);
     if (split.error)
@@ -317,13 +341,8 @@ MciAnswer MciInterpreter::send(std::string_view command) {
         if (request.error)
             return failure(request.error);
         close(request.alias);
-        MciOpened opened =
-            request.isNew ? backend_.openNewWaveAudio() : backend_.openFile(request.file);
-        if (!opened.device)
-            return failure(opened.error ? opened.error : MciError::InvalidFile);
-        const int id = nextId_++;
-        devices_[lowerCase(request.alias)] = {std::move(opened.device), id};
-        return success(std::to_string(id));
+        return keep(request.alias,
+                    request.isNew ? backend_.openNewWaveAudio() : backend_.openFile(request.file));
     }
 
     if (verb == "close") {

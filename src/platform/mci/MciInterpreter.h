@@ -38,6 +38,10 @@ public:
     MciInterpreter& operator=(const MciInterpreter&) = delete;
 
     MciAnswer send(std::string_view command);
+    // What "open" does for a file, for a sound in memory: the alias closes
+    // what it had and plays the sound with "play alias from 0". A format
+    // out of range or samples that are no whole frames are refused.
+    MciAnswer openMemory(std::string_view alias, PcmSound sound);
 
     MciBackend& backend() { return backend_; }
 
@@ -49,6 +53,7 @@ private:
 
     MciDevice* find(std::string_view alias);
     void close(std::string_view alias);
+    MciAnswer keep(std::string_view alias, MciOpened opened);
 
     std::map<std::string, OpenDevice> devices_; // by lower-case alias
     MciBackend& backend_;

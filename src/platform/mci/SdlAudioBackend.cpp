@@ -47,4 +47,10 @@ MciOpened SdlAudioBackend::openNewWaveAudio() {
     return {std::make_unique<SdlWaveAudioDevice>(), MciError::None};
 }
 
+MciOpened SdlAudioBackend::openMemory(PcmSound sound) {
+    if (!available())
+        return {nullptr, MciError::NoOutputDevice};
+    return {std::make_unique<SdlWaveAudioDevice>(std::move(sound)), MciError::None};
+}
+
 } // namespace qor

@@ -26,6 +26,7 @@ public:
 
     MciOpened openFile(const std::string& path) override;
     MciOpened openNewWaveAudio() override;
+    MciOpened openMemory(PcmSound sound) override;
 
 private:
     std::optional<bool> started_; // empty: not tried yet

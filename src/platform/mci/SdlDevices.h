@@ -48,10 +48,12 @@ private:
 };
 
 // A recording in memory: captured from SDL's input in the format set,
-// played back through SDL, saved as a wave file.
+// played back through SDL, saved as a wave file. A sound made in memory
+// plays through the same device, as if it had been recorded.
 class SdlWaveAudioDevice : public MciDevice {
 public:
     SdlWaveAudioDevice();
+    explicit SdlWaveAudioDevice(PcmSound sound);
     ~SdlWaveAudioDevice() override;
 
     int play(std::optional<std::int64_t> fromMs) override;

@@ -41,6 +41,10 @@ std::int64_t SdlWaveAudioDevice::Source::read(void* buffer, std::int64_t frames)
 
 SdlWaveAudioDevice::SdlWaveAudioDevice() : source_(samples_, format_), output_(source_) {}
 
+SdlWaveAudioDevice::SdlWaveAudioDevice(PcmSound sound)
+    : format_(sound.format), samples_(std::move(sound.samples)), source_(samples_, format_),
+      output_(source_) {}
+
 SdlWaveAudioDevice::~SdlWaveAudioDevice() {
     stopRecording();
 }

@@ -36,6 +36,33 @@ TEST_F(MciInterpreterTest, ReopeningAnAliasClosesTheOldDeviceFirst) {
     EXPECT_EQ(send("play welle from 0"), "Error263");
 }
 
+TEST_F(MciInterpreterTest, ASoundInMemoryTakesItsAliasOnlyInAPlayableFormat) {
+    const auto sound = [](int bits, int channels, int rate, std::size_t bytes) {
+        return PcmSound{{bits, channels, rate}, std::vector<unsigned char>(bytes, 0x40)};
+    };
+    struct Case {
+        PcmSound sound;
+        std::string answer;
+    };
+    const Case cases[] = {
+        {sound(16, 1, 22050, 4410), "ok"},       {sound(8, 2, 8000, 16), "ok"},
+        {sound(16, 1, 22050, 4411), "Error282"}, // half a frame
+        {sound(12, 1, 22050, 12), "Error282"},   {sound(16, 3, 22050, 12), "Error282"},
+        {sound(16, 1, 96000, 4), "Error282"},    {sound(16, 1, 0, 4), "Error282"},
+    };
+    for (const Case& c : cases) {
+        send("open \"/a.wav\" alias welle");
+        const MciAnswer answer = mci.openMemory("WELLE", c.sound);
+        EXPECT_EQ(answer.ok() ? "ok" : answer.result(), c.answer);
+        // The file's device is closed either way, as by an open.
+        EXPECT_EQ(send("status welle mode"), c.answer[0] == 'E' ? "Error263" : "stopped");
+    }
+    EXPECT_EQ(send("play welle from 0"), "Error263");
+    EXPECT_EQ(mci.openMemory("", sound(16, 1, 22050, 2)).result(), "Error299");
+    backend.memoryError = MciError::NoOutputDevice;
+    EXPECT_EQ(mci.openMemory("welle", sound(16, 1, 22050, 2)).result(), "Error326");
+}
+
 TEST_F(MciInterpreterTest, KeywordsAndAliasesIgnoreLetterCase) {
     send("open \"/m.mp3\" alias mp3");
     EXPECT_EQ(send("Status MP3 mode"), "stopped");

@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <sndfile.h>
 #include <thread>
@@ -104,6 +105,23 @@ TEST_F(DiskAudioTest, PlaysAWaveFileToTheDeviceAndStopsAtItsEnd) {
         ASSERT_FLOAT_EQ(played[i], signal[i] / 32768.0f) << "sample " << i;
     for (std::size_t i = signal.size(); i < played.size(); ++i)
         ASSERT_EQ(played[i], 0.0f) << "sample " << i;
+}
+
+TEST_F(DiskAudioTest, PlaysASoundFromMemoryAsItPlaysAFile) {
+    const auto signal = testSignal(2205); // 0.1 s
+    PcmSound sound{{16, 1, 22050}, std::vector<unsigned char>(signal.size() * 2)};
+    std::memcpy(sound.samples.data(), signal.data(), sound.samples.size());
+    ASSERT_TRUE(mci->openMemory("welle", std::move(sound)).ok());
+    EXPECT_EQ(send("status welle length"), "100");
+    EXPECT_EQ(send("play welle from 0"), "");
+    EXPECT_EQ(waitWhile("welle", "playing"), "stopped");
+    EXPECT_EQ(send("close welle"), "");
+
+    // In its own format, as a recording plays.
+    const std::vector<std::int16_t> played = readRawShorts(output);
+    const auto first = std::find(played.begin(), played.end(), signal.front());
+    ASSERT_GE(played.end() - first, static_cast<std::ptrdiff_t>(signal.size()));
+    EXPECT_TRUE(std::equal(signal.begin(), signal.end(), first));
 }
 
 TEST_F(DiskAudioTest, StopKeepsThePositionAndPlayGoesOnFromThere) {
@@ -290,6 +308,7 @@ TEST(NoSoundDeviceTest, EveryDeviceFailsWithAnErrorAnswer) {
     EXPECT_EQ(mci.send("open \"" + wave + "\" alias welle").result(), "Error326");
     EXPECT_EQ(mci.send("play welle from 0").result(), "Error263");
     EXPECT_EQ(mci.send("open new type waveaudio alias test").result(), "Error328");
+    EXPECT_EQ(mci.openMemory("welle", {{16, 1, 22050}, {0, 0}}).result(), "Error326");
     EXPECT_EQ(mci.send("record test").result(), "Error263");
     EXPECT_EQ(mci.send("status test position").result(), "Error263");
     EXPECT_EQ(mci.send("open \"" + dir.path() + "fehlt.wav\" alias welle").result(), "Error275");
