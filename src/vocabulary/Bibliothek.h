@@ -99,6 +99,10 @@ public:
     bool Save(const std::string& path);
     // A delimited text file with the named columns ("Vokabel,Bedeutung").
     bool Import(const std::string& path, std::string_view header, char separator);
+    // Entries read whole from another program's file: they replace the
+    // library, which then has no file of its own, or are appended. Either way
+    // the library is changed: no library file holds them yet.
+    void Adopt(std::vector<TVokabel> entries, bool replace);
     // Up to five random libraries below dir (empty: the last folder), until
     // more than 500 entries are in.
     void LoadRandomMix(const std::string& dir);

@@ -86,6 +86,21 @@ bool TBibliothek::Import(const std::string& path, std::string_view header, char 
     return finishReading(path, true);
 }
 
+void TBibliothek::Adopt(std::vector<TVokabel> entries, bool replace) {
+    if (replace) {
+        eintraege_.clear();
+        dateiname_.clear();
+    }
+    dropTrailingEmpty();
+    eintraege_.insert(eintraege_.end(), std::make_move_iterator(entries.begin()),
+                      std::make_move_iterator(entries.end()));
+    if (einstellungen_)
+        einstellungen_->Bis = -1;
+    LoadScores();
+    ensureTrailingEmpty();
+    changed();
+}
+
 void TBibliothek::LoadRandomMix(const std::string& dir) {
     const std::string folder = dir.empty() ? zufallsordner_ : dir;
     Clear(true);
