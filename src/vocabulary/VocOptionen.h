@@ -36,6 +36,7 @@ class QStackedWidget;
 namespace qor {
 
 class RecentLibraryMenu;
+enum class ExchangeFormat;
 class TXListBox;
 class TXPage;
 class tXRadioGroup;
@@ -121,6 +122,10 @@ public:
     void WortlisteAlsPdf();
     void KarteikartenAlsPdf();
     void DruckerEinrichten();
+    // A CSV or KVTML file as the library or into it, the library as either
+    // (VocOptionenExchange.cpp).
+    void AustauschImportieren(bool replace);
+    void AustauschExportieren(ExchangeFormat format);
     void Sortieren();
     void Mischen();
     void DoppelteEntfernen();
@@ -157,6 +162,7 @@ private:
     QWidget* buildStatusLine(QWidget* parent);
     void buildMenus();
     void buildPrintMenu();
+    void buildExchangeMenu();
     void buildExtrasMenu(QMenu* extras);
     void connectSettings();
     void applyLook();

@@ -37,6 +37,8 @@ void TVocOptionen::buildMenus() {
     addCommand(mDatei, "&Speichern", {}, [this] { Speichern(); });
     addCommand(mDatei, "Speichern &unter...", {}, [this] { SpeichernUnter(); });
     mDatei->addSeparator();
+    buildExchangeMenu();
+    mDatei->addSeparator();
     buildPrintMenu();
     mDatei->addSeparator();
     addCommand(mDatei, "&Info", QKeySequence(Qt::Key_F6), [this] { Info(); });

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QStackedWidget>
@@ -305,6 +306,47 @@ TEST(VocOptionenTest, UserFiltersNeedALoginAndHomeWritesTheSettings) {
         EXPECT_EQ(window.PendingCommand(), "vabfrage");
         EXPECT_EQ(fixture.registry.readString(TVocEinstellungen::Key, "Modus"), "zurück"_cp);
     }
+}
+
+// The "Austausch" menu exports and imports through the file dialogs and is
+// gone once the switch in "Extras" is off.
+TEST(VocOptionenTest, ExchangesLibrariesWhileTheExtraIsOn) {
+    test::TempDir dir;
+    OptionsWindow fixture(1, 2);
+    ScriptedMessages messages;
+    ScriptedFileDialogs dialogs;
+    TVocOptionen& window = fixture.open();
+    const auto find = [](QMenu* menu, const QString& text) -> QAction* {
+        for (QAction* action : menu->findChildren<QAction*>())
+            if (action->text() == text)
+                return action;
+        return nullptr;
+    };
+    QAction* exchange = find(window.mDatei, QStringLiteral("Aus&tausch"));
+    ASSERT_NE(exchange, nullptr);
+    emit window.mDatei->aboutToShow();
+    EXPECT_TRUE(exchange->isVisible());
+
+    dialogs.answer(dir.path() + "export");
+    find(exchange->menu(), QStringLiteral("Als &KVTML exportieren..."))->trigger();
+    ASSERT_TRUE(fileExists(dir.path() + "export.kvtml"));
+    fixture.library.Clear(true);
+    dialogs.answer(dir.path() + "export.kvtml");
+    find(exchange->menu(), QStringLiteral("CSV/KVTML &importieren..."))->trigger();
+    EXPECT_EQ(dialogs.asked().back().filter, "CSV- und KVTML-Dateien (*.csv *.kvtml)");
+    EXPECT_EQ(text(window.lAnzahl), "3 Vokabeln");
+    EXPECT_EQ(text(window.lDatei), "Unbenannt");
+    EXPECT_TRUE(messages.shown().empty());
+
+    QAction* extra = nullptr;
+    for (QMenu* menu : window.menuBar()->findChildren<QMenu*>())
+        if (!extra)
+            extra = find(menu, QStringLiteral("Bibliotheken mit CSV und KVTML austauschen"));
+    ASSERT_NE(extra, nullptr);
+    extra->trigger();
+    EXPECT_FALSE(fixture.config.Extras.Exchange);
+    emit window.mDatei->aboutToShow();
+    EXPECT_FALSE(exchange->isVisible());
 }
 
 } // namespace

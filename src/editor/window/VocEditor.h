@@ -32,6 +32,7 @@ class QMenu;
 namespace qor {
 
 class RecentLibraryMenu;
+enum class ExchangeFormat;
 class TFrListe;
 class TFrNavigation;
 class TVokabelFrame;
@@ -106,6 +107,10 @@ public:
     void Speichern();
     void SpeichernUnter();
     void Importieren();
+    // VocEditorExchange.cpp: a CSV or KVTML file as the library or into it,
+    // the library as either.
+    void AustauschImportieren(bool replace);
+    void AustauschExportieren(ExchangeFormat format);
     void ZufaelligErzeugen();
     void Info();
     void Sortieren();

@@ -7,6 +7,7 @@
 #include "editor/window/VokabelFrame.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
+#include "vocabulary/LibraryExchange.h"
 #include "vocabulary/LibraryPrinting.h"
 #include "vocabulary/RecentLibraryMenu.h"
 
@@ -74,6 +75,16 @@ void TVocEditor::createFileMenu() {
     command(file, "Speichern &unter...", {}, [this] { SpeichernUnter(); });
     file->addSeparator();
     command(file, "Importieren...", {}, [this] { Importieren(); });
+    QMenu* exchange = file->addMenu(QStringLiteral("Aus&tausch"));
+    command(exchange, "CSV/KVTML &importieren...", {}, [this] { AustauschImportieren(true); });
+    command(exchange, "CSV/KVTML &hinzufügen...", {}, [this] { AustauschImportieren(false); });
+    command(exchange, "Als &CSV exportieren...", {},
+            [this] { AustauschExportieren(ExchangeFormat::Csv); });
+    command(exchange, "Als &KVTML exportieren...", {},
+            [this] { AustauschExportieren(ExchangeFormat::Kvtml); });
+    // The switch may change in the training settings window at any time.
+    connect(file, &QMenu::aboutToShow, exchange,
+            [this, exchange] { exchange->menuAction()->setVisible(config_.Extras.Exchange); });
     command(file, "Zufällig erzeugen...", {}, [this] { ZufaelligErzeugen(); });
     file->addSeparator();
     command(file, "Drucken...", {}, [this] { PrintList(library_, PrintTarget::Printer, this); });
