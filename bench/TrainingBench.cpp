@@ -34,6 +34,7 @@ public:
     void setPageDefine(const std::string& name, const std::string& value) override {
         page_.SetDefine(name, value);
     }
+    std::string pageDefine(const std::string& name) const override { return page_.GetDefine(name); }
     void setPageCondition(const std::string& name, bool on) override {
         page_.SetCondition(name, on);
     }

@@ -29,6 +29,7 @@ struct NoPage : CommandPage {
     std::string currentPageFile() const override { return {}; }
     void reloadPage() override {}
     void setPageDefine(const std::string&, const std::string&) override {}
+    std::string pageDefine(const std::string&) const override { return {}; }
     void setPageCondition(const std::string&, bool) override {}
 };
 

@@ -41,6 +41,7 @@ public:
         QOR_FUZZ_CHECK(0 <= left && left <= right && right <= width());
         QOR_FUZZ_CHECK(0 <= top && top <= bottom && bottom <= height());
     }
+    void drawLine(int, int, int, int, Color) override {}
 };
 
 std::string directory;

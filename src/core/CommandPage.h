@@ -17,6 +17,8 @@ public:
     // Shows the shown page again.
     virtual void reloadPage() = 0;
     virtual void setPageDefine(const std::string& name, const std::string& value) = 0;
+    // A page variable's value; empty when it was never set.
+    virtual std::string pageDefine(const std::string& name) const = 0;
     virtual void setPageCondition(const std::string& name, bool on) = 0;
 };
 

@@ -37,7 +37,7 @@ const char* const TechnoLoadingPage =
     "<body bgcolor=#0 text=#ffffff link=#ffffff><box coords=200,260,400 align=m>"
     "<font face=\"verdana, arial\" size=2><b>Loading...</b><onclick href=\"\xA7[stop]\" return>";
 
-UserFigures figuresOf(const TXUserBase& users) {
+UserFigures figuresOf(const TXUserBase& users, const ExtraFeatures& extras) {
     const UserStatistics& statistics = users.Statistics();
     UserFigures figures;
     figures.name = users.User();
@@ -53,6 +53,8 @@ UserFigures figuresOf(const TXUserBase& users) {
     figures.pv = statistics.pv;
     figures.loginTime = users.LoginTime();
     figures.storedLearningTime = users.TotalLearningTime();
+    figures.historyShown = extras.LearningHistory;
+    figures.historyMost = users.HistoryMostAnswers();
     return figures;
 }
 
@@ -63,6 +65,8 @@ constexpr std::pair<std::string_view, Chart> ChartRequests[] = {
     {"deutsch", GermanChart},
     {"fremd", SpanishChart},
 };
+// The learning history's chart.
+constexpr std::string_view HistoryRequest = "verlauf";
 
 } // namespace
 
@@ -112,8 +116,12 @@ void TMain::FormCreate() {
 
     windows_.ensureTrainingObjects();
     program.training->setPage(this);
-    if (!program.verben)
+    if (!program.verben) {
         program.verben = std::make_unique<TVerben>(program.registry);
+        program.verben->AccentHints = [&program] {
+            return program.config.Extras.AccentHints;
+        };
+    }
 
     MainWindowState& state = program.mainState;
     state.currentVerb = 0;
@@ -186,7 +194,7 @@ void TMain::XPageSpecialCode(std::string& code) {
     context.now = LocalNow();
     UserFigures figures;
     if (users().IsLoggedIn()) {
-        figures = figuresOf(users());
+        figures = figuresOf(users(), windows_.program().config.Extras);
         context.user = &figures;
     }
     code = SpecialCodeValue(code, context);
@@ -198,6 +206,11 @@ void TMain::XPagePictureRequest(const std::string& code, QImage& image) {
             ChartPicture picture(image);
             users().DrawChart(picture, chart);
         }
+    }
+    if (code == HistoryRequest && users().IsLoggedIn() &&
+        windows_.program().config.Extras.LearningHistory) {
+        ChartPicture picture(image);
+        DrawHistoryChart(picture, users().HistoryChartFor(image.width(), image.height()));
     }
 }
 
@@ -227,6 +240,10 @@ void TMain::reloadPage() {
 
 void TMain::setPageDefine(const std::string& name, const std::string& value) {
     page_->SetDefine(name, value);
+}
+
+std::string TMain::pageDefine(const std::string& name) const {
+    return page_->GetDefine(name);
 }
 
 void TMain::setPageCondition(const std::string& name, bool on) {

@@ -67,6 +67,7 @@ private:
     std::string currentPageFile() const override;
     void reloadPage() override;
     void setPageDefine(const std::string& name, const std::string& value) override;
+    std::string pageDefine(const std::string& name) const override;
     void setPageCondition(const std::string& name, bool on) override;
     // ShellCommandHost
     void processMessages() override;

@@ -30,6 +30,9 @@ TrainingServices trainingServices(Program& program) {
     services.soundPath = [&program](const std::string& word) {
         return program.waveBase ? FindWordRecording(*program.waveBase, word) : std::string();
     };
+    services.accentHints = [&program] {
+        return program.config.Extras.AccentHints;
+    };
     return services;
 }
 

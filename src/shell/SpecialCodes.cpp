@@ -29,10 +29,20 @@ std::string userValue(std::string_view code, const UserFigures& user, double now
         const double session = std::max(0.0, now - user.loginTime);
         return LearningTimeText(session + user.storedLearningTime);
     }
+    if (code == "lernverlauf") // a condition: "+" shows the history chart
+        return user.historyShown ? "+" : "";
     const std::pair<std::string_view, int> figures[] = {
-        {"perfa", user.perfa}, {"perfr", user.perfr}, {"perfd", user.perfd}, {"perff", user.perff},
-        {"nr", user.nr},       {"nrd", user.nrd},     {"nrf", user.nrf},     {"pe", user.pe},
-        {"pm", user.pm},       {"pv", user.pv},
+        {"perfa", user.perfa},
+        {"perfr", user.perfr},
+        {"perfd", user.perfd},
+        {"perff", user.perff},
+        {"nr", user.nr},
+        {"nrd", user.nrd},
+        {"nrf", user.nrf},
+        {"pe", user.pe},
+        {"pm", user.pm},
+        {"pv", user.pv},
+        {"verlauf", user.historyMost},
     };
     for (const auto& [name, value] : figures)
         if (code == name)

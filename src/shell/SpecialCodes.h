@@ -35,6 +35,8 @@ struct UserFigures {
     int pe = 0;                    // percentage of answers typed
     int pm = 0;                    // ... by multiple choice
     int pv = 0;                    // ... in the bingo game
+    bool historyShown = false;     // the statistics page charts the learning history
+    int historyMost = 0;           // most answers on a day of that chart
     double loginTime = 0;          // date-time
     double storedLearningTime = 0; // of the earlier logins
 };

@@ -13,6 +13,7 @@ public:
     int width() const override { return image_.width(); }
     int height() const override { return image_.height(); }
     void fillRect(int left, int top, int right, int bottom, Color color) override;
+    void drawLine(int x1, int y1, int x2, int y2, Color color) override;
 
 private:
     QImage& image_;

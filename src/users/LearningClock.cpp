@@ -60,6 +60,30 @@ std::string ShortDateText(DateTime when) {
            std::to_string(static_cast<int>(date.year()));
 }
 
+std::optional<int> ParseShortDate(std::string_view text) {
+    using namespace std::chrono;
+    if (text.size() != 10 || text[2] != '.' || text[5] != '.')
+        return std::nullopt;
+    const auto number = [text](std::size_t from, std::size_t length) -> std::optional<int> {
+        int value = 0;
+        const char* first = text.data() + from;
+        const auto [end, error] = std::from_chars(first, first + length, value);
+        if (error != std::errc() || end != first + length)
+            return std::nullopt;
+        return value;
+    };
+    const auto d = number(0, 2);
+    const auto m = number(3, 2);
+    const auto y = number(6, 4);
+    if (!d || !m || !y)
+        return std::nullopt;
+    const year_month_day date{year{*y}, month{static_cast<unsigned>(*m)},
+                              day{static_cast<unsigned>(*d)}};
+    if (!date.ok())
+        return std::nullopt;
+    return sys_days{date}.time_since_epoch().count() + UnixEpochDay;
+}
+
 std::string LongTimeText(DateTime when) {
     const double fraction = when - std::floor(when);
     return clockText(std::llround(fraction * SecondsPerDay) % SecondsPerDay);

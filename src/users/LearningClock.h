@@ -22,6 +22,10 @@ using Clock = std::function<DateTime()>;
 // "09.12.2026": the short date of the German desktop.
 std::string ShortDateText(DateTime when);
 
+// The day of a short date ("09.12.2026"), as the whole number of days of
+// its date-time; nothing for anything else.
+std::optional<int> ParseShortDate(std::string_view text);
+
 // "08:05:09": the time of day of when, to the second.
 std::string LongTimeText(DateTime when);
 

@@ -24,7 +24,10 @@ public:
     void ChangeUser() override;
     void ChangePassword() override;
     bool isLoggedIn() const override { return users_.IsLoggedIn(); }
-    void computeStatistics() override { users_.ComputeStatistics(); }
+    void computeStatistics() override {
+        users_.ComputeStatistics();
+        users_.LoadHistory();
+    }
 
 private:
     void logOutTellingFailure();

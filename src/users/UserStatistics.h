@@ -40,6 +40,8 @@ public:
     virtual int height() const = 0;
     // Fills from left, top up to (not including) right, bottom.
     virtual void fillRect(int left, int top, int right, int bottom, Color color) = 0;
+    // A line two pixels wide between the centres of two pixels.
+    virtual void drawLine(int x1, int y1, int x2, int y2, Color color) = 0;
 };
 
 // The left half red, the right half dark grey, and a white bar per column

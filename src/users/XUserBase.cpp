@@ -7,6 +7,7 @@
 #include "users/UserFile.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace qor {
 using namespace literals;
@@ -29,6 +30,10 @@ std::string TXUserBase::UserFilePath(std::string_view name) const {
 
 std::string TXUserBase::LogFilePath(std::string_view name) const {
     return directory_ + std::string(name) + "_S_LOG.txt";
+}
+
+std::string TXUserBase::HistoryFilePath(std::string_view name) const {
+    return directory_ + std::string(name) + "_S_VERLAUF.txt";
 }
 
 void TXUserBase::ListUsers() {
@@ -122,6 +127,12 @@ bool TXUserBase::LogOut() {
     const bool logged =
         appendToFile(LogFilePath(user_), LogLine(loginTime_, logout, counts_, statistics_) + "\r\n",
                      NewFileAccess::OwnerOnly);
+    // The right answers have no place in the log line; a login without
+    // answers adds nothing to the history.
+    if (counts_.all() > 0)
+        appendToFile(HistoryFilePath(user_),
+                     HistoryLine(loginTime_, counts_.all(), counts_.right) + "\r\n",
+                     NewFileAccess::OwnerOnly);
     clearUser();
     return saved && logged;
 }
@@ -134,6 +145,9 @@ void TXUserBase::RecordAnswer(std::string_view word, bool german, char mode, int
         ++counts_.multipleChoice;
     else if (mode == 'v')
         ++counts_.bingo;
+    // The training and the bingo game give right answers positive values.
+    if (value > 0)
+        ++counts_.right;
 
     const std::string key = RecordKey(word, german, wordClass);
     const char answer = AnswerCharacter(value);
@@ -181,6 +195,23 @@ void TXUserBase::ComputeStatistics() {
 void TXUserBase::DrawChart(ChartCanvas& canvas, int chart) const {
     if (IsLoggedIn())
         qor::DrawChart(canvas, statistics_, chart);
+}
+
+void TXUserBase::LoadHistory() {
+    history_ = {};
+    if (!IsLoggedIn())
+        return;
+    history_.AddLog(readFile(LogFilePath(user_)).value_or(std::string()));
+    history_.AddRightAnswers(readFile(HistoryFilePath(user_)).value_or(std::string()));
+    history_.AddLogin(static_cast<int>(std::floor(loginTime_)), counts_.all(), counts_.right);
+}
+
+HistoryChart TXUserBase::HistoryChartFor(int width, int height) const {
+    return LayOutHistoryChart(history_, static_cast<int>(std::floor(clock_())), width, height);
+}
+
+int TXUserBase::HistoryMostAnswers() const {
+    return MostAnswers(history_, static_cast<int>(std::floor(clock_())));
 }
 
 std::string LogLine(DateTime login, DateTime logout, const AnswerCounts& counts,

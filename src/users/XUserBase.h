@@ -10,6 +10,7 @@
 //   users.LogOut();                        // writes the file and the log line
 
 #include "users/LearningClock.h"
+#include "users/LearningHistory.h"
 #include "users/PerformanceRecord.h"
 #include "users/UserStatistics.h"
 
@@ -25,6 +26,9 @@ struct AnswerCounts {
     int typed = 0;
     int multipleChoice = 0;
     int bingo = 0;
+    int right = 0; // of all three kinds
+
+    int all() const { return typed + multipleChoice + bingo; }
 };
 
 class TXUserBase {
@@ -45,6 +49,7 @@ public:
     const std::string& Directory() const { return directory_; }
     std::string UserFilePath(std::string_view name) const;
     std::string LogFilePath(std::string_view name) const;
+    std::string HistoryFilePath(std::string_view name) const;
 
     // Finds the users: every "…_S.qob" below the directory.
     void ListUsers();
@@ -74,6 +79,12 @@ public:
     // Draws chart 0 ... 3 while a user is logged in.
     void DrawChart(ChartCanvas& canvas, int chart) const;
 
+    // Reads the logged-in user's learning history, this login included.
+    void LoadHistory();
+    // As last loaded, laid out for a picture of width x height up to today.
+    HistoryChart HistoryChartFor(int width, int height) const;
+    int HistoryMostAnswers() const;
+
     const AnswerCounts& Counts() const { return counts_; }
     DateTime LoginTime() const { return loginTime_; }
     // Days learned in all earlier logins.
@@ -93,6 +104,7 @@ private:
     std::vector<PerformanceRecord> records_;
     AnswerCounts counts_;
     UserStatistics statistics_;
+    LearningHistory history_;
     DateTime loginTime_ = 0;
     double learningTime_ = 0;
 };

@@ -3,6 +3,8 @@
 
 #include "core/CommandPage.h"
 #include "core/SharedRoutines.h"
+#include "page/exercises/SpellingSlips.h"
+#include "page/model/PageModel.h"
 #include "platform/AppMessage.h"
 #include "platform/Text.h"
 #include "verbs/Verben.h"
@@ -159,6 +161,7 @@ void TVerben::askTyping(CommandPage& page, const Question& question) {
     page.setPageDefine("Aufgabe", taskText(question));
     page.setPageDefine("lsg", lsg);
     page.setPageDefine("help", MaskWithDots(first));
+    accepted_ = std::move(accepted);
     page.loadPage("verb_ein.htx");
 }
 
@@ -171,6 +174,13 @@ void TVerben::Evaluate(CommandPage& page, std::string_view outcome) {
     if (right)
         ++right_;
     page.setPageDefine("Kommentar", right ? "Absolut richtig!" : "Leider daneben!");
+    const std::string typed = page.pageDefine(WrongAnswerDefine);
+    const bool wanted = outcome == "-" && AccentHints && AccentHints(); // typed, given up
+    const SlipReport slips =
+        (wanted ? ReportSpellingSlips(typed, accepted_) : std::nullopt).value_or(SlipReport{});
+    page.setPageDefine("Akzente", slips.description);
+    page.setPageDefine("AkzentEingabe", slips.typedMarked);
+    page.setPageDefine(WrongAnswerDefine, "");
     page.setPageDefine("Prozent", percent(right_, answered_));
     page.setPageDefine("Lösung"_cp, solutionLines(right));
     if (answered_ == roundLength_) {

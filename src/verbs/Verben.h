@@ -9,6 +9,7 @@
 #include "verbs/VerbTable.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,6 +57,9 @@ public:
     // Evaluate shows "verb_richtig.htx" for an outcome of the answer page.
     void NextQuestion(CommandPage& page, bool reset);
     void Evaluate(CommandPage& page, std::string_view outcome);
+    // Whether a typed form that is only misspelt in accents or capitals is
+    // told so on the answer page; never when unset.
+    std::function<bool()> AccentHints;
     int Answered() const { return answered_; }
     int Right() const { return right_; }
 
@@ -98,6 +102,7 @@ private:
     int previousPerson_ = -1;
     int currentVerb_ = 0;
     Question question_;
+    std::vector<std::string> accepted_; // the typed forms the question takes
     int shownVerb_ = 0;
 };
 

@@ -2,6 +2,8 @@
 // evaluation, written through the page's variables.
 
 #include "core/SharedRoutines.h"
+#include "page/exercises/SpellingSlips.h"
+#include "page/model/PageModel.h"
 #include "platform/Text.h"
 #include "vocabulary/Solutions.h"
 #include "vocabulary/VocabularyTraining.h"
@@ -111,6 +113,7 @@ void VocabularyTraining::askTyped(const TVocAufgabe& task) {
         page_->setPageDefine("Wortart", WordClassName(task.Frage.Wortart));
     page_->setPageDefine("lsg", joined(solutions));
     page_->setPageDefine("help", solutions.empty() ? "" : MaskWithDots(solutions.front()));
+    loesungen_ = std::move(solutions);
     page_->loadPage("va_ein.htx");
 }
 
@@ -139,6 +142,7 @@ bool VocabularyTraining::askContext(const TVocAufgabe& task) {
                                         MaskWithDots(first0) + "\" tip=\"" + tip +
                                         "\" reaction=\"vokabel\">" + first0 + "</a>" + after);
     page_->setPageDefine("Wortart", tip);
+    loesungen_ = std::move(solutions);
     page_->loadPage("va_kontext.htx");
     return true;
 }
@@ -175,8 +179,19 @@ void VocabularyTraining::Answer(const std::string& text) {
             page_->setPageDefine("Falsch",
                                  answerLine(task.Auswahl[static_cast<std::size_t>(chosen)]));
     }
+    showSpellingSlips(typed && !right ? page_->pageDefine(WrongAnswerDefine) : std::string());
     page_->loadPage(right ? "va_richtig.htx" : typed ? "va_falsch1.htx" : "va_falsch2.htx");
     letzteAntwort_ = text;
+}
+
+void VocabularyTraining::showSpellingSlips(const std::string& typed) {
+    const bool wanted = services_.accentHints && services_.accentHints();
+    const SlipReport report =
+        (wanted ? ReportSpellingSlips(typed, loesungen_) : std::nullopt).value_or(SlipReport{});
+    page_->setPageDefine("Akzente", report.description);
+    page_->setPageDefine("AkzentEingabe", report.typedMarked);
+    page_->setPageDefine("AkzentLoesung", report.solutionMarked);
+    page_->setPageDefine(WrongAnswerDefine, "");
 }
 
 std::string VocabularyTraining::answerLine(const TVokabel& entry) const {

@@ -10,6 +10,7 @@
 #include "platform/Random.h"
 #include "vocabulary/Bibliothek.h"
 #include "vocabulary/ReserveList.h"
+#include "vocabulary/Solutions.h"
 #include "vocabulary/VocEinstellungen.h"
 
 #include <algorithm>
@@ -35,6 +36,9 @@ struct TrainingServices {
     std::function<void(const std::string&, bool, char, int, int)> recordAnswer;
     // The file of a recording of the word, or empty.
     std::function<std::string(const std::string&)> soundPath;
+    // Whether a wrong typed answer that is only misspelt in accents or
+    // capitals is told so.
+    std::function<bool()> accentHints;
     RandomSource random = Random;
 };
 
@@ -91,6 +95,9 @@ private:
     std::string wordWithSound(const std::string& word) const;
     std::string answerLine(const TVokabel& entry) const;
     void showCounters(int asked);
+    // Sets "Akzente", "AkzentEingabe" and "AkzentLoesung" for the wrong-answer
+    // page: empty unless typed is a solution with slips in its spelling.
+    void showSpellingSlips(const std::string& typed);
     int filledSlots() const;
 
     TBibliothek& library_;
@@ -114,6 +121,7 @@ private:
     std::array<int, 20> rundenGroesse_{};
     std::string letzteAntwort_;
     std::string kontextsatz_;
+    SolutionList loesungen_; // of the typed question asked last
 };
 
 } // namespace qor

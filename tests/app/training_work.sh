@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Vocabulary training in the real program, as a new user meets it: area
 # training of "Grundwortschatz" at level 1; a multiple-choice question
-# answered right, a typed question answered wrong twice (a wrong word, then
-# an empty field); every answer page leads on with Enter; the evaluation
-# shows; and after "end" both answers are in the user's file.
+# answered right, a typed question answered wrong (a wrong word, then the
+# right one in the wrong case until the field gives up), whose answer page
+# says that only the capitals were wrong and marks the letter; every answer
+# page leads on with Enter; the evaluation shows; and after "end" both
+# answers are in the user's file.
 #
 # A fixed random seed makes the program ask the same questions on every
 # run. Which of the six choices is right is found out by trying them, one
@@ -17,7 +19,8 @@ screen_probe=$(readlink -f "$3")
 pack=$(readlink -f "$4")
 source "$(dirname "$(readlink -f "$0")")/driver.sh"
 
-# This seed asks a multiple-choice question first and a typed one second.
+# This seed asks a multiple-choice question first and a typed one second:
+# "brazo", answered "Arm" or "der Arm".
 seed=10
 
 
@@ -27,6 +30,8 @@ asks_typing() { (( $(pixels 000000 64 228 672 1) > 600 )); }
 # asked word is red too, so the typing page is told apart first).
 says_right() { (( $(pixels 2E6B3A 40 100 720 50) > 100 )); }
 says_wrong() { ! asks_typing && (( $(pixels B0412E 40 100 720 50) > 100 )); }
+# Letters marked as slips of spelling, in the answer box.
+marks_slips() { (( $(pixels C0392B 64 172 672 60) > 20 )); }
 
 first_question() {
     add_user Tester # no answers yet: the same questions every run
@@ -73,10 +78,15 @@ xdotool type --delay 40 "ningunapalabra"
 xdotool key Return
 settled >/dev/null
 asks_typing || fail "one wrong word ended the typed question"
-xdotool key ctrl+a BackSpace Return # an empty answer gives up
+xdotool key ctrl+a BackSpace
+xdotool type --delay 40 "arm"
+for attempt in 2 3 4 5; do # almost right: the field stays open until its last attempt
+    xdotool key Return
+    settled >/dev/null
+done
 changed_from "$typed" >/dev/null || fail "giving up changed nothing"
-settled >/dev/null
 says_wrong || fail "the typed question answered wrong shows no wrong-answer page"
+marks_slips || fail "the wrong-answer page does not mark the wrong capital"
 keep_shot wrong-answer
 xdotool key Return
 settled >/dev/null
@@ -92,4 +102,4 @@ expect_orderly_end
 "$pack" dump "$users/Tester_S.qob" "$work/tester.txt"
 records=$(grep -c '^[<>][0-9]' "$work/tester.txt" || true)
 (( records == 2 )) || fail "the user file holds $records records, not 2"
-echo "choice $right was right, the typed question was wrong twice, the evaluation showed and both answers are recorded"
+echo "choice $right was right, the typed question was wrong with its slip of case shown, the evaluation showed and both answers are recorded"

@@ -4,7 +4,9 @@
 # typed there becomes a user whose name the start page shows; "Beenden" writes
 # the user file and the learning log; the next start logs the same user in
 # without the wizard; the user page and the statistics page with its four
-# charts show what the user file holds.
+# charts show what the user file holds, and its learning history charts the
+# answers of the last days from the log and the right ones beside it; with
+# the history switched off in the settings the chart is gone.
 #
 #   users_work.sh PROGRAM LINK-POSITION-TOOL SCREEN-PROBE RENDER-TOOL PACK-TOOL
 set -euo pipefail
@@ -77,6 +79,16 @@ eeeee
 e
 ANSWERS
 "$pack" datafile "$work/answers.txt" "$users/Marta_S.qob"
+# Two earlier days of learning: 20 answers three days ago, half of them
+# right, and 8 yesterday, all right.
+for days_ago in 3 1; do
+    day=$(date -d "-$days_ago days" +%d.%m.%Y)
+    answers=$(( days_ago == 3 ? 20 : 8 ))
+    right=$(( days_ago == 3 ? 10 : 8 ))
+    printf '%s 10:00:00 00:20:00 Eintippen:\t%d\tMult. Ch.:\t0\tLas Vegas:\t0\tPerformance Insgesamt: abs: 6%% rel: 0%% 5 verschiedene Vokabeln\r\n' \
+        "$day" "$answers" >>"$users/Marta_S_LOG.txt"
+    printf '%s\t%d\t%d\r\n' "$day" "$answers" "$right" >>"$users/Marta_S_VERLAUF.txt"
+done
 
 # --- Second start: Marta is logged in without the wizard. ---
 start_program SDL_AUDIODRIVER=dummy
@@ -102,11 +114,34 @@ for chart in "${charts[@]}"; do
     (( white > 0 )) || fail "the chart at $cx $cy has no columns"
 done
 
+# The history below them: gold bars for the two days, the green line of
+# their shares of right answers.
+history=(40 434 720 72)
+(( $(pixels E8B53A "${history[@]}") > 500 )) || fail "the learning history shows no bars"
+(( $(pixels 2E6B3A "${history[@]}") > 20 )) || fail "the learning history shows no share line"
+
+click_link statistik.htx main.htx "${logged_in[@]}"
+settled >/dev/null
+click_link main.htx "§end" "${logged_in[@]}"
+expect_orderly_end
+(( $(grep -c . "$users/Marta_S_VERLAUF.txt") == 2 )) ||
+    fail "a login without answers added to the history file"
+
+# --- Third start, with the learning history switched off. ---
+grep -qx '"Lernverlauf"=dword:00000001' "$config/registry.ini" ||
+    fail "the shutdown did not store the history switch"
+sed -i 's/^"Lernverlauf"=dword:00000001$/"Lernverlauf"=dword:00000000/' "$config/registry.ini"
+start_program SDL_AUDIODRIVER=dummy
+click_link main.htx benutzer.htx "${logged_in[@]}"
+settled >/dev/null
+click_link benutzer.htx "§[stats]statistik.htx" "${logged_in[@]}"
+settled >/dev/null
+(( $(pixels E8B53A "${history[@]}") == 0 )) || fail "the switched-off learning history still shows"
 click_link statistik.htx main.htx "${logged_in[@]}"
 settled >/dev/null
 click_link main.htx "§end" "${logged_in[@]}"
 expect_orderly_end
 "$pack" dump "$users/Marta_S.qob" "$work/marta.txt"
 grep -qx ">1perro" "$work/marta.txt" || fail "the second logout lost Marta's answers"
-[[ "$(grep -c Eintippen: "$users/Marta_S_LOG.txt")" == 2 ]] || fail "the log has not two lines"
-echo "first-login wizard, greeting, user page, statistics and the user file work"
+[[ "$(grep -c Eintippen: "$users/Marta_S_LOG.txt")" == 5 ]] || fail "the log has not a line for each of the five logins"
+echo "first-login wizard, greeting, user page, statistics, learning history and the user file work"

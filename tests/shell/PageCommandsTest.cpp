@@ -34,6 +34,7 @@ public:
     void setPageDefine(const std::string& name, const std::string& value) override {
         calls.push_back("define " + name + "=" + value);
     }
+    std::string pageDefine(const std::string&) const override { return {}; }
     void setPageCondition(const std::string& name, bool on) override {
         calls.push_back("condition " + name + (on ? " on" : " off"));
     }

@@ -18,6 +18,7 @@ public:
     void setPageDefine(const std::string& name, const std::string& value) override {
         defines[name] = value;
     }
+    std::string pageDefine(const std::string& name) const override { return (*this)[name]; }
     void setPageCondition(const std::string& name, bool on) override { conditions[name] = on; }
 
     // The page loaded last; empty before the first.

@@ -159,6 +159,7 @@ TEST_F(LoginProceduresTest, PageCommandsKeepThePageInformed) {
         std::string currentPageFile() const override { return {}; }
         void reloadPage() override { ++reloads; }
         void setPageDefine(const std::string&, const std::string&) override {}
+        std::string pageDefine(const std::string&) const override { return {}; }
         void setPageCondition(const std::string& name, bool on) override { conditions[name] = on; }
         int reloads = 0;
         std::map<std::string, bool> conditions;

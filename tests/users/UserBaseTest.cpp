@@ -136,6 +136,7 @@ TEST_F(UserBaseTest, StatisticsAndCharts) {
         void fillRect(int l, int t, int r, int b, Color c) override {
             fills.push_back({l, t, r, b, c});
         }
+        void drawLine(int, int, int, int, Color) override {}
         std::vector<Fill> fills;
     } canvas;
     users.DrawChart(canvas, SpanishChart);
@@ -200,6 +201,8 @@ TEST_F(UserBaseTest, LogOutWritesAPrivateFileAndTheLogLine) {
     EXPECT_EQ(readFile(temp.path() + "Ana_S_LOG.txt"),
               "09.12.2026 10:00:00 14:30:00 Eintippen:\t1\tMult. Ch.:\t1\tLas Vegas:\t0\t"
               "Performance Insgesamt: abs: 6% rel: 0% 2 verschiedene Vokabeln\r\n");
+    // The right answers go beside the log, for the learning history.
+    EXPECT_EQ(readFile(temp.path() + "Ana_S_VERLAUF.txt"), "09.12.2026\t2\t1\r\n");
 
     // The next login reads it all back and adds to the time.
     users.LogIn("Ana", "pw");

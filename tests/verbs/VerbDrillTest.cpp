@@ -124,6 +124,33 @@ TEST_F(VerbDrill, ARoundHasTenAnswers) {
     EXPECT_EQ(page["nr"], "1");
 }
 
+// A typed form given up with only its capitals wrong is told so, when the
+// hints are wanted; the comment stays the plain one.
+TEST_F(VerbDrill, ATypedFormWithSlipsIsToldSo) {
+    ASSERT_TRUE(verben.BuildActiveLists());
+    bool hints = true;
+    verben.AccentHints = [&hints] {
+        return hints;
+    };
+    for (int question = 0; question < 40 && page.current() != "verb_ein.htx"; ++question)
+        verben.NextQuestion(page, false);
+    ASSERT_EQ(page.current(), "verb_ein.htx");
+    const std::string form = page["lsg"].substr(0, page["lsg"].find(';'));
+    const std::string shouted = upperCase(form);
+    ASSERT_NE(shouted, form);
+    page.setPageDefine("Eingabe", shouted);
+    verben.Evaluate(page, "-");
+    EXPECT_EQ(page["Kommentar"], "Leider daneben!");
+    EXPECT_EQ(page["Akzente"], "Nur die Groß- und Kleinschreibung stimmt nicht."_cp);
+    EXPECT_TRUE(page["AkzentEingabe"].starts_with("<+fehler>"));
+    EXPECT_EQ(page["Eingabe"], "");
+
+    hints = false;
+    page.setPageDefine("Eingabe", shouted);
+    verben.Evaluate(page, "-");
+    EXPECT_EQ(page["Akzente"], "");
+}
+
 TEST_F(VerbDrill, TableAndListPages) {
     verben.ShowVerbTable(page, 4); // comprar
     EXPECT_EQ(page.current(), "verbtafel.htx");

@@ -43,6 +43,9 @@ protected:
         services.random = [this](int range) {
             return static_cast<int>(next++ % range);
         };
+        services.accentHints = [this] {
+            return accentHints;
+        };
         VocabularyTraining t(library, settings, nullptr, services);
         t.setPage(&page);
         return t;
@@ -64,6 +67,7 @@ protected:
     test::RecordingPage page;
     std::vector<Answer> answers;
     bool loggedIn = true;
+    bool accentHints = true;
     unsigned next = 0;
 };
 
@@ -198,6 +202,36 @@ TEST_F(VocabularyTrainingTest, ChoicesContextsAndTheEvaluation) {
     EXPECT_EQ(page.defines["insgesamt"], "100");
     EXPECT_EQ(page.defines["balken-insgesamt"], "<box coords=418,170,300,20 color=balken>");
     EXPECT_TRUE(page.conditions["insgesamt"]);
+}
+
+// What the typing field leaves in "Eingabe" when it gives up decides
+// whether the wrong-answer page tells a slip of spelling from a mistake.
+TEST_F(VocabularyTrainingTest, AWrongTypedAnswerIsToldItsSpellingSlips) {
+    library.Clear(false);
+    addWords(3);
+    settingsFor(0, 0, 0); // all typed
+    VocabularyTraining t = training();
+    ASSERT_TRUE(t.PreCheck());
+    t.Start();
+    const auto answerTyped = [&](const std::string& typed) {
+        t.NextQuestion(true, 0);
+        page.setPageDefine("Eingabe", typed);
+        t.Answer("-");
+        EXPECT_EQ(page.current(), "va_falsch1.htx");
+        EXPECT_EQ(page["Eingabe"], "");
+    };
+    answerTyped("wort0");
+    EXPECT_EQ(page["Akzente"], "Nur die Groß- und Kleinschreibung stimmt nicht."_cp);
+    EXPECT_EQ(page["AkzentEingabe"], "<+fehler>w<+normal>ort0");
+    EXPECT_EQ(page["AkzentLoesung"], "<+fehler>W<+normal>ort0");
+    EXPECT_EQ(answers.back().value, -15); // still wrong
+
+    for (const std::string& typed : {"Wort9", "", "wort0"}) {
+        accentHints = typed != "wort0";
+        answerTyped(typed);
+        EXPECT_EQ(page["Akzente"], "");
+        EXPECT_EQ(page["AkzentLoesung"], "");
+    }
 }
 
 // The ordered modes count every active entry, which may be more than the

@@ -192,6 +192,8 @@ void tTippAufgabenListe::answeredRight(TPageEdit& edit) {
 }
 
 void tTippAufgabenListe::answeredWrong(TPageEdit& edit) {
+    // What was typed last, for the page that answers the reaction.
+    page_.setDefinition(WrongAnswerDefine, edit.Text());
     close(edit, edit.Lsg().empty() ? std::string() : edit.Lsg().front());
     const std::string& reaction = edit.Command();
     outlet_.SendReaction(reaction, reaction + "-");

@@ -5,7 +5,8 @@
 // celebrates a page with nothing left to answer); a final failure sends
 // reaction + "-". A reaction with a file extension is loaded as a page.
 // A closed field leaves its answer in the text: what was typed when right,
-// the solution when finally wrong.
+// the solution when finally wrong; what was typed then stays in the page
+// variable "Eingabe" for the page the reaction shows.
 
 #include "graphics/Color.h"
 #include "page/exercises/ExerciseOutlet.h"

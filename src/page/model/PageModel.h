@@ -28,6 +28,10 @@
 
 namespace qor {
 
+// The page variable in which a typing field that was finally answered wrong
+// leaves what was typed, for the page its reaction shows next.
+inline constexpr const char* WrongAnswerDefine = "Eingabe";
+
 // What a page holds until it is cleared.
 struct PageContent {
     std::string title = "ohne Titel";
