@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The verb trainer in the real program: the start page's tile leads to the
-# verb menu; the first level starts a drill whose question is answered (a
-# click on a choice, or a typed answer given up) and the answer page shows
-# the forms in their colours; Enter leads to the next question; the verb
+# verb menu; the first level starts a drill whose questions are answered (a
+# click on a choice, or a typed answer given up: the first one, "voy", typed
+# with a capital until the field gives up, which the answer page names and
+# marks) and the answer page shows the forms in their colours; Enter leads
+# to the next question; the verb
 # list leads to the conjugation table of "tener", whose present and
 # imperfect subjunctive look exactly as the page drawn with the forms
 # written out here; the selection window takes the main window's place and
@@ -21,6 +23,8 @@ source "$(dirname "$(readlink -f "$0")")/driver.sh"
 asks_typing() { (( $(pixels 000000 64 268 672 1) > 600 )); }
 # The answer page sets the asked form in green (right) or brown-red (wrong).
 shows_solution() { (( $(pixels 009900 64 222 672 200) + $(pixels 993300 64 222 672 200) > 30 )); }
+# Letters marked as slips of spelling, under the question.
+marks_slips() { (( $(pixels C0392B 40 150 720 58) > 20 )); }
 
 add_user Tester
 start_program SDL_AUDIODRIVER=dummy QOR_RANDOM_SEED=3
@@ -33,7 +37,14 @@ keep_shot verb-question
 
 for question in 1 2; do
     before=$(snapshot)
-    if asks_typing; then
+    if asks_typing && (( question == 1 )); then # "ir", 1st person singular
+        click_at 400 286
+        xdotool type --delay 40 "Voy"
+        for attempt in 1 2 3 4 5; do # almost right: open until the last attempt
+            xdotool key Return
+            settled >/dev/null
+        done
+    elif asks_typing; then
         click_at 400 286
         xdotool key Return # an empty answer gives up
     else
@@ -42,6 +53,7 @@ for question in 1 2; do
     changed_from "$before" >/dev/null || fail "question $question took no answer"
     settled >/dev/null
     shows_solution || fail "the answer page after question $question shows no solution"
+    (( question > 1 )) || marks_slips || fail "the answer page does not mark the wrong capital"
     keep_shot verb-answer-$question
     before=$(snapshot)
     xdotool key Return
