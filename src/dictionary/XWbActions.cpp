@@ -5,6 +5,7 @@
 #include "platform/Text.h"
 #include "sound/WaveBase.h"
 #include "sound/WordRecordings.h"
+#include "sound/WordSpeech.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -82,7 +83,7 @@ void TXWb::GridDblClick(int row) {
     const DictionaryEntry& entry = dictionary_.ResultEntry(row);
     // Only the Spanish side has recordings.
     const std::string& spanish = dictionary_.IsGermanSpanish() ? entry.Bedeutung : entry.Vokabel;
-    PlayRecordingAt(*waveBase_, spanish, 0, 0);
+    PlayRecordingAt(*waveBase_, spanish, 0, 0, true);
 }
 
 void TXWb::DBBedeutungDblClick() {
@@ -90,7 +91,7 @@ void TXWb::DBBedeutungDblClick() {
         return;
     const QTextCursor cursor = DBBedeutung->textCursor();
     PlayRecordingAt(*waveBase_, fromQString(DBBedeutung->toPlainText()), cursor.selectionStart(),
-                    cursor.selectionEnd() - cursor.selectionStart());
+                    cursor.selectionEnd() - cursor.selectionStart(), dictionary_.IsGermanSpanish());
 }
 
 void TXWb::DBVokabelChange() {
@@ -119,22 +120,29 @@ void TXWb::DBWortartChange() {
         dictionary_.SetClass(wordClass);
 }
 
-// Spanish headwords have recordings; German ones do not.
+// Spanish headwords have recordings, or speech; German ones do not.
 void TXWb::lookUpRecording() {
     recordingPath_.clear();
     recordingStatus_ = SoundStatus::NotFound;
+    bool spoken = false;
     if (waveBase_ && !dictionary_.IsGermanSpanish()) {
         const ResolvedSound sound =
             waveBase_->Resolve(waveBase_->LookUp(dictionary_.GetWord(), false));
         recordingPath_ = sound.path;
         recordingStatus_ = sound.status;
+        spoken = waveBase_->SpeaksMissing() && !SpokenText(dictionary_.GetWord()).empty();
     }
-    bPlay->setVisible(!recordingPath_.empty() || recordingStatus_ == SoundStatus::MediumMissing);
+    bPlay->setVisible(!recordingPath_.empty() || recordingStatus_ == SoundStatus::MediumMissing ||
+                      spoken);
 }
 
 void TXWb::bPlayClick() {
     if (recordingStatus_ == SoundStatus::MediumMissing) {
         AppMessage("Bitte legen Sie die qor spanisch CD-ROM ein!"_cp);
+        return;
+    }
+    if (recordingPath_.empty()) {
+        SpeakQuiet(SpokenText(dictionary_.GetWord()), SpeechRate::Normal, "wb");
         return;
     }
     sendMci_("close wb", true);

@@ -58,6 +58,8 @@ CommandBlock labCommands(LabHost& host, CommandPage& page) {
         {"+autoread", CommandMatch::Exact, withTopics(host, [](TThemenListe& t, auto&, auto) { t.SetAutomatik(true); })},
         {"-autoread", CommandMatch::Exact, withTopics(host, [](TThemenListe& t, auto&, auto) { t.SetAutomatik(false); })},
         {"lab", CommandMatch::Exact, withTopics(host, [&page](TThemenListe& t, auto&, auto) { t.ShowSentence(page); })},
+        {"labsprich", CommandMatch::Exact, withTopics(host, [](TThemenListe& t, auto&, auto) { t.SpeakSentence(false); })},
+        {"labsprichlangsam", CommandMatch::Exact, withTopics(host, [](TThemenListe& t, auto&, auto) { t.SpeakSentence(true); })},
         {"lab", CommandMatch::PrefixAndPlus, [&page](auto&, auto) { showResult(page, "Sehr schön!"); }},
         {"lab-", CommandMatch::Exact, [&page](auto&, auto) { showResult(page, "Leider daneben!"); }},
         {"labnext", CommandMatch::Exact, withTopics(host, [&page](TThemenListe& t, auto&, auto) { nextSentence(t, page); })},

@@ -1,6 +1,7 @@
 #pragma once
 // The language lab's page commands: the three switches ("+diktat",
-// "-deutsch", ...), the sentence ("lab", "labnext"), the answer of the
+// "-deutsch", ...), the sentence ("lab", "labnext"), its speech where it
+// has no recording ("labsprich", "labsprichlangsam"), the answer of the
 // dictation ("lab" ... "+", "lab-"), the topic list ("lablist") and the
 // choice of a topic ("thema" + two characters: "thema 3", "thema03").
 

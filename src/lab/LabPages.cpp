@@ -2,6 +2,7 @@
 #include "core/Configuration.h"
 #include "lab/ThemenListe.h"
 #include "platform/FileSystem.h"
+#include "sound/WordSpeech.h"
 
 #include <cstdio>
 
@@ -38,10 +39,16 @@ void TThemenListe::ShowSentence(CommandPage& page) const {
                                     ? themen_[static_cast<std::size_t>(thema_)].Name
                                     : std::string());
 
-    const std::string normal = ResolveRecording(NormalSpeedReference(satz.Aufnahme));
+    // Without its recording the sentence is spoken, if the user wants that.
+    const bool speaks = config_.Extras.Speech && !satz.Spanisch.empty();
+    std::string normal = ResolveRecording(NormalSpeedReference(satz.Aufnahme));
+    if (normal.empty() && speaks)
+        normal = "\xA7labsprich";
     page.setPageCondition("normal", !normal.empty());
     page.setPageDefine("Normal", normal);
-    const std::string langsam = ResolveRecording(satz.Aufnahme);
+    std::string langsam = ResolveRecording(satz.Aufnahme);
+    if (langsam.empty() && speaks)
+        langsam = "\xA7labsprichlangsam";
     page.setPageCondition("langsam", !langsam.empty());
     page.setPageDefine("Langsam", langsam);
 
@@ -52,6 +59,11 @@ void TThemenListe::ShowSentence(CommandPage& page) const {
                                                         : satz.Spanisch + "; " + satz.Variante);
         page.setPageDefine("help", satz.Hilfe);
     }
+}
+
+void TThemenListe::SpeakSentence(bool slow) const {
+    if (const TSatz* satz = currentSentence(); satz && !satz->Spanisch.empty())
+        SpeakQuiet(satz->Spanisch, slow ? SpeechRate::Slow : SpeechRate::Normal);
 }
 
 void TThemenListe::ShowTopicList(CommandPage& page) const {

@@ -78,8 +78,12 @@ public:
 
     // The page conditions "diktat", "deutsch", "autoread", "normal",
     // "langsam" and the variables "Thema", "Normal", "Langsam", "LabSatz",
-    // "LabDeutsch", and in dictation "lsg" and "help".
+    // "LabDeutsch", and in dictation "lsg" and "help". Where a recording is
+    // missing and the program speaks instead, "Normal" and "Langsam" are the
+    // commands that speak the sentence ("labsprich", "labsprichlangsam").
     void ShowSentence(CommandPage& page) const;
+    // Speaks the current sentence on "welle", slowly or not.
+    void SpeakSentence(bool slow) const;
     // "laborliste.htx" with the topics as links in "LabListe".
     void ShowTopicList(CommandPage& page) const;
 

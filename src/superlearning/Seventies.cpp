@@ -130,7 +130,7 @@ void TSeventies::typeNextPiece() {
     typed_ += piece;
     update();
     if (typed_ == text_.size() && !recording_.empty() &&
-        !PlayFileQuiet(std::exchange(recording_, {})))
+        !PlayWordSound(std::exchange(recording_, {})))
         sources_.options.SetSprachausgabe(false);
 }
 

@@ -5,6 +5,7 @@
 // changes now and then. It ends with the command "stop" (a link of the
 // background pages), Escape or a click, and says so; the owner frees it.
 
+#include "sound/WordRecordings.h"
 #include "superlearning/SeventiesRules.h"
 
 #include <QElapsedTimer>
@@ -70,9 +71,9 @@ private:
     QFont font_;
     QColor colour_;
     std::string text_;
-    std::string recording_;
+    WordSound recording_;
     std::string pendingMeaning_;
-    std::string pendingRecording_;
+    WordSound pendingRecording_;
     std::size_t typed_ = 0;
     int x_ = 0;
     int y_ = 0;

@@ -125,7 +125,7 @@ bool TSuperFade::nextEntry() {
 void TSuperFade::speakIfSpanish(bool wordSide) {
     if (!sources_.options.Settings().Sprachausgabe || wordSide != texts_.wordIsSpanish)
         return;
-    if (!PlayWordRecording(sources_.sounds, wordSide ? texts_.word : texts_.meaning))
+    if (!PlayWordRecording(sources_.sounds, wordSide ? texts_.word : texts_.meaning, true))
         sources_.options.SetSprachausgabe(false);
 }
 

@@ -212,7 +212,8 @@ TSuperOptions::Text TSuperOptions::NextText(const TBibliothek& library,
     const EntryTexts texts = TextsOf(entries[static_cast<std::size_t>(cursor_.current)]);
     Text text{meaningNext_ ? texts.meaning : "*" + texts.word, {}};
     if (settings_.Sprachausgabe)
-        text.recording = FindWordRecording(sounds, meaningNext_ ? texts.meaning : texts.word);
+        text.recording = FindWordSound(sounds, meaningNext_ ? texts.meaning : texts.word,
+                                       meaningNext_ != texts.wordIsSpanish);
     meaningNext_ = !meaningNext_;
     return text;
 }

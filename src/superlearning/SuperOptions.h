@@ -7,6 +7,7 @@
 // after a change.
 
 #include "platform/Random.h"
+#include "sound/WordRecordings.h"
 #include "superlearning/EntryOrder.h"
 #include "superlearning/SuperSettings.h"
 
@@ -78,10 +79,11 @@ public:
 
     // The Techno and DD modes' entry and side: one call gives "*" and the
     // next entry's word, the following call its meaning; with speech output
-    // on each side comes with its recording (resolved, empty when none).
+    // on each side comes with its recording (resolved), or the Spanish side
+    // with its speech where it has none.
     struct Text {
         std::string text;
-        std::string recording;
+        WordSound recording;
     };
     Text NextText(const TBibliothek& library, const TVocEinstellungen& order,
                   const TXWaveBase& sounds);

@@ -160,8 +160,8 @@ TTechnoStyle::Line TTechnoStyle::nextLine() {
     return line;
 }
 
-void TTechnoStyle::speak(const std::string& recording) {
-    if (!PlayFileQuiet(recording))
+void TTechnoStyle::speak(const WordSound& recording) {
+    if (!PlayWordSound(recording))
         options_.SetSprachausgabe(false);
 }
 

@@ -53,7 +53,7 @@ protected:
 private:
     struct Line {
         std::string text;
-        std::string recording;
+        WordSound recording;
         int size = TechnoTextSize;
         int x = 0;
     };
@@ -63,7 +63,7 @@ private:
     void standTexts(std::int64_t nowMs);
     void scrollTexts();
     Line nextLine();
-    void speak(const std::string& recording);
+    void speak(const WordSound& recording);
     void drawLines();
     QFont textFont(int size) const;
     void paintProgress(QPainter& painter) const;

@@ -4,6 +4,8 @@
 
 #include "lab/ThemenListe.h"
 
+#include "FakeMci.h"
+#include "ScriptedSpeech.h"
 #include "core/CommandTable.h"
 #include "core/Configuration.h"
 #include "lab/LabCommands.h"
@@ -139,6 +141,7 @@ TEST_F(ThemenListeTest, NoSentenceComesBackWithinNineteenDraws) {
 }
 
 TEST_F(ThemenListeTest, TheSentencePageGetsItsVariables) {
+    config.Extras.Speech = false; // the recordings alone
     config.WaveDir = dir.path() + "wave/";
     dir.file("wave/LA/1/sl____2b.wav", "RIFF");
     auto lab = make(threeTopics(), {2});
@@ -216,6 +219,36 @@ TEST_F(ThemenListeTest, CommandsChooseShowAndJudge) {
     page.loaded.clear();
     table.run("lablist,labnext,thema 2,lab");
     EXPECT_TRUE(page.loaded.empty());
+}
+
+TEST_F(ThemenListeTest, ASentenceWithoutItsRecordingIsSpokenAtEitherSpeed) {
+    test::InstalledFakeMci mci;
+    test::ScriptedSpeech speech;
+    config.WaveDir = dir.path() + "wave/";
+    dir.file("wave/LA/1/sl____2b.wav", "RIFF");
+    auto lab = make(threeTopics(), {2});
+    struct Host : LabHost {
+        TThemenListe* topics = nullptr;
+        TThemenListe* themenListe() override { return topics; }
+    } host;
+    host.topics = lab.get();
+    CommandTable table;
+    table.addBlock(labCommands(host, page));
+
+    lab->ShowSentence(page);
+    EXPECT_EQ(page.defines["Normal"], dir.path() + "wave/LA/1/sl____2b.wav") << "recorded";
+    EXPECT_EQ(page.defines["Langsam"], "\xA7labsprichlangsam");
+    EXPECT_TRUE(page.conditions["langsam"]);
+    table.run("labsprichlangsam");
+    table.run("labsprich");
+    EXPECT_EQ(speech.said, (std::vector<std::string>{"slow Tengo veintisiete años."_cp,
+                                                     "Tengo veintisiete años."_cp}));
+    EXPECT_EQ(mci.backend.log.back(), "play memory 22050/2205 from 0");
+
+    config.Extras.Speech = false;
+    lab->ShowSentence(page);
+    EXPECT_EQ(page.defines["Langsam"], "");
+    EXPECT_FALSE(page.conditions["langsam"]);
 }
 
 TEST_F(ThemenListeTest, SwitchesAndTopicAreKeptAllOrNone) {

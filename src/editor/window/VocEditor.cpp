@@ -95,8 +95,9 @@ void TVocEditor::connectParts() {
         ListeChange(FrListe->Liste->Selected());
     };
     FrListe->Liste->OnDblClick = [this](QWidget*) {
+        const int selected = FrListe->Liste->Selected();
         if (waveBase_)
-            PlayWordRecording(*waveBase_, library_.Vokabel(FrListe->Liste->Selected()));
+            PlayWordRecording(*waveBase_, library_.Vokabel(selected), !library_.Deutsch(selected));
     };
     connect(FrListe->bLaden, &QToolButton::clicked, this, [this] { Oeffnen(); });
     connect(FrListe->bDazuladen, &QToolButton::clicked, this, [this] { Hinzufuegen(); });

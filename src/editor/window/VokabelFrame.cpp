@@ -8,6 +8,7 @@
 #include "platform/QtText.h"
 #include "sound/WaveBase.h"
 #include "sound/WordRecordings.h"
+#include "sound/WordSpeech.h"
 #include "vocabulary/Bibliothek.h"
 
 #include <QCheckBox>
@@ -320,10 +321,21 @@ void TVokabelFrame::ShowRecording() {
     if (waveBase_ && !dictionary_.IsGermanSpanish())
         recordingPath_ = waveBase_->Resolve(waveBase_->LookUp(library_.Vokabel(-1), false)).path;
     bPlay->setToolTip(toQString(recordingPath_));
-    bPlay->setVisible(!recordingPath_.empty());
+    bPlay->setVisible(!recordingPath_.empty() || speaksWord());
+}
+
+// A Spanish word without a recording is spoken, if the user wants that.
+bool TVokabelFrame::speaksWord() const {
+    return waveBase_ && !dictionary_.IsGermanSpanish() && recordingPath_.empty() &&
+           !library_.Deutsch(-1) && waveBase_->SpeaksMissing() &&
+           !SpokenText(library_.Vokabel(-1)).empty();
 }
 
 void TVokabelFrame::bPlayClick() {
+    if (speaksWord()) {
+        SpeakQuiet(SpokenText(library_.Vokabel(-1)), SpeechRate::Normal, "wb");
+        return;
+    }
     sendMci_("close wb", true);
     if (!IsMciError(sendMci_("open \"" + recordingPath_ + "\" alias wb", true)))
         sendMci_("play wb from 0", false);
@@ -345,14 +357,19 @@ bool TVokabelFrame::eventFilter(QObject* watched, QEvent* event) {
 void TVokabelFrame::playRecordingAt(QWidget* field) {
     if (!waveBase_)
         return;
+    // Which side is Spanish: the entry's direction, the dictionary's.
+    const bool spanish = field == eVokabel                              ? !germanAbove_
+                         : field == eBedeutung0 || field == eBedeutung1 ? germanAbove_
+                         : field == DBVokabel ? !dictionary_.IsGermanSpanish()
+                                              : dictionary_.IsGermanSpanish();
     if (auto* line = qobject_cast<QLineEdit*>(field)) {
         const int start = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
         PlayRecordingAt(*waveBase_, fromQString(line->text()), start,
-                        static_cast<int>(line->selectedText().size()));
+                        static_cast<int>(line->selectedText().size()), spanish);
     } else if (auto* text = qobject_cast<QPlainTextEdit*>(field)) {
         const QTextCursor cursor = text->textCursor();
         PlayRecordingAt(*waveBase_, fromQString(text->toPlainText()), cursor.selectionStart(),
-                        cursor.selectionEnd() - cursor.selectionStart());
+                        cursor.selectionEnd() - cursor.selectionStart(), spanish);
     }
 }
 

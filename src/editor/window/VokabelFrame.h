@@ -104,6 +104,7 @@ public:
     // Clicking either mark exchanges them and changes the entry's direction.
     void DirectionMarkClick();
     void bPlayClick();
+    bool speaksWord() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
