@@ -137,6 +137,17 @@ std::optional<std::string> utf8ToCp1252Exact(std::string_view utf8) {
     return out;
 }
 
+std::optional<std::size_t> firstInvalidUtf8(std::string_view bytes) {
+    char32_t cp = 0;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t length = decodeUtf8(bytes, pos, cp);
+        if (length == 0)
+            return pos;
+        pos += length;
+    }
+    return std::nullopt;
+}
+
 std::string cp1252ToUtf8(std::string_view cp1252) {
     std::string out;
     out.reserve(cp1252.size() + cp1252.size() / 4);

@@ -18,6 +18,9 @@ std::string utf8ToCp1252(std::string_view utf8);
 // Nothing when a character cannot be represented (file names are never mangled).
 std::optional<std::string> utf8ToCp1252Exact(std::string_view utf8);
 std::string cp1252ToUtf8(std::string_view cp1252);
+// The byte offset of the first byte that does not belong to well-formed
+// UTF-8, or nothing.
+std::optional<std::size_t> firstInvalidUtf8(std::string_view bytes);
 
 // The Unicode code point of a byte, and the byte of a code point (nothing
 // when Windows-1252 has no such character).

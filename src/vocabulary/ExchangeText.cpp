@@ -19,19 +19,6 @@ std::optional<int> number(std::string_view text, int highest) {
     return value;
 }
 
-// The length of the UTF-8 sequence led by this byte, 0 for no lead byte.
-std::size_t sequenceLength(unsigned char lead) {
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return 2;
-    if (lead >= 0xE0 && lead <= 0xEF)
-        return 3;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    return 0;
-}
-
 } // namespace
 
 std::string ExchangeToProgramText(std::string_view utf8, int& replaced) {
@@ -55,26 +42,6 @@ std::string ExchangeToUtf8(std::string_view text) {
         clean.begin(), clean.end(),
         [](char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\t'; }, ' ');
     return cp1252ToUtf8(clean);
-}
-
-std::optional<std::size_t> FirstInvalidUtf8(std::string_view bytes) {
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[pos]);
-        const std::size_t length = sequenceLength(lead);
-        if (length == 0 || pos + length > bytes.size())
-            return pos;
-        for (std::size_t i = 1; i < length; ++i)
-            if ((static_cast<unsigned char>(bytes[pos + i]) & 0xC0) != 0x80)
-                return pos;
-        const auto second = static_cast<unsigned char>(length > 1 ? bytes[pos + 1] : 0);
-        // Overlong forms, surrogates and code points beyond U+10FFFF.
-        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
-            (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90))
-            return pos;
-        pos += length;
-    }
-    return std::nullopt;
 }
 
 int LineAt(std::string_view text, std::size_t offset) {

@@ -28,8 +28,6 @@ struct ExchangeRead {
 std::string ExchangeToProgramText(std::string_view utf8, int& replaced);
 // Program text as UTF-8, control characters as blanks, which XML forbids.
 std::string ExchangeToUtf8(std::string_view text);
-// The byte offset of the first byte that is not UTF-8, or nothing.
-std::optional<std::size_t> FirstInvalidUtf8(std::string_view bytes);
 // The 1-based line of a byte offset.
 int LineAt(std::string_view text, std::size_t offset);
 

@@ -283,7 +283,7 @@ ExchangeRead ReadLibraryCsv(std::string_view bytes) {
         read.error = "Die Datei ist leer.";
         return read;
     }
-    if (const auto bad = FirstInvalidUtf8(bytes)) {
+    if (const auto bad = firstInvalidUtf8(bytes)) {
         read.error = "Die Datei ist nicht in UTF-8 geschrieben (Zeile " +
                      std::to_string(LineAt(bytes, *bad)) + ").";
         return read;

@@ -248,3 +248,55 @@ search_for() { # word
     settled >/dev/null
     results_shown || fail "no meanings of $1 are shown"
 }
+
+# Waits for a visible window of the program with this title and makes it the
+# window the other functions work on.
+wait_for_title() { # title
+    window=
+    for _ in $(seq 100); do
+        window=$(xdotool search --all --onlyvisible --pid "$pid" --name "$1" 2>/dev/null | head -1) || true
+        [[ -n "$window" ]] && return 0
+        kill -0 "$pid" 2>/dev/null || fail "the program ended: $(cat "$work/stderr")"
+        sleep 0.2
+    done
+    fail "no window \"$1\" appeared"
+}
+
+# Starts the program as the vocabulary editor alone; $editor is its window.
+start_editor() {
+    env -u QOR_HOME QOR_CONFIG_DIR="$config" XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy \
+        "$program" editor 2>"$work/stderr" &
+    pid=$!
+    wait_for_title Vokabeleditor
+    editor=$window
+    settled >/dev/null
+}
+
+# A file dialog reached from the editor's "Datei" menu by the mnemonics given
+# (u: "Speichern unter", t then k: "Austausch > Als KVTML exportieren"): the
+# path is typed into its name field, Enter confirms.
+editor_file_dialog() { # path, mnemonics...
+    local path=$1 dialog= before
+    shift
+    before=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true)
+    xdotool windowfocus --sync "$editor" key alt+d
+    for key in "$@"; do
+        sleep 0.3
+        xdotool key "$key"
+    done
+    for _ in $(seq 50); do
+        dialog=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null |
+            grep -vxF "$before" | head -1) || true
+        [[ -n "$dialog" ]] && break
+        sleep 0.2
+    done
+    [[ -n "$dialog" ]] || fail "no file dialog appeared for $*"
+    xdotool windowfocus --sync "$dialog" key ctrl+a
+    xdotool type --delay 20 "$path"
+    xdotool key Return
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -qx "$dialog" || return 0
+        sleep 0.2
+    done
+    fail "the file dialog for $* stayed open"
+}

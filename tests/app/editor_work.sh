@@ -19,53 +19,6 @@ library=$work/Neu.asc
 # The entry list's first two lines, in the editor on its own (640 x 480).
 list_area=(10 56 200 40)
 
-# Waits for a visible window of the program with this title and makes it the
-# window the other functions work on.
-wait_for_title() { # title
-    window=
-    for _ in $(seq 100); do
-        window=$(xdotool search --all --onlyvisible --pid "$pid" --name "$1" 2>/dev/null | head -1) || true
-        [[ -n "$window" ]] && return 0
-        kill -0 "$pid" 2>/dev/null || fail "the program ended: $(cat "$work/stderr")"
-        sleep 0.2
-    done
-    fail "no window \"$1\" appeared"
-}
-
-start_editor() {
-    window=
-    env -u QOR_HOME QOR_CONFIG_DIR="$config" XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy \
-        "$program" editor 2>"$work/stderr" &
-    pid=$!
-    wait_for_title Vokabeleditor
-    editor=$window
-    settled >/dev/null
-}
-
-# A file dialog of the editor's "Datei" menu (by the item's mnemonic): the
-# path is typed into its name field, Enter confirms.
-file_dialog() { # mnemonic, path
-    local dialog= before
-    before=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true)
-    xdotool windowfocus --sync "$editor" key alt+d
-    sleep 0.3
-    xdotool key "$1"
-    for _ in $(seq 50); do
-        dialog=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null |
-            grep -vxF "$before" | head -1) || true
-        [[ -n "$dialog" ]] && break
-        sleep 0.2
-    done
-    [[ -n "$dialog" ]] || fail "no file dialog appeared"
-    xdotool windowfocus --sync "$dialog" key ctrl+a
-    xdotool type --delay 30 "$2"
-    xdotool key Return
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -qx "$dialog" || return 0
-        sleep 0.2
-    done
-    fail "the file dialog stayed open"
-}
 
 # 1. The editor alone: "cafe", F1 makes it "café"; Enter leads through word
 # class and difficulty to the meaning.
@@ -78,7 +31,7 @@ xdotool type --delay 40 "Kaffee"
 xdotool key Next Prior
 typed=$(snapshot "${list_area[@]}")
 keep_shot editor-typed
-file_dialog u "$library"
+editor_file_dialog "$library" u
 for _ in $(seq 50); do
     [[ -f "$library" ]] && break
     sleep 0.2
@@ -96,7 +49,7 @@ expect_orderly_end
 start_editor
 empty=$(snapshot "${list_area[@]}")
 [[ "$empty" != "$typed" ]] || fail "the empty list looks like the typed one"
-file_dialog f "$library"
+editor_file_dialog "$library" f
 opened=$(changed_from "$empty" "${list_area[@]}") || fail "opening the library changed nothing"
 [[ "$opened" == "$typed" ]] || fail "the opened library's list is not the typed entry"
 keep_shot editor-opened
@@ -115,7 +68,7 @@ editor=$window
 xdotool search --onlyvisible --pid "$pid" | grep -qx "$main_window" &&
     fail "the main window stayed beside the editor"
 settled >/dev/null
-file_dialog f "$(dirname "$program")/Vokabeln (S)/Grundwortschatz/Familie.asc"
+editor_file_dialog "$(dirname "$program")/Vokabeln (S)/Grundwortschatz/Familie.asc" f
 settled >/dev/null
 keep_shot editor-library
 xdotool windowfocus --sync "$editor" key alt+x

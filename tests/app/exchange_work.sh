@@ -17,52 +17,6 @@ cp "$(dirname "$program")/Vokabeln (S)/Grundwortschatz/Familie.asc" "$library"
 entries=$(($(wc -l <"$library") / 10))
 ((entries > 5)) || fail "the sample library has only $entries entries"
 
-start_editor() {
-    window=
-    env -u QOR_HOME QOR_CONFIG_DIR="$config" XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy \
-        "$program" editor 2>"$work/stderr" &
-    pid=$!
-    for _ in $(seq 100); do
-        window=$(xdotool search --all --onlyvisible --pid "$pid" --name Vokabeleditor 2>/dev/null |
-            head -1) || true
-        [[ -n "$window" ]] && break
-        kill -0 "$pid" 2>/dev/null || fail "the program ended: $(cat "$work/stderr")"
-        sleep 0.2
-    done
-    [[ -n "$window" ]] || fail "the editor did not appear"
-    editor=$window
-    settled >/dev/null
-}
-
-# A file dialog reached from the editor's "Datei" menu by the mnemonics given
-# (u: "Speichern unter", t then k: "Austausch > Als KVTML exportieren"): the
-# path is typed into its name field, Enter confirms.
-file_dialog() { # path, mnemonics...
-    local path=$1 dialog= before
-    shift
-    before=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true)
-    xdotool windowfocus --sync "$editor" key alt+d
-    for key in "$@"; do
-        sleep 0.3
-        xdotool key "$key"
-    done
-    for _ in $(seq 50); do
-        dialog=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null |
-            grep -vxF "$before" | head -1) || true
-        [[ -n "$dialog" ]] && break
-        sleep 0.2
-    done
-    [[ -n "$dialog" ]] || fail "no file dialog appeared for $*"
-    xdotool windowfocus --sync "$dialog" key ctrl+a
-    xdotool type --delay 20 "$path"
-    xdotool key Return
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -qx "$dialog" || return 0
-        sleep 0.2
-    done
-    fail "the file dialog for $* stayed open"
-}
-
 wait_for_file() { # path
     for _ in $(seq 50); do
         [[ -s "$1" ]] && return 0
@@ -81,12 +35,12 @@ no_message() { # windows shown before, what
 }
 
 start_editor
-file_dialog "$library" f
+editor_file_dialog "$library" f
 settled >/dev/null
 
 # 1. KVTML: Spanish in identifier "es", one entry with both translations per
 # library entry, the nouns in Parley's noun container.
-file_dialog "$work/Familie.kvtml" t k
+editor_file_dialog "$work/Familie.kvtml" t k
 wait_for_file "$work/Familie.kvtml"
 kvtml=$work/Familie.kvtml
 grep -q '<kvtml [^>]*version="2.0"' "$kvtml" || fail "no KVTML 2.0 root: $(head -3 "$kvtml")"
@@ -100,7 +54,7 @@ grep -q '<specialwordtype>noun</specialwordtype>' "$kvtml" || fail "no noun cont
 grep -q '<example>Mi (familia) vive en Sevilla.</example>' "$kvtml" || fail "no context as example"
 
 # 2. CSV: UTF-8, the header line, one line per entry.
-file_dialog "$work/Familie.csv" t c
+editor_file_dialog "$work/Familie.csv" t c
 wait_for_file "$work/Familie.csv"
 csv=$work/Familie.csv
 iconv -f UTF-8 -t UTF-8 "$csv" >/dev/null || fail "the CSV file is not UTF-8"
@@ -113,11 +67,11 @@ grep -q '^familia (f),(die) Familie,,Mi (familia) vive en Sevilla.,ja,,nein,Nome
 # 3. Each file back as the library, saved as a library file: the original.
 for format in kvtml csv; do
     shown=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true)
-    file_dialog "$work/Familie.$format" t i
+    editor_file_dialog "$work/Familie.$format" t i
     no_message "$shown" "importing $format"
     settled >/dev/null
     keep_shot "imported-$format"
-    file_dialog "$work/from-$format.asc" u
+    editor_file_dialog "$work/from-$format.asc" u
     wait_for_file "$work/from-$format.asc"
     cmp -s "$work/from-$format.asc" "$library" ||
         fail "the library imported from $format differs: $(cmp "$work/from-$format.asc" "$library")"
