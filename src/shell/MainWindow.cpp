@@ -13,6 +13,7 @@
 #include "sound/RecSetup.h"
 #include "sound/Recorder.h"
 #include "sound/WaveDB.h"
+#include "sound/WordSpeech.h"
 #include "superlearning/Bingo.h"
 #include "superlearning/Seventies.h"
 #include "superlearning/TechnoStyle.h"
@@ -277,6 +278,11 @@ bool TMain::searchMedium() {
 void TMain::showRecordingSetup() {
     TRecSetup dialog(windows_.program().registry, this);
     dialog.exec();
+}
+
+void TMain::speak(const std::string& text) {
+    if (windows_.program().config.Extras.Speech)
+        SpeakQuiet(text, SpeechRate::Normal);
 }
 
 void TMain::showWaveBase() {

@@ -81,6 +81,7 @@ private:
     // SoundCommandHost
     void showRecordingSetup() override;
     void showWaveBase() override;
+    void speak(const std::string& text) override;
     // OptionsWindowHost
     void goEditor() override;
     void goVocEin() override;

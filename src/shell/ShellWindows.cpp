@@ -27,8 +27,12 @@ TrainingServices trainingServices(Program& program) {
                                        int wordClass) {
         program.userBase->RecordAnswer(word, german, mode, value, wordClass);
     };
-    services.soundPath = [&program](const std::string& word) {
-        return program.waveBase ? FindWordRecording(*program.waveBase, word) : std::string();
+    services.soundTarget = [&program](const std::string& word, bool spanish) {
+        if (!program.waveBase)
+            return std::string();
+        const WordSound sound = FindWordSound(*program.waveBase, word, spanish);
+        return sound.recording.empty() && !sound.speech.empty() ? SpeechLinkTarget(sound.speech)
+                                                                : sound.recording;
     };
     services.accentHints = [&program] {
         return program.config.Extras.AccentHints;

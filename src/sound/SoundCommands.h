@@ -1,8 +1,12 @@
 #pragma once
 // The sound windows' page commands: "recsetup" opens the recording set-up,
-// "wavebase" the sound database window.
+// "wavebase" the sound database window; "sprich" + text speaks the text (a
+// link to a word that has no recording).
 
 #include "core/CommandTable.h"
+
+#include <string>
+#include <string_view>
 
 namespace qor {
 
@@ -13,7 +17,13 @@ public:
     // Both windows are modal.
     virtual void showRecordingSetup() = 0;
     virtual void showWaveBase() = 0;
+    // Program text, lower case as every command.
+    virtual void speak(const std::string& text) = 0;
 };
+
+// The link target that speaks text: commas would split the command list,
+// quotes and angle brackets end the link, so they become blanks.
+std::string SpeechLinkTarget(std::string_view text);
 
 CommandBlock soundCommands(SoundCommandHost& host);
 

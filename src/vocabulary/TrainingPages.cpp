@@ -46,9 +46,10 @@ Span spanOf(const std::string& sentence) {
 
 } // namespace
 
-std::string VocabularyTraining::wordWithSound(const std::string& word) const {
-    const std::string path = services_.soundPath ? services_.soundPath(word) : std::string();
-    return path.empty() ? word : "<a href=\"" + path + "\" >" + word + "</a>";
+std::string VocabularyTraining::wordWithSound(const std::string& word, bool spanish) const {
+    const std::string target =
+        services_.soundTarget ? services_.soundTarget(word, spanish) : std::string();
+    return target.empty() ? word : "<a href=\"" + target + "\" >" + word + "</a>";
 }
 
 void VocabularyTraining::showCounters(int asked) {
@@ -82,7 +83,7 @@ void VocabularyTraining::NextQuestion(bool fresh, int size) {
 }
 
 void VocabularyTraining::askChoice(const TVocAufgabe& task) {
-    page_->setPageDefine("Aufgabe", wordWithSound(task.Frage.Vokabel));
+    page_->setPageDefine("Aufgabe", wordWithSound(task.Frage.Vokabel, !task.Frage.Deutsch));
     if (task.Frage.Wortart < WordClass::Count)
         page_->setPageDefine("Wortart", WordClassName(task.Frage.Wortart));
     std::array<std::string, 6> links;
@@ -108,7 +109,7 @@ void VocabularyTraining::askTyped(const TVocAufgabe& task) {
     SolutionList solutions;
     ExpandMeanings(task.Frage.Bedeutung[0], solutions);
     ExpandMeanings(task.Frage.Bedeutung[1], solutions);
-    page_->setPageDefine("Aufgabe", wordWithSound(task.Frage.Vokabel));
+    page_->setPageDefine("Aufgabe", wordWithSound(task.Frage.Vokabel, !task.Frage.Deutsch));
     if (task.Frage.Wortart < WordClass::Count)
         page_->setPageDefine("Wortart", WordClassName(task.Frage.Wortart));
     page_->setPageDefine("lsg", joined(solutions));
@@ -196,9 +197,11 @@ void VocabularyTraining::showSpellingSlips(const std::string& typed) {
 
 std::string VocabularyTraining::answerLine(const TVokabel& entry) const {
     std::string line = "<+normal>";
-    const std::string path =
-        services_.soundPath ? services_.soundPath(entry.Vokabel) : std::string();
-    line += path.empty() ? entry.Vokabel : "<a href=\"" + path + "\" >" + entry.Vokabel + " </a>";
+    const std::string target = services_.soundTarget
+                                   ? services_.soundTarget(entry.Vokabel, !entry.Deutsch)
+                                   : std::string();
+    line +=
+        target.empty() ? entry.Vokabel : "<a href=\"" + target + "\" >" + entry.Vokabel + " </a>";
     line += " <+kommentar> " + classTag(entry.Wortart) + "<p><+normal>";
     std::string meanings = entry.Bedeutung[0];
     if (!entry.Bedeutung[1].empty())
@@ -224,7 +227,7 @@ std::string VocabularyTraining::answerLine(const TVokabel& entry) const {
             pieces += "; ";
         if (!comment.empty())
             pieces += "<+kommentar>" + comment + "<+normal> ";
-        pieces += wordWithSound(piece);
+        pieces += wordWithSound(piece, true);
         meanings = semicolon == std::string::npos
                        ? std::string()
                        : meanings.substr(std::min(semicolon + 2, meanings.size()));

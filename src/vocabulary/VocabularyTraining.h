@@ -34,8 +34,9 @@ struct TrainingServices {
     // Hands an answer to the user base: word, German flag, mode 'e' or 'm',
     // the score change, word class.
     std::function<void(const std::string&, bool, char, int, int)> recordAnswer;
-    // The file of a recording of the word, or empty.
-    std::function<std::string(const std::string&)> soundPath;
+    // Where a link to the word's sound leads: its recording, or the command
+    // that speaks it (only a Spanish word is spoken); empty for none.
+    std::function<std::string(const std::string& word, bool spanish)> soundTarget;
     // Whether a wrong typed answer that is only misspelt in accents or
     // capitals is told so.
     std::function<bool()> accentHints;
@@ -92,7 +93,7 @@ private:
     void askChoice(const TVocAufgabe& task);
     void askTyped(const TVocAufgabe& task);
     bool askContext(const TVocAufgabe& task);
-    std::string wordWithSound(const std::string& word) const;
+    std::string wordWithSound(const std::string& word, bool spanish) const;
     std::string answerLine(const TVokabel& entry) const;
     void showCounters(int asked);
     // Sets "Akzente", "AkzentEingabe" and "AkzentLoesung" for the wrong-answer

@@ -46,6 +46,7 @@ public:
     }
     void showRecordingSetup() override { calls.push_back("recsetup"); }
     void showWaveBase() override { calls.push_back("wavebase"); }
+    void speak(const std::string& text) override { calls.push_back("speak " + text); }
     void showPaths() override { calls.push_back("paths"); }
     bool startAreaTraining() override {
         calls.push_back("train " + state->TrainingArea + " level " +
@@ -118,6 +119,8 @@ TEST_F(PageCommandsTest, BlocksComposeTheTableInItsOrder) {
         {"+autoread", Exact},
         {"-autoread", Exact},
         {"lab", Exact},
+        {"labsprich", Exact},
+        {"labsprichlangsam", Exact},
         {"lab", PrefixAndPlus},
         {"lab-", Exact},
         {"labnext", Exact},
@@ -129,6 +132,7 @@ TEST_F(PageCommandsTest, BlocksComposeTheTableInItsOrder) {
         {"wb", Exact},
         {"recsetup", Exact},
         {"wavebase", Exact},
+        {"sprich ", Prefix},
         {"suchen", Exact},
         {"sr", Prefix},
         {"verblist", Exact},
@@ -310,6 +314,9 @@ TEST_F(PageCommandsTest, WindowsAndTheEnd) {
     EXPECT_EQ(run("Editor,vocein"), (Calls{"editor", "options window"}));
     // Only whole words open them.
     EXPECT_EQ(run("recsetupx,pathsx,endx,ende,editorx"), Calls{});
+    // A word without a recording is spoken from its link.
+    EXPECT_EQ(run(SpeechLinkTarget("Qué tal, \"Ana\""_cp).substr(1)),
+              Calls{"speak qué tal   ana "_cp});
 }
 
 // "suchen" searches both directions for the page's field, whole words as its

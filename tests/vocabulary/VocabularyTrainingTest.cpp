@@ -46,6 +46,10 @@ protected:
         services.accentHints = [this] {
             return accentHints;
         };
+        // Spanish words are spoken; German ones have nothing to hear.
+        services.soundTarget = [this](const std::string& word, bool spanish) {
+            return speaks && spanish ? "speak:" + word : std::string();
+        };
         VocabularyTraining t(library, settings, nullptr, services);
         t.setPage(&page);
         return t;
@@ -68,6 +72,7 @@ protected:
     std::vector<Answer> answers;
     bool loggedIn = true;
     bool accentHints = true;
+    bool speaks = false;
     unsigned next = 0;
 };
 
@@ -220,7 +225,9 @@ TEST_F(VocabularyTrainingTest, AWrongTypedAnswerIsToldItsSpellingSlips) {
         EXPECT_EQ(page.current(), "va_falsch1.htx");
         EXPECT_EQ(page["Eingabe"], "");
     };
+    speaks = true;
     answerTyped("wort0");
+    EXPECT_TRUE(page["Richtig"].starts_with("<+normal><a href=\"speak:palabra0\" >palabra0 </a>"));
     EXPECT_EQ(page["Akzente"], "Nur die Groß- und Kleinschreibung stimmt nicht."_cp);
     EXPECT_EQ(page["AkzentEingabe"], "<+fehler>w<+normal>ort0");
     EXPECT_EQ(page["AkzentLoesung"], "<+fehler>W<+normal>ort0");
