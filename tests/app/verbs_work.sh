@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
 # The verb trainer in the real program: the start page's tile leads to the
-# verb menu; the first level starts a drill whose questions are answered (a
-# click on a choice, or a typed answer given up: the first one, "voy", typed
-# with a capital until the field gives up, which the answer page names and
-# marks) and the answer page shows the forms in their colours; Enter leads
-# to the next question; the verb
-# list leads to the conjugation table of "tener", whose present and
-# imperfect subjunctive look exactly as the page drawn with the forms
-# written out here; the selection window takes the main window's place and
-# "Abbrechen" brings the verb menu back.
+# verb menu; the first level starts a drill whose first two forms are typed
+# with a slip until the field gives up ("Voy" for "voy", "tu das" for "tú
+# das"), which the answer page names and marks beside the forms in their
+# colours; Enter leads to the next question; the verb list leads to the
+# conjugation table of "tener", whose present and imperfect subjunctive look
+# exactly as the page drawn with the forms written out here; the selection
+# window takes the main window's place and "Abbrechen" brings the verb menu
+# back.
 #
 #   verbs_work.sh PROGRAM LINK-POSITION-TOOL SCREEN-PROBE PAGE-RENDERER
 set -euo pipefail
@@ -35,25 +34,21 @@ step verben.htx "§[vt1,verb]"
 settled >/dev/null
 keep_shot verb-question
 
+# Seed 3 asks "ir", 1st person singular, then "dar", 2nd person singular.
+slips=([1]="Voy" [2]="tu das")
 for question in 1 2; do
     before=$(snapshot)
-    if asks_typing && (( question == 1 )); then # "ir", 1st person singular
-        click_at 400 286
-        xdotool type --delay 40 "Voy"
-        for attempt in 1 2 3 4 5; do # almost right: open until the last attempt
-            xdotool key Return
-            settled >/dev/null
-        done
-    elif asks_typing; then
-        click_at 400 286
-        xdotool key Return # an empty answer gives up
-    else
-        click_link verb_mch.htx "§[verb+]" --define "MCH0=<a href=\"§[verb+]\" >xx</a>"
-    fi
+    asks_typing || fail "seed 3 no longer asks question $question as a form to type"
+    click_at 400 286
+    xdotool type --delay 40 "${slips[question]}"
+    for attempt in 1 2 3 4 5; do # almost right: open until the last attempt
+        xdotool key Return
+        settled >/dev/null
+    done
     changed_from "$before" >/dev/null || fail "question $question took no answer"
     settled >/dev/null
     shows_solution || fail "the answer page after question $question shows no solution"
-    (( question > 1 )) || marks_slips || fail "the answer page does not mark the wrong capital"
+    marks_slips || fail "the answer page does not mark the slip in \"${slips[question]}\""
     keep_shot verb-answer-$question
     before=$(snapshot)
     xdotool key Return
