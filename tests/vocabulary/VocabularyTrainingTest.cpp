@@ -233,7 +233,7 @@ TEST_F(VocabularyTrainingTest, AWrongTypedAnswerIsToldItsSpellingSlips) {
     EXPECT_EQ(page["AkzentLoesung"], "<+fehler>W<+normal>ort0");
     EXPECT_EQ(answers.back().value, -15); // still wrong
 
-    for (const std::string& typed : {"Wort9", "", "wort0"}) {
+    for (const std::string typed : {"Wort9", "", "wort0"}) {
         accentHints = typed != "wort0";
         answerTyped(typed);
         EXPECT_EQ(page["Akzente"], "");
