@@ -218,9 +218,9 @@ TEST_F(VocabularyTrainingTest, AWrongTypedAnswerIsToldItsSpellingSlips) {
     VocabularyTraining t = training();
     ASSERT_TRUE(t.PreCheck());
     t.Start();
-    const auto answerTyped = [&](const std::string& typed) {
+    const auto answerTyped = [&](std::string_view typed) {
         t.NextQuestion(true, 0);
-        page.setPageDefine("Eingabe", typed);
+        page.setPageDefine("Eingabe", std::string(typed));
         t.Answer("-");
         EXPECT_EQ(page.current(), "va_falsch1.htx");
         EXPECT_EQ(page["Eingabe"], "");
@@ -233,7 +233,7 @@ TEST_F(VocabularyTrainingTest, AWrongTypedAnswerIsToldItsSpellingSlips) {
     EXPECT_EQ(page["AkzentLoesung"], "<+fehler>W<+normal>ort0");
     EXPECT_EQ(answers.back().value, -15); // still wrong
 
-    for (const std::string typed : {"Wort9", "", "wort0"}) {
+    for (const std::string_view typed : {"Wort9", "", "wort0"}) {
         accentHints = typed != "wort0";
         answerTyped(typed);
         EXPECT_EQ(page["Akzente"], "");
