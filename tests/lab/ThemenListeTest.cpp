@@ -175,12 +175,15 @@ TEST_F(ThemenListeTest, TheSentencePageGetsItsVariables) {
     EXPECT_EQ(NormalSpeedReference("x.wav"), "x.wav");
 }
 
+// The lab's commands reach the topics through this host; null: none yet.
+struct TopicsHost : LabHost {
+    TThemenListe* topics = nullptr;
+    TThemenListe* themenListe() override { return topics; }
+};
+
 TEST_F(ThemenListeTest, CommandsChooseShowAndJudge) {
     auto lab = make(threeTopics());
-    struct Host : LabHost {
-        TThemenListe* topics = nullptr;
-        TThemenListe* themenListe() override { return topics; }
-    } host;
+    TopicsHost host;
     host.topics = lab.get();
     CommandTable table;
     table.addBlock(labCommands(host, page));
@@ -227,10 +230,7 @@ TEST_F(ThemenListeTest, ASentenceWithoutItsRecordingIsSpokenAtEitherSpeed) {
     config.WaveDir = dir.path() + "wave/";
     dir.file("wave/LA/1/sl____2b.wav", "RIFF");
     auto lab = make(threeTopics(), {2});
-    struct Host : LabHost {
-        TThemenListe* topics = nullptr;
-        TThemenListe* themenListe() override { return topics; }
-    } host;
+    TopicsHost host;
     host.topics = lab.get();
     CommandTable table;
     table.addBlock(labCommands(host, page));
