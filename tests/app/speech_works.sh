@@ -4,6 +4,8 @@
 # installation: a double click on it must send speech to the speaker (SDL's
 # disk driver). With the Extras switch "Sprachausgabe" off in the settings
 # store it stays silent, while "armario", which has a recording, still plays.
+# A training of animals that have no recording shows its question word as a
+# link that speaks it.
 #
 #   speech_works.sh PROGRAM LINK-POSITION-TOOL SCREEN-PROBE
 set -euo pipefail
@@ -79,4 +81,29 @@ rm -rf "$config" && mkdir -p "$config"
 printf '[SOFTWARE\\QOR\\qor spanisch\\Extras]\n"Sprachausgabe"=dword:00000000\n' \
     >"$config/registry.ini"
 run_with_speech off
-echo "a word without a recording is spoken, and silent with the speech switched off"
+# --- The training: an installation beside the sample one whose only area
+# library holds animals without recordings. ---
+rm -rf "$config" && mkdir -p "$config"
+shadow=$work/installation
+mkdir -p "$shadow/Vokabeln (S)/Grundwortschatz"
+for item in "$(dirname "$program")"/*; do
+    [[ "$(basename "$item")" == "Vokabeln (S)" ]] || ln -s "$item" "$shadow/"
+done
+for animal in "tortuga:Schildkröte" "ardilla:Eichhörnchen" "erizo:Igel" "caracol:Schnecke" \
+    "hormiga:Ameise" "búho:Uhu" "murciélago:Fledermaus" "mariquita:Marienkäfer"; do
+    printf '%s (f)\r\n(die) %s\r\n\r\n\r\n-1\r\n\r\n0\r\n0\r\n0\r\n0\r\n' "${animal%%:*}" "${animal#*:}"
+done | iconv -f UTF-8 -t WINDOWS-1252 >"$shadow/Vokabeln (S)/Grundwortschatz/Tiere.asc"
+add_user Tester
+start_program SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$speaker" QOR_HOME="$shadow"
+step main.htx vokabeln.htx
+step vokabeln.htx "§[abfrage]v_bereich.htx"
+step v_bereich.htx "§[gws,go]"
+step v_schwer.htx "§[s1,go]"
+settled >/dev/null
+keep_shot training-question
+rm -f "$speaker"
+click_at 52 118 # the asked word, first on the question page
+spoken=$(sound_sent "$speaker")
+((spoken > 1000)) || fail "the training's word without a recording was not spoken ($spoken bytes)"
+stop_program
+echo "a word without a recording is spoken, also from the training, and silent with the speech switched off"
